@@ -1,0 +1,13 @@
+#pragma once
+
+// How the process was started: with a plain script path or none, with "!"
+// (run unattended) or with "$" (run unattended and date the zip names).
+enum class LaunchMode { Interactive, AutoRun, AutoRunDated };
+
+// Application state that is not part of a job.
+struct AppState {
+    LaunchMode launchMode = LaunchMode::Interactive;
+    bool soundsEnabled = true;
+
+    bool unattended() const { return launchMode != LaunchMode::Interactive; }
+};

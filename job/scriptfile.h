@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+
+class RipJob;
+class ViewState;
+struct AppState;
+struct Services;
+
+// The File menu's script commands: save the job as a *.zvk script, and open
+// one (read, check and measure it).
+class ScriptFile
+{
+public:
+    ScriptFile(RipJob& job, ViewState& view, const AppState& app, Services& services, QString appDirHost);
+
+    // Steps that belong to other parts of the window, wired by the program.
+    std::function<void(bool)> setImageMode;  // the "&Iso/Bin" switch; default: the job fields only
+    std::function<void()> checkJob;
+    std::function<void()> measureSource;
+    std::function<void()> onSizeStepChanged;
+
+    void saveScript();
+    void openScript();
+    void readScript();
+
+    // The whole text of a script for the job, as written at a given time.
+    static QString scriptText(const RipJob& job, const QDateTime& at);
+
+private:
+    QString scriptsDirectory() const;
+    void setCaptionFrom(const QString& path);
+
+    RipJob& m_job;
+    ViewState& m_view;
+    const AppState& m_app;
+    Services& m_services;
+    QString m_appDirHost;
+};

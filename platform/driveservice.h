@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The file-system questions that the job asks, in DOS paths. A query on a
+// drive without a medium, a missing drive or a missing path fails (empty
+// result); callers decide what a failure means.
+class DriveService
+{
+public:
+    virtual ~DriveService() = default;
+
+    virtual std::optional<QString> toHost(const QString& dosPath) const = 0;
+    virtual std::optional<QString> toDos(const QString& hostPath) const = 0;
+    virtual QList<QChar> driveLetters() const = 0;
+
+    // Total bytes of every file below a folder, at any depth.
+    virtual std::optional<qint64> folderSize(const QString& dosPath) const = 0;
+    // Capacity and free bytes of the drive a text starts with ("d", "d:", "d:\x").
+    // A read-only file system (a mounted CD) has 0 bytes free.
+    virtual std::optional<qint64> driveTotalBytes(const QString& drive) const = 0;
+    virtual std::optional<qint64> driveFreeBytes(const QString& drive) const = 0;
+    virtual std::optional<qint64> fileLength(const QString& dosPath) const = 0;
+
+    // Plain existence test: a file (not a folder). The last component may be a
+    // pattern such as "*.*".
+    virtual bool fileExists(const QString& dosPath) const = 0;
+    // Existence test that includes folders: "dir\*.*" exists when the folder
+    // has any entry.
+    virtual bool pathExists(const QString& dosPath) const = 0;
+};

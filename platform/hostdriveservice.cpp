@@ -1,0 +1,132 @@
+#include "platform/hostdriveservice.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <sys/statvfs.h>
+
+namespace {
+
+bool hasWildcard(const QString& name)
+{
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+}
+
+struct DriveFigures {
+    qint64 total = 0;
+    qint64 free = 0;
+};
+
+std::optional<DriveFigures> statDrive(const DriveMap& map, const QString& drive)
+{
+    const auto letter = DriveMap::driveLetterOf(drive);
+    if (!letter)
+        return std::nullopt;
+    const auto root = map.driveRoot(*letter);
+    if (!root)
+        return std::nullopt;
+    struct statvfs fs {};
+    if (statvfs(QFile::encodeName(*root).constData(), &fs) != 0)
+        return std::nullopt;
+    DriveFigures figures;
+    figures.total = qint64(fs.f_blocks) * qint64(fs.f_frsize);
+    figures.free = (fs.f_flag & ST_RDONLY) ? 0 : qint64(fs.f_bavail) * qint64(fs.f_frsize);
+    return figures;
+}
+
+} // namespace
+
+HostDriveService::HostDriveService(DriveMap map)
+    : m_map(std::move(map))
+{
+}
+
+std::optional<QString> HostDriveService::toHost(const QString& dosPath) const
+{
+    return m_map.toHost(dosPath);
+}
+
+std::optional<QString> HostDriveService::toDos(const QString& hostPath) const
+{
+    return m_map.toDos(hostPath);
+}
+
+QList<QChar> HostDriveService::driveLetters() const
+{
+    return m_map.letters();
+}
+
+std::optional<qint64> HostDriveService::folderSize(const QString& dosPath) const
+{
+    const auto host = m_map.toHost(dosPath);
+    if (!host || !QFileInfo(*host).isDir())
+        return std::nullopt;
+    qint64 total = 0;
+    // Symbolic links to folders are not followed, so a link cycle cannot hang
+    // the measurement.
+    QDirIterator it(*host, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        total += it.fileInfo().size();
+    }
+    return total;
+}
+
+std::optional<qint64> HostDriveService::driveTotalBytes(const QString& drive) const
+{
+    const auto figures = statDrive(m_map, drive);
+    return figures ? std::optional<qint64>(figures->total) : std::nullopt;
+}
+
+std::optional<qint64> HostDriveService::driveFreeBytes(const QString& drive) const
+{
+    const auto figures = statDrive(m_map, drive);
+    return figures ? std::optional<qint64>(figures->free) : std::nullopt;
+}
+
+std::optional<qint64> HostDriveService::fileLength(const QString& dosPath) const
+{
+    const auto host = m_map.toHost(dosPath);
+    if (!host)
+        return std::nullopt;
+    const QFileInfo info(*host);
+    if (!info.isFile())
+        return std::nullopt;
+    return info.size();
+}
+
+bool HostDriveService::fileExists(const QString& dosPath) const
+{
+    return exists(dosPath, false);
+}
+
+bool HostDriveService::pathExists(const QString& dosPath) const
+{
+    return exists(dosPath, true);
+}
+
+bool HostDriveService::exists(const QString& dosPath, bool foldersToo) const
+{
+    const auto host = m_map.toHost(dosPath);
+    if (!host)
+        return false;
+    const QFileInfo info(*host);
+    const QString name = info.fileName();
+    if (!hasWildcard(name))
+        return foldersToo ? info.exists() : info.isFile();
+    const QDir::Filters filters = (foldersToo ? QDir::AllEntries : QDir::Files) | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    const QStringList entries = QDir(info.path()).entryList(filters);
+    return std::any_of(entries.begin(), entries.end(), [&](const QString& entry) { return matchesPattern(entry, name); });
+}
+
+bool HostDriveService::matchesPattern(const QString& name, const QString& pattern)
+{
+    // DOS: "*.*" and "*" match every name, with or without a dot.
+    if (pattern == QLatin1String("*.*") || pattern == QLatin1String("*"))
+        return true;
+    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
+                                QRegularExpression::CaseInsensitiveOption);
+    return re.match(name).hasMatch();
+}

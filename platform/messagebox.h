@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+enum class MessageIcon { None, Stop, Exclamation, Information };
+enum class MessageButtons { Ok, OkCancel };
+enum class MessageResult { Ok, Cancel };
+
+// Modal message boxes. Texts use CR or CR LF for their line breaks, as the
+// messages have always been written.
+class MessageBox
+{
+public:
+    virtual ~MessageBox() = default;
+    virtual MessageResult show(const QString& title, const QString& text, MessageIcon icon,
+                               MessageButtons buttons = MessageButtons::Ok) = 0;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+enum class PageId { Source, Skip, Diz, Nfo, Zip, Run, About };
+
+// Controls that logic sends the keyboard focus to.
+enum class FocusTarget { SourceSink, SkipSink, DizColumn, DizLine, ZipName, NfoSink, DizSink, ZipSink };
+
+// What logic asks of the main window beyond the page texts it writes itself.
+class Shell
+{
+public:
+    virtual ~Shell() = default;
+    virtual void showPage(PageId page) = 0;
+    virtual void focus(FocusTarget target) = 0;
+    // One pass over the queued window events.
+    virtual void processPendingEvents() = 0;
+    // Ends the process at once, without the shutdown steps. The caller returns
+    // right after; a reason, when given, is for a person reading a log.
+    virtual void endApplication(int exitCode = 0, const QString& reason = {}) = 0;
+    // Closes the main window, which runs the normal shutdown.
+    virtual void closeMainWindow() = 0;
+};

@@ -1,0 +1,6 @@
+#include "platform/systemclock.h"
+
+QDateTime SystemClock::now() const
+{
+    return QDateTime::currentDateTime();
+}

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/filedialog.h"
+#include "platform/folderpicker.h"
+#include "platform/messagebox.h"
+#include "platform/shell.h"
+
+#include <QList>
+#include <QStringList>
+#include <deque>
+#include <ostream>
+#include <optional>
+
+// Readable failure messages for Qt texts.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+// A file dialog that answers from a queue (empty queue: Cancel) and keeps
+// what it was asked.
+class FakeFileDialog : public FileDialog
+{
+public:
+    std::deque<std::optional<QString>> answers;
+    QList<FileDialogRequest> requests;
+
+    std::optional<QString> ask(const FileDialogRequest& request) override
+    {
+        requests << request;
+        if (answers.empty())
+            return std::nullopt;
+        std::optional<QString> answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
+};
+
+// A folder picker that moves its selection through `selections` (calling the
+// handler for each, as the real one does), then answers from a queue.
+class FakeFolderPicker : public FolderPicker
+{
+public:
+    QStringList selections;
+    std::deque<std::optional<QString>> answers;
+    QList<FolderPickerRequest> requests;
+    QList<FolderPickerFeedback> feedbacks;
+    QStringList handledPaths;
+
+    std::optional<QString> pick(const FolderPickerRequest& request, const SelectionHandler& onSelection) override
+    {
+        requests << request;
+        for (QString path : selections) {
+            FolderPickerFeedback feedback;
+            if (onSelection)
+                onSelection(path, feedback);
+            handledPaths << path;
+            feedbacks << feedback;
+        }
+        if (answers.empty())
+            return std::nullopt;
+        std::optional<QString> answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
+};
+
+struct ShownMessage {
+    QString title;
+    QString text;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+class FakeMessageBox : public MessageBox
+{
+public:
+    QList<ShownMessage> shown;
+    std::deque<MessageResult> answers;
+
+    MessageResult show(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons) override
+    {
+        shown << ShownMessage{title, text, icon, buttons};
+        if (answers.empty())
+            return MessageResult::Ok;
+        const MessageResult answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const auto& m : shown)
+            result << m.text;
+        return result;
+    }
+};
+
+class FakeShell : public Shell
+{
+public:
+    QList<PageId> pages;
+    QList<FocusTarget> focuses;
+    int pendingEventPasses = 0;
+    int endCalls = 0;
+    int exitCode = 0;
+    QString endReason;
+    int closeCalls = 0;
+
+    void showPage(PageId page) override { pages << page; }
+    void focus(FocusTarget target) override { focuses << target; }
+    void processPendingEvents() override { ++pendingEventPasses; }
+    void endApplication(int code, const QString& reason) override
+    {
+        ++endCalls;
+        exitCode = code;
+        endReason = reason;
+    }
+    void closeMainWindow() override { ++closeCalls; }
+
+    std::optional<PageId> lastPage() const { return pages.isEmpty() ? std::nullopt : std::optional(pages.last()); }
+};
+
+class FixedClock : public Clock
+{
+public:
+    QDateTime at = QDateTime(QDate(1999, 12, 7), QTime(13, 45, 9));
+    QDateTime now() const override { return at; }
+};

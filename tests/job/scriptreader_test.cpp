@@ -1,0 +1,201 @@
+#include "scriptfixture.h"
+
+#include <QFileInfo>
+
+TEST_F(ScriptTest, ReadsEveryFieldByItsPlace)
+{
+    readLines(fullScript());
+    EXPECT_TRUE(t.messages.shown.isEmpty());
+    EXPECT_EQ(job.sourcePath(), "d:\\games");
+    EXPECT_EQ(job.skipEntries(), "extras\\*.*\r\nreadme.txt\r\n");
+    EXPECT_EQ(job.dizPath(), "d:\\file_id.diz");
+    EXPECT_TRUE(job.autoNumbering());
+    EXPECT_EQ(job.dizColumn(), "10");
+    EXPECT_EQ(job.dizLine(), "3");
+    EXPECT_EQ(job.nfoPath(), "d:\\info.nfo");
+    EXPECT_EQ(job.firstZipOnly(), 1);
+    EXPECT_EQ(job.extraChoice(), ExtraChoice::File);
+    EXPECT_EQ(job.extraPath(), "d:\\extra.txt");
+    EXPECT_EQ(job.zipDirectory(), "d:\\out");
+    EXPECT_EQ(job.zipBaseName(), "mygame");
+    EXPECT_EQ(job.archiveSizeStep(), 3);
+    EXPECT_EQ(job.archiveCompression(), 5);
+    EXPECT_EQ(job.zipCompression(), 2);
+    EXPECT_EQ(job.zipCommentPath(), "");
+    EXPECT_GT(t.shell.pendingEventPasses, 0);
+}
+
+TEST_F(ScriptTest, KeysAreNotLookedAtOnlyPositions)
+{
+    QStringList lines = fullScript();
+    lines[1] = "XXXXXXXXd:\\elsewhere";
+    lines[12] = "ZZZZZZFalse"; // " File:" position 7 on
+    readLines(lines);
+    EXPECT_TRUE(t.messages.shown.isEmpty());
+    EXPECT_EQ(job.sourcePath(), "d:\\elsewhere");
+    EXPECT_EQ(job.extraChoice(), ExtraChoice::Directory);
+    EXPECT_EQ(job.extraPath(), "d:\\extra.txt");
+}
+
+TEST_F(ScriptTest, ScriptsWrittenOnWindowsReadInWindows1252)
+{
+    QByteArray bytes;
+    QStringList lines = fullScript();
+    for (const QString& l : lines)
+        bytes += l.toLatin1() + "\r\n";
+    bytes.replace("Source: d:\\games", "Source: d:\\caf\xE9 \x80");
+    t.write("d:\\win.zvk", bytes);
+    job.setScriptPath("d:\\win.zvk");
+    scripts.readScript();
+    EXPECT_EQ(job.sourcePath(), QStringLiteral("d:\\caf\u00e9 \u20ac"));
+}
+
+TEST_F(ScriptTest, BooleansAndNumbers)
+{
+    QStringList lines = fullScript();
+    lines[7] = "AutoN: 0";
+    lines[12] = " File:-1";    // a number other than 0 is true
+    lines[16] = " Size: 2.5";  // halves go to the even neighbour
+    lines[17] = " Solid:-1";   // nothing chosen reads as Normal
+    lines[18] = " Extra:   4x";
+    readLines(lines);
+    EXPECT_TRUE(t.messages.shown.isEmpty());
+    EXPECT_FALSE(job.autoNumbering());
+    EXPECT_EQ(job.extraChoice(), ExtraChoice::File);
+    EXPECT_EQ(job.archiveSizeStep(), 2);
+    EXPECT_EQ(job.archiveCompression(), 3);
+    EXPECT_EQ(job.zipCompression(), 4);
+}
+
+TEST_F(ScriptTest, SizeStepZeroKeepsALongNameAndAnyOtherCutsItToSix)
+{
+    QStringList lines = fullScript();
+    lines[15] = " name:tencharsxx";
+    lines[16] = " Size: 0";
+    readLines(lines);
+    EXPECT_EQ(job.zipBaseName(), "tencharsxx");
+    EXPECT_EQ(job.zipBaseNameBound(), 20);
+
+    lines[16] = " Size: 14";
+    readLines(lines);
+    EXPECT_EQ(job.zipBaseName(), "tencha");
+    EXPECT_EQ(job.zipBaseNameBound(), 6);
+}
+
+TEST_F(ScriptTest, TheSizeStepRunsTheZipPageEffectsBeforeTheNameIsCut)
+{
+    int calls = 0;
+    scripts.onSizeStepChanged = [&] {
+        ++calls;
+        EXPECT_EQ(job.archiveSizeStep(), 3);
+        EXPECT_EQ(job.zipBaseName(), "mygame");
+    };
+    readLines(fullScript());
+    EXPECT_EQ(calls, 1);
+}
+
+TEST_F(ScriptTest, TheCommentLineIsOptional)
+{
+    job.setZipCommentPath("d:\\kept.txt");
+    QStringList lines = fullScript();
+    lines.removeLast();
+    readLines(lines);
+    EXPECT_TRUE(t.messages.shown.isEmpty());
+    EXPECT_EQ(job.zipCommentPath(), "d:\\kept.txt");
+    EXPECT_EQ(job.zipCompression(), 2);
+
+    // An empty last line reads without a message and copies nothing.
+    readLines(fullScript());
+    EXPECT_TRUE(t.messages.shown.isEmpty());
+    EXPECT_EQ(job.zipCommentPath(), "");
+    EXPECT_FALSE(QFileInfo::exists(t.home() + "/zcomment.ini"));
+}
+
+TEST_F(ScriptTest, AMissingCommentFileIsReportedInEveryModeAndReadingEndsNormally)
+{
+    app.launchMode = LaunchMode::AutoRun;
+    QStringList lines = fullScript();
+    lines.last() = "d:\\missing.txt";
+    readLines(lines);
+    ASSERT_EQ(t.messages.shown.size(), 1);
+    EXPECT_EQ(t.messages.shown[0].text, "Zip comment file not found");
+    EXPECT_EQ(t.messages.shown[0].title, "Zavok32 error");
+    EXPECT_EQ(t.messages.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(job.zipCommentPath(), "d:\\missing.txt");
+}
+
+TEST_F(ScriptTest, TheCommentFileIsCopiedOverTheWorkingCopy)
+{
+    t.write(t.homeDos() + "\\zcomment.ini", "old");
+    t.write("d:\\Comment.txt", "new comment");
+    QStringList lines = fullScript();
+    lines.last() = "d:\\comment.txt";
+    readLines(lines);
+    EXPECT_TRUE(t.messages.shown.isEmpty());
+    EXPECT_EQ(t.read(t.homeDos() + "\\zcomment.ini"), "new comment");
+
+    // The working copy itself cannot be copied onto itself: an error, and
+    // the file stays as it was.
+    lines.last() = t.homeDos() + "\\zcomment.ini";
+    readLines(lines);
+    EXPECT_EQ(t.messages.texts(), QStringList{"Error in Zavok script"});
+    EXPECT_EQ(t.read(t.homeDos() + "\\zcomment.ini"), "new comment");
+}
+
+TEST_F(ScriptTest, FailuresStopReadingAndKeepWhatWasRead)
+{
+    struct Case {
+        int line;
+        QString text;
+    };
+    const QList<Case> cases = {
+        {7, "AutoN: maybe"},   // not a boolean
+        {11, " 1st: 2"},       // the check box takes 0 or 1
+        {16, " Size: 200"},    // outside the scroll bar
+        {16, " Size: 99999"},  // too large for 16 bits
+        {17, " Solid: 6"},     // no such compression
+        {18, " Extra:-2"},
+    };
+    for (const Case& c : cases) {
+        RipJob fresh;
+        job.setSourcePath("old");
+        job.setZipCompression(1);
+        t.messages.shown.clear();
+        QStringList lines = fullScript();
+        lines[c.line] = c.text;
+        readLines(lines);
+        EXPECT_EQ(t.messages.texts(), QStringList{"Error in Zavok script"}) << c.text.toStdString();
+        EXPECT_EQ(t.messages.shown[0].icon, MessageIcon::Stop);
+        EXPECT_EQ(t.messages.shown[0].title, "Zavok32 error");
+        EXPECT_EQ(job.sourcePath(), "d:\\games") << c.text.toStdString();
+        EXPECT_EQ(job.zipCompression(), c.line < 18 ? 1 : 1) << c.text.toStdString();
+    }
+}
+
+TEST_F(ScriptTest, ShortFilesFailAndAreSilentWhenUnattended)
+{
+    readLines({"Zavok32 script - x", "Source: d:\\games", "Skip: "});
+    EXPECT_EQ(t.messages.texts(), QStringList{"Error in Zavok script"});
+    EXPECT_EQ(job.sourcePath(), "d:\\games");
+
+    for (LaunchMode mode : {LaunchMode::AutoRun, LaunchMode::AutoRunDated}) {
+        t.messages.shown.clear();
+        app.launchMode = mode;
+        readLines({"Zavok32 script - x", "Source: d:\\games", "Skip: "});
+        EXPECT_TRUE(t.messages.shown.isEmpty());
+    }
+}
+
+TEST_F(ScriptTest, TheEndOfTheFileInsideTheSkipSectionFails)
+{
+    readLines({"Zavok32 script - x", "Source: d:\\games", "Skip: ", "extras\\*.*"});
+    EXPECT_EQ(t.messages.texts(), QStringList{"Error in Zavok script"});
+    EXPECT_EQ(job.skipEntries(), "extras\\*.*\r\n");
+}
+
+TEST_F(ScriptTest, AMissingScriptFails)
+{
+    job.setScriptPath("d:\\nothing.zvk");
+    scripts.readScript();
+    EXPECT_EQ(t.messages.texts(), QStringList{"Error in Zavok script"});
+}
