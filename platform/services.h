@@ -5,7 +5,10 @@ class DriveService;
 class FileDialog;
 class FolderPicker;
 class MessageBox;
+class ProcessRunner;
 class Shell;
+class SoundPlayer;
+class ZipComponent;
 
 // The platform services one window's logic works through. The program wires
 // the real ones; tests wire doubles or the real drive service on temporary
@@ -17,4 +20,7 @@ struct Services {
     MessageBox* messages = nullptr;
     Shell* shell = nullptr;
     Clock* clock = nullptr;
+    ProcessRunner* processes = nullptr;
+    ZipComponent* zip = nullptr;
+    SoundPlayer* sounds = nullptr;
 };

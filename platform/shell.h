@@ -21,4 +21,10 @@ public:
     virtual void endApplication(int exitCode = 0, const QString& reason = {}) = 0;
     // Closes the main window, which runs the normal shutdown.
     virtual void closeMainWindow() = 0;
+
+    // The main window's own state during a run.
+    virtual void minimiseMainWindow() = 0;
+    virtual void restoreMainWindow() = 0;
+    virtual void setMainWindowEnabled(bool enabled) = 0;
+    virtual void repaintMainWindow() = 0;
 };

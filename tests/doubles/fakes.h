@@ -118,6 +118,12 @@ public:
         endReason = reason;
     }
     void closeMainWindow() override { ++closeCalls; }
+    void minimiseMainWindow() override { windowEvents << "minimise"; }
+    void restoreMainWindow() override { windowEvents << "restore"; }
+    void setMainWindowEnabled(bool enabled) override { windowEvents << (enabled ? "enable" : "disable"); }
+    void repaintMainWindow() override { windowEvents << "repaint"; }
+
+    QStringList windowEvents;
 
     std::optional<PageId> lastPage() const { return pages.isEmpty() ? std::nullopt : std::optional(pages.last()); }
 };

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+// The ZIP writer the run drives: a compression level, a target, a comment,
+// a list of paths to add, an add call that returns 0 on success, a stop flag,
+// and two events while it works. Adding to an existing ZIP keeps its
+// entries; a stopped or failed add leaves the earlier file as it was.
+class ZipComponent
+{
+public:
+    virtual ~ZipComponent() = default;
+
+    virtual void setCompressionLevel(int level) = 0;          // 0 (store) .. 9
+    virtual void setTarget(const QString& dosPathWithoutZip) = 0; // ".zip" is added
+    virtual void setComment(const QByteArray& comment) = 0;
+    // Paths separated by CR: DOS paths, or names relative to the current
+    // folder; a path may end in "*.*" for every file of a folder.
+    virtual void setFileList(const QString& crSeparatedList) = 0;
+    virtual int add() = 0;
+    virtual void setStop(bool stop) = 0;
+
+    std::function<void(const QString& fileName)> onAdding;
+    std::function<void(int completionPercent)> onStatus;
+    // Lets queued window events run while the component works, so Abort and
+    // Exit can be clicked.
+    std::function<void()> processPendingEvents;
+};
