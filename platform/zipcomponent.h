@@ -21,6 +21,9 @@ public:
     virtual void setFileList(const QString& crSeparatedList) = 0;
     virtual int add() = 0;
     virtual void setStop(bool stop) = 0;
+    // Why the last add() failed, in words a user can act on; empty after a
+    // success.
+    virtual QString lastError() const { return {}; }
 
     std::function<void(const QString& fileName)> onAdding;
     std::function<void(int completionPercent)> onStatus;

@@ -1,0 +1,465 @@
+#include "platform/libzipcomponent.h"
+
+#include "platform/driveservice.h"
+#include "platform/hostdriveservice.h"
+#include "platform/numbertext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <sys/stat.h>
+#include <zip.h>
+
+// What libzip calls back into while it writes: the component's events and
+// its stop flag. A handler that throws must not unwind through libzip's C
+// frames, so every call is caught here and turns into a cancelled write.
+struct LibzipComponent::Callbacks {
+    LibzipComponent& self;
+    int lastPercent = -1;
+    bool handlerFailed = false;
+
+    bool adding(const QString& zipName)
+    {
+        try {
+            if (self.onAdding)
+                self.onAdding(zipName);
+            if (self.processPendingEvents)
+                self.processPendingEvents();
+        } catch (...) {
+            handlerFailed = true;
+        }
+        return !cancelled();
+    }
+
+    void progress(double done)
+    {
+        const int percent = qBound(0, int(done * 100.0 + 1e-9), 100);
+        try {
+            if (percent != lastPercent) {
+                lastPercent = percent;
+                if (self.onStatus)
+                    self.onStatus(percent);
+            }
+            if (self.processPendingEvents)
+                self.processPendingEvents();
+        } catch (...) {
+            handlerFailed = true;
+        }
+    }
+
+    bool cancelled() const { return self.m_stop || handlerFailed; }
+};
+
+namespace {
+
+QString errorText(const zip_error_t* error)
+{
+    // zip_error_strerror keeps its text inside the error, hence the copy.
+    zip_error_t copy;
+    zip_error_init(&copy);
+    zip_error_set(&copy, zip_error_code_zip(error), zip_error_code_system(error));
+    const QString text = QString::fromLocal8Bit(zip_error_strerror(&copy));
+    zip_error_fini(&copy);
+    return text;
+}
+
+QString errorText(int zipErrorCode)
+{
+    zip_error_t error;
+    zip_error_init_with_code(&error, zipErrorCode);
+    const QString text = QString::fromLocal8Bit(zip_error_strerror(&error));
+    zip_error_fini(&error);
+    return text;
+}
+
+// A file source that raises Adding when libzip starts to read it, which is
+// when the file is really packed (libzip reads every source at zip_close).
+struct NotifyingSource {
+    zip_source_t* inner;
+    QString zipName;
+    LibzipComponent::Callbacks* callbacks;
+    zip_error_t error;
+};
+
+zip_int64_t passError(NotifyingSource* s)
+{
+    const zip_error_t* inner = zip_source_error(s->inner);
+    zip_error_set(&s->error, zip_error_code_zip(inner), zip_error_code_system(inner));
+    return -1;
+}
+
+zip_int64_t notifyingSourceCallback(void* userdata, void* data, zip_uint64_t length, zip_source_cmd_t command)
+{
+    auto* s = static_cast<NotifyingSource*>(userdata);
+    switch (command) {
+    case ZIP_SOURCE_OPEN:
+        if (!s->callbacks->adding(s->zipName)) {
+            zip_error_set(&s->error, ZIP_ER_CANCELLED, 0);
+            return -1;
+        }
+        return zip_source_open(s->inner) < 0 ? passError(s) : 0;
+    case ZIP_SOURCE_READ: {
+        const zip_int64_t n = zip_source_read(s->inner, data, length);
+        return n < 0 ? passError(s) : n;
+    }
+    case ZIP_SOURCE_CLOSE:
+        zip_source_close(s->inner);
+        return 0;
+    case ZIP_SOURCE_STAT: {
+        auto* st = ZIP_SOURCE_GET_ARGS(zip_stat_t, data, length, &s->error);
+        if (!st)
+            return -1;
+        return zip_source_stat(s->inner, st) < 0 ? passError(s) : zip_int64_t(sizeof(zip_stat_t));
+    }
+    case ZIP_SOURCE_ERROR:
+        return zip_error_to_data(&s->error, data, length);
+    case ZIP_SOURCE_FREE:
+        zip_source_free(s->inner);
+        zip_error_fini(&s->error);
+        delete s;
+        return 0;
+    case ZIP_SOURCE_SEEK: {
+        auto* args = ZIP_SOURCE_GET_ARGS(zip_source_args_seek_t, data, length, &s->error);
+        if (!args)
+            return -1;
+        return zip_source_seek(s->inner, args->offset, args->whence) < 0 ? passError(s) : 0;
+    }
+    case ZIP_SOURCE_TELL: {
+        const zip_int64_t at = zip_source_tell(s->inner);
+        return at < 0 ? passError(s) : at;
+    }
+    case ZIP_SOURCE_SUPPORTS:
+        return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
+                                              ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, ZIP_SOURCE_SEEK, ZIP_SOURCE_TELL,
+                                              ZIP_SOURCE_SUPPORTS, -1);
+    default:
+        zip_error_set(&s->error, ZIP_ER_OPNOTSUPP, 0);
+        return -1;
+    }
+}
+
+// Reads the file in pieces at zip_close; nothing is loaded whole.
+zip_source_t* notifyingFileSource(zip_t* archive, const QString& hostPath, const QString& zipName,
+                                  LibzipComponent::Callbacks* callbacks)
+{
+    zip_source_t* file = zip_source_file(archive, QFile::encodeName(hostPath).constData(), 0, -1);
+    if (!file)
+        return nullptr;
+    auto* state = new NotifyingSource{file, zipName, callbacks, {}};
+    zip_error_init(&state->error);
+    zip_source_t* source = zip_source_function(archive, notifyingSourceCallback, state);
+    if (!source) {
+        zip_source_free(file);
+        zip_error_fini(&state->error);
+        delete state;
+    }
+    return source;
+}
+
+void progressCallback(zip_t*, double done, void* userdata)
+{
+    static_cast<LibzipComponent::Callbacks*>(userdata)->progress(done);
+}
+
+int cancelCallback(zip_t*, void* userdata)
+{
+    return static_cast<LibzipComponent::Callbacks*>(userdata)->cancelled() ? 1 : 0;
+}
+
+bool isWildcard(const QString& name)
+{
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+}
+
+// libzip takes an archive comment only when it reads as ASCII or UTF-8, but
+// comments are the user's bytes (usually code page 437 art with escape
+// codes). Those are written as a placeholder of the same length, which the
+// real bytes replace once the file is in place.
+bool libzipTakesComment(const QByteArray& comment)
+{
+    for (const char c : comment) {
+        const uchar b = uchar(c);
+        if (b >= 0x80 || (b < 0x20 && b != '\r' && b != '\n' && b != '\t'))
+            return false;
+    }
+    return true;
+}
+
+QByteArray placeholderFor(const QByteArray& comment)
+{
+    QByteArray placeholder = comment;
+    for (char& c : placeholder) {
+        const uchar b = uchar(c);
+        if (b >= 0x80 || (b < 0x20 && b != '\r' && b != '\n' && b != '\t'))
+            c = '?';
+    }
+    return placeholder;
+}
+
+// The comment is the last field of the end-of-central-directory record,
+// which libzip writes at the very end of the file. The replacement has the
+// placeholder's length, so the file stays a valid ZIP at every moment.
+bool writeCommentInPlace(const QString& hostPath, const QByteArray& comment, const QByteArray& placeholder,
+                         QString* error)
+{
+    QFile file(hostPath);
+    if (!file.open(QIODevice::ReadWrite)) {
+        *error = file.errorString();
+        return false;
+    }
+    const qint64 recordAt = file.size() - comment.size() - 22;
+    if (recordAt < 0 || !file.seek(recordAt)) {
+        *error = QStringLiteral("the end record is missing");
+        return false;
+    }
+    const QByteArray tail = file.read(22 + comment.size());
+    const int storedLength = uchar(tail[20]) | (uchar(tail[21]) << 8);
+    if (tail.size() != 22 + comment.size() || !tail.startsWith("PK\x05\x06") || storedLength != comment.size()
+        || tail.mid(22) != placeholder) {
+        *error = QStringLiteral("the end record is not where it should be");
+        return false;
+    }
+    if (!file.seek(recordAt + 22) || file.write(comment) != comment.size() || !file.flush()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+LibzipComponent::LibzipComponent(const DriveService& drives)
+    : m_drives(drives)
+{
+}
+
+void LibzipComponent::setCompressionLevel(int level)
+{
+    if (level >= 0 && level <= 9)
+        m_level = level;
+}
+
+void LibzipComponent::setTarget(const QString& dosPathWithoutZip)
+{
+    m_target = dosPathWithoutZip;
+}
+
+void LibzipComponent::setComment(const QByteArray& comment)
+{
+    m_comment = comment;
+}
+
+void LibzipComponent::setFileList(const QString& crSeparatedList)
+{
+    m_list = crSeparatedList;
+}
+
+void LibzipComponent::setStop(bool stop)
+{
+    m_stop = stop;
+}
+
+int LibzipComponent::fail(int result, const QString& error)
+{
+    m_lastError = error;
+    return result;
+}
+
+std::optional<QString> LibzipComponent::resolve(const QString& path) const
+{
+    static const QRegularExpression withDrive(QStringLiteral("^[A-Za-z]:"));
+    if (withDrive.match(path).hasMatch())
+        return m_drives.toHost(path);
+    // Relative names go through the drive map too, so that they match the
+    // real entries without regard to case, as every DOS path does.
+    const auto here = m_drives.toDos(QDir::currentPath());
+    if (!here)
+        return std::nullopt;
+    if (path.startsWith(QLatin1Char('\\')) || path.startsWith(QLatin1Char('/')))
+        return m_drives.toHost(here->left(2) + path);
+    QString joined = *here;
+    if (!joined.endsWith(QLatin1Char('\\')))
+        joined += QLatin1Char('\\');
+    return m_drives.toHost(joined + path);
+}
+
+namespace {
+
+// Links to folders are not followed, as the source measurement does not
+// follow them: a link could lead out of the folder or round in a circle.
+void addFolder(const QString& folderHost, const QString& prefix, const QString& excluded,
+               QList<LibzipComponent::Entry>* entries)
+{
+    const QFileInfoList infos = QDir(folderHost).entryInfoList(
+        QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::DirsLast);
+    if (infos.isEmpty() && !prefix.isEmpty())
+        entries->append({QString(), prefix});
+    for (const QFileInfo& info : infos) {
+        if (info.isDir()) {
+            if (!info.isSymLink())
+                addFolder(info.filePath(), prefix + info.fileName() + QLatin1Char('/'), excluded, entries);
+        } else if (excluded.isEmpty() || info.canonicalFilePath() != excluded) {
+            entries->append({info.filePath(), prefix + info.fileName()});
+        }
+    }
+}
+
+} // namespace
+
+bool LibzipComponent::expandList(QList<Entry>* entries, QString* error, const QString& excludedHostPath) const
+{
+    static const QRegularExpression driveOnly(QStringLiteral("^[A-Za-z]:"));
+    for (QString item : m_list.split(QLatin1Char('\r'))) {
+        // A list written with CR LF leaves its LF at the start of the next item.
+        while (item.startsWith(QLatin1Char('\n')))
+            item.remove(0, 1);
+        while (item.endsWith(QLatin1Char('\n')))
+            item.chop(1);
+        if (item.trimmed().isEmpty())
+            continue;
+
+        int cut = int(std::max(item.lastIndexOf(QLatin1Char('\\')), item.lastIndexOf(QLatin1Char('/'))));
+        if (cut < 0 && driveOnly.match(item).hasMatch())
+            cut = 1; // "d:*.*": the current folder of drive d, taken as its root
+        const QString name = item.mid(cut + 1);
+
+        if (isWildcard(name)) {
+            QString folderDos = item.left(cut + 1);
+            if (cut == 1 && !folderDos.endsWith(QLatin1Char('\\')))
+                folderDos += QLatin1Char('\\');
+            const auto folder = folderDos.isEmpty() ? std::optional(QDir::currentPath()) : resolve(folderDos);
+            if (!folder || !QFileInfo(*folder).isDir()) {
+                *error = QStringLiteral("Folder not found: ") + item;
+                return false;
+            }
+            if (name == QLatin1String("*.*") || name == QLatin1String("*")) {
+                addFolder(*folder, QString(), excludedHostPath, entries);
+                continue;
+            }
+            const QFileInfoList infos =
+                QDir(*folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+            for (const QFileInfo& info : infos) {
+                if (HostDriveService::matchesPattern(info.fileName(), name)
+                    && (excludedHostPath.isEmpty() || info.canonicalFilePath() != excludedHostPath))
+                    entries->append({info.filePath(), info.fileName()});
+            }
+            continue;
+        }
+
+        const auto host = resolve(item);
+        const QFileInfo info(host.value_or(QString()));
+        if (host && info.isFile()) {
+            entries->append({*host, info.fileName()});
+        } else if (host && info.isDir()) {
+            const QString prefix = info.fileName().isEmpty() ? QString() : info.fileName() + QLatin1Char('/');
+            addFolder(*host, prefix, excludedHostPath, entries);
+        } else {
+            *error = QStringLiteral("File not found: ") + item;
+            return false;
+        }
+    }
+    return true;
+}
+
+int LibzipComponent::add()
+{
+    m_lastError.clear();
+    if (m_busy)
+        return fail(kFailed, QStringLiteral("The ZIP writer is still busy with another file"));
+    if (m_stop)
+        return fail(kStopped, QStringLiteral("Stopped"));
+    if (m_comment.size() > kMaxCommentBytes)
+        return fail(kFailed, QStringLiteral("The ZIP comment has %1 bytes, but a ZIP file holds at most 65,535. "
+                                            "Shorten the comment or switch it off.")
+                                 .arg(numbertext::grouped(m_comment.size())));
+    if (m_target.trimmed().isEmpty())
+        return fail(kFailed, QStringLiteral("No ZIP file name was given"));
+
+    const QString targetDos = m_target + QStringLiteral(".zip");
+    const auto target = resolve(targetDos);
+    if (!target)
+        return fail(kFailed, QStringLiteral("The ZIP file %1 is on no usable drive").arg(targetDos));
+    const QFileInfo targetInfo(*target);
+    if (targetInfo.isDir())
+        return fail(kFailed, QStringLiteral("%1 is a folder, not a ZIP file").arg(targetDos));
+    if (!targetInfo.dir().exists())
+        return fail(kFailed, QStringLiteral("The folder for %1 does not exist").arg(targetDos));
+
+    QList<Entry> entries;
+    QString listError;
+    if (!expandList(&entries, &listError, targetInfo.exists() ? targetInfo.canonicalFilePath() : QString()))
+        return fail(kFailed, listError);
+
+    int openError = 0;
+    zip_t* archive = zip_open(QFile::encodeName(*target).constData(), ZIP_CREATE, &openError);
+    if (!archive)
+        return fail(kFailed, QStringLiteral("Cannot open %1: %2").arg(targetDos, errorText(openError)));
+
+    Callbacks callbacks{*this};
+    const auto discard = [&](const QString& what) {
+        const QString text = QStringLiteral("%1 (%2): %3").arg(what, targetDos, errorText(zip_get_error(archive)));
+        zip_discard(archive);
+        return fail(kFailed, text);
+    };
+
+    const zip_int32_t method = m_level == 0 ? ZIP_CM_STORE : ZIP_CM_DEFLATE;
+    const zip_uint32_t level = m_level == 0 ? 0 : zip_uint32_t(m_level);
+    for (const Entry& entry : entries) {
+        const QByteArray name = entry.zipName.toUtf8();
+        if (entry.hostPath.isEmpty()) {
+            if (zip_name_locate(archive, name.constData(), 0) < 0
+                && zip_dir_add(archive, name.constData(), ZIP_FL_ENC_UTF_8) < 0)
+                return discard(QStringLiteral("Cannot add the folder ") + entry.zipName);
+            continue;
+        }
+        zip_source_t* source = notifyingFileSource(archive, entry.hostPath, entry.zipName, &callbacks);
+        if (!source)
+            return discard(QStringLiteral("Cannot read ") + entry.hostPath);
+        const zip_int64_t index = zip_file_add(archive, name.constData(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
+        if (index < 0) {
+            zip_source_free(source);
+            return discard(QStringLiteral("Cannot add ") + entry.zipName);
+        }
+        if (zip_set_file_compression(archive, zip_uint64_t(index), method, level) < 0)
+            return discard(QStringLiteral("Cannot set the compression of ") + entry.zipName);
+        struct stat st {};
+        if (::stat(QFile::encodeName(entry.hostPath).constData(), &st) == 0)
+            zip_file_set_external_attributes(archive, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
+                                             zip_uint32_t(S_IFREG | (st.st_mode & 07777)) << 16);
+    }
+
+    QByteArray placeholder;
+    if (!m_comment.isEmpty()) {
+        const bool direct = libzipTakesComment(m_comment);
+        placeholder = direct ? QByteArray() : placeholderFor(m_comment);
+        const QByteArray& written = direct ? m_comment : placeholder;
+        if (zip_set_archive_comment(archive, written.constData(), zip_uint16_t(written.size())) < 0)
+            return discard(QStringLiteral("Cannot set the ZIP comment"));
+    }
+
+    zip_register_progress_callback_with_state(archive, 0.001, progressCallback, nullptr, &callbacks);
+    zip_register_cancel_callback_with_state(archive, cancelCallback, nullptr, &callbacks);
+    m_busy = true;
+    const int closed = zip_close(archive);
+    m_busy = false;
+    if (closed != 0) {
+        const zip_error_t* error = zip_get_error(archive);
+        const bool stopped = zip_error_code_zip(error) == ZIP_ER_CANCELLED || m_stop;
+        const QString text = errorText(error);
+        zip_discard(archive);
+        if (callbacks.handlerFailed)
+            return fail(kFailed, QStringLiteral("Adding to %1 failed inside an event handler").arg(targetDos));
+        if (stopped)
+            return fail(kStopped, QStringLiteral("Stopped: %1 was left as it was").arg(targetDos));
+        return fail(kFailed, QStringLiteral("Cannot write %1: %2").arg(targetDos, text));
+    }
+
+    if (!placeholder.isEmpty()) {
+        QString error;
+        if (!writeCommentInPlace(*target, m_comment, placeholder, &error))
+            return fail(kFailed, QStringLiteral("Cannot write the ZIP comment into %1: %2").arg(targetDos, error));
+    }
+    return kOk;
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "platform/zipcomponent.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+class DriveService;
+
+// The ZIP writer over libzip.
+//
+// - Level 0 stores, 1..9 deflate at that level; other values are ignored.
+//   The level starts at 6.
+// - The target and the listed paths are DOS paths resolved through the drive
+//   service; a listed path without a drive letter is taken relative to the
+//   process's current folder.
+// - A listed file is stored under its plain file name. "folder\*.*" (or
+//   "folder\*") adds every file below the folder, subfolders included, stored
+//   as relative paths with "/" ("sub/readme.txt"); empty subfolders become
+//   folder entries; links to folders are not followed. Another wildcard ("folder\*.txt") adds the matching files
+//   of that folder only. A folder named without a pattern is added like
+//   "*.*" but under its own name ("extras/readme.txt"). An entry whose name
+//   is already in the ZIP replaces it; every other entry of an existing ZIP
+//   stays.
+// - A non-empty comment replaces the ZIP's comment; an empty one leaves an
+//   existing comment as it is.
+// - add() writes a complete new file beside the target and puts it in place
+//   only when everything is written, so a stop or a failure leaves an
+//   earlier ZIP byte for byte as it was (and makes no file when there was
+//   none). The source files are read in pieces while writing, never whole.
+// - The stop flag stays set until setStop(false): while it is set, add()
+//   fails at once without touching anything, and setting it during an add
+//   cancels that add at the next piece written.
+// - Events come on the calling thread, during add(): onAdding with the name
+//   stored in the ZIP as each file is read, onStatus with the completion of
+//   the whole write in percent whenever it changes, and processPendingEvents
+//   as the write goes on, so the window's Abort can set the stop flag.
+class LibzipComponent : public ZipComponent
+{
+public:
+    // add()'s results.
+    static constexpr int kOk = 0;
+    static constexpr int kFailed = 1;
+    static constexpr int kStopped = 2;
+
+    static constexpr qsizetype kMaxCommentBytes = 65535;
+
+    explicit LibzipComponent(const DriveService& drives);
+
+    void setCompressionLevel(int level) override;
+    void setTarget(const QString& dosPathWithoutZip) override;
+    void setComment(const QByteArray& comment) override;
+    void setFileList(const QString& crSeparatedList) override;
+    int add() override;
+    void setStop(bool stop) override;
+    QString lastError() const override { return m_lastError; }
+
+    int compressionLevel() const { return m_level; }
+    bool stopRequested() const { return m_stop; }
+
+    // What one add would put into the ZIP: a host file (or, for a folder
+    // entry, an empty path) and the name it is stored under.
+    struct Entry {
+        QString hostPath;
+        QString zipName;
+    };
+    // Expands the list as add() does; false (with the reason in *error) when
+    // a listed path cannot be used. Files equal to excludedHostPath are left
+    // out, so a folder that holds the target never takes the ZIP into itself.
+    bool expandList(QList<Entry>* entries, QString* error, const QString& excludedHostPath = {}) const;
+
+    // What libzip's callbacks reach the component through (internal).
+    struct Callbacks;
+
+private:
+
+    std::optional<QString> resolve(const QString& dosOrRelative) const;
+    int fail(int result, const QString& error);
+
+    const DriveService& m_drives;
+    int m_level = 6;
+    QString m_target;
+    QByteArray m_comment;
+    QString m_list;
+    bool m_stop = false;
+    bool m_busy = false;
+    QString m_lastError;
+};

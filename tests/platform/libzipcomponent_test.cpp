@@ -1,0 +1,319 @@
+#include "doubles/temphome.h"
+#include "platform/libzipcomponent.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray randomBytes(qsizetype size, quint32 seed)
+{
+    QRandomGenerator generator(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    generator.fillRange(reinterpret_cast<quint32*>(bytes.data()), size / 4);
+    return bytes;
+}
+
+QByteArray textBytes(qsizetype size)
+{
+    QByteArray text;
+    for (int line = 0; text.size() < size; ++line)
+        text += "Line " + QByteArray::number(line) + " of a description that packs well.\r\n";
+    return text.left(size);
+}
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+};
+
+Run run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput()};
+}
+
+bool unzipTestPasses(const QString& zipHost)
+{
+    return run(QStringLiteral("unzip"), {QStringLiteral("-tqq"), zipHost}).exitCode == 0;
+}
+
+QStringList namesIn(const QString& zipHost)
+{
+    return QString::fromUtf8(run(QStringLiteral("unzip"), {QStringLiteral("-Z1"), zipHost}).out)
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QByteArray contentOf(const QString& zipHost, const QString& name)
+{
+    return run(QStringLiteral("unzip"), {QStringLiteral("-p"), zipHost, name}).out;
+}
+
+// "stor", "defN", "defX", ... for every entry, from zipinfo's listing.
+QStringList methodsIn(const QString& zipHost)
+{
+    QStringList methods;
+    const QString listing = QString::fromUtf8(run(QStringLiteral("zipinfo"), {zipHost}).out);
+    for (const QString& line : listing.split(QLatin1Char('\n'))) {
+        const QStringList fields = line.simplified().split(QLatin1Char(' '));
+        if (fields.size() >= 9 && (fields[0].startsWith(QLatin1Char('-')) || fields[0].startsWith(QLatin1Char('d'))))
+            methods << fields[5];
+    }
+    return methods;
+}
+
+// The comment as the file holds it: the last field of the end record.
+QByteArray commentOf(const QString& zipHost)
+{
+    QFile file(zipHost);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray all = file.readAll();
+    const qsizetype at = all.lastIndexOf("PK\x05\x06");
+    if (at < 0 || at + 22 > all.size())
+        return "<no end record>";
+    const int length = uchar(all[at + 20]) | (uchar(all[at + 21]) << 8);
+    return all.mid(at + 22, length);
+}
+
+QByteArray readHost(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+class ZipComponentTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        d = t.addDrive(QLatin1Char('d'));
+        QDir().mkpath(d + "/out");
+        previousDir = QDir::currentPath();
+    }
+    void TearDown() override { QDir::setCurrent(previousDir); }
+
+    QString put(const QString& dos, const QByteArray& bytes)
+    {
+        t.write(dos, bytes);
+        return t.host(dos);
+    }
+    int addTo(const QString& target, const QString& list)
+    {
+        zip.setTarget(target);
+        zip.setFileList(list);
+        return zip.add();
+    }
+    QStringList leftoversIn(const QString& dos) const
+    {
+        return QDir(t.host(dos)).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    TempHome t;
+    QString d;
+    QString previousDir;
+    LibzipComponent zip{t.drives};
+};
+
+} // namespace
+
+TEST_F(ZipComponentTest, NewZipHoldsTheListedFilesUnderPlainNamesWithCommentAndEvents)
+{
+    const QByteArray small = "small file\r\n";
+    const QByteArray big = randomBytes(300000, 7);
+    put("d:\\src\\a.txt", small);
+    put("d:\\src\\Big.BIN", big);
+
+    QStringList adding;
+    QList<int> statuses;
+    int passes = 0;
+    zip.onAdding = [&](const QString& name) { adding << name; };
+    zip.onStatus = [&](int percent) { statuses << percent; };
+    zip.processPendingEvents = [&] { ++passes; };
+    zip.setComment("Greetings from the set\r\n");
+
+    ASSERT_EQ(addTo("d:\\out\\set01", "d:\\src\\a.txt\rd:\\src\\big.bin\r"), 0) << zip.lastError().toStdString();
+    const QString zipHost = d + "/out/set01.zip";
+    ASSERT_TRUE(QFileInfo::exists(zipHost));
+    EXPECT_TRUE(unzipTestPasses(zipHost));
+    EXPECT_EQ(namesIn(zipHost), (QStringList{"a.txt", "Big.BIN"}));
+    EXPECT_EQ(contentOf(zipHost, "a.txt"), small);
+    EXPECT_EQ(contentOf(zipHost, "Big.BIN"), big);
+    EXPECT_EQ(commentOf(zipHost), QByteArray("Greetings from the set\r\n"));
+    EXPECT_TRUE(zip.lastError().isEmpty());
+
+    EXPECT_EQ(adding, (QStringList{"a.txt", "Big.BIN"}));
+    ASSERT_FALSE(statuses.isEmpty());
+    EXPECT_EQ(statuses.last(), 100);
+    EXPECT_TRUE(std::is_sorted(statuses.begin(), statuses.end()));
+    EXPECT_GT(passes, 0);
+}
+
+TEST_F(ZipComponentTest, AddingToAnExistingZipKeepsItsEntriesAndCommentAndReplacesASameName)
+{
+    put("d:\\src\\a.txt", "first a");
+    put("d:\\work\\base.r00", randomBytes(50000, 3));
+    const QByteArray artComment = QByteArray("\xC9\xCD\xBB \x1B[1mart\x1B[0m \xB0\xB1\xB2\x1A", 16);
+    zip.setComment(artComment);
+    ASSERT_EQ(addTo("d:\\out\\set01", "d:\\src\\a.txt\r"), 0) << zip.lastError().toStdString();
+
+    // A later add without a comment, of a name relative to the current folder.
+    zip.setComment({});
+    ASSERT_TRUE(QDir::setCurrent(d + "/work"));
+    ASSERT_EQ(addTo("d:\\out\\set01", "BASE.R00\r"), 0) << zip.lastError().toStdString();
+    put("d:\\src\\a.txt", "second a, longer");
+    ASSERT_EQ(addTo("d:\\OUT\\SET01", "d:\\src\\a.txt\r"), 0) << zip.lastError().toStdString();
+
+    const QString zipHost = d + "/out/set01.zip";
+    EXPECT_TRUE(unzipTestPasses(zipHost));
+    EXPECT_EQ(namesIn(zipHost), (QStringList{"a.txt", "base.r00"}));
+    EXPECT_EQ(contentOf(zipHost, "a.txt"), QByteArray("second a, longer"));
+    EXPECT_EQ(commentOf(zipHost), artComment);
+    EXPECT_EQ(QDir(d + "/out").entryList(QDir::Files), QStringList{"set01.zip"});
+}
+
+TEST_F(ZipComponentTest, CommentBytesOfEveryValueArriveExactlyUpToTheLimit)
+{
+    put("d:\\src\\a.txt", "a");
+    QByteArray comment;
+    for (int i = 0; comment.size() < LibzipComponent::kMaxCommentBytes; ++i)
+        comment.append(char(1 + i % 255));
+    zip.setComment(comment);
+    ASSERT_EQ(addTo("d:\\out\\full", "d:\\src\\a.txt\r"), 0) << zip.lastError().toStdString();
+    EXPECT_TRUE(unzipTestPasses(d + "/out/full.zip"));
+    EXPECT_EQ(commentOf(d + "/out/full.zip"), comment);
+}
+
+TEST_F(ZipComponentTest, FolderPatternTakesEverythingBelowItWithRelativeNames)
+{
+    put("d:\\extra\\readme.txt", "read me");
+    put("d:\\extra\\sub\\deep.txt", "deep");
+    put("d:\\extra\\sub\\more\\Deeper.dat", "deeper");
+    QDir().mkpath(d + "/extra/empty");
+    QFile::link(d + "/extra", d + "/extra/sub/loop");
+
+    ASSERT_EQ(addTo("d:\\out\\x1", "d:\\extra\\*.*\r"), 0) << zip.lastError().toStdString();
+    EXPECT_TRUE(unzipTestPasses(d + "/out/x1.zip"));
+    EXPECT_EQ(namesIn(d + "/out/x1.zip"),
+              (QStringList{"readme.txt", "empty/", "sub/deep.txt", "sub/more/Deeper.dat"}));
+    EXPECT_EQ(contentOf(d + "/out/x1.zip", "sub/more/Deeper.dat"), QByteArray("deeper"));
+
+    // Another wildcard takes the matching files of that folder only; a
+    // folder named without a pattern comes under its own name.
+    ASSERT_EQ(addTo("d:\\out\\x2", "d:\\extra\\sub\\*.TXT\rd:\\extra\\sub\\more\r"), 0);
+    EXPECT_EQ(namesIn(d + "/out/x2.zip"), (QStringList{"deep.txt", "more/Deeper.dat"}));
+}
+
+TEST_F(ZipComponentTest, AFolderThatHoldsTheTargetDoesNotPackTheZipIntoItself)
+{
+    put("d:\\out\\notes.txt", "notes");
+    ASSERT_EQ(addTo("d:\\out\\self", "d:\\out\\notes.txt\r"), 0);
+    ASSERT_EQ(addTo("d:\\out\\self", "d:\\out\\*.*\r"), 0) << zip.lastError().toStdString();
+    EXPECT_EQ(namesIn(d + "/out/self.zip"), QStringList{"notes.txt"});
+}
+
+TEST_F(ZipComponentTest, LevelZeroStoresAndNineDeflatesHardest)
+{
+    const QByteArray text = textBytes(200000);
+    put("d:\\src\\text.txt", text);
+
+    zip.setCompressionLevel(0);
+    ASSERT_EQ(addTo("d:\\out\\stored", "d:\\src\\text.txt\r"), 0);
+    zip.setCompressionLevel(9);
+    ASSERT_EQ(addTo("d:\\out\\packed", "d:\\src\\text.txt\r"), 0);
+    zip.setCompressionLevel(12); // not a level: the last one stays
+    EXPECT_EQ(zip.compressionLevel(), 9);
+
+    EXPECT_EQ(methodsIn(d + "/out/stored.zip"), QStringList{"stor"});
+    EXPECT_EQ(methodsIn(d + "/out/packed.zip"), QStringList{"defX"});
+    EXPECT_GT(QFileInfo(d + "/out/stored.zip").size(), 200000);
+    EXPECT_LT(QFileInfo(d + "/out/packed.zip").size(), 20000);
+    EXPECT_EQ(contentOf(d + "/out/packed.zip", "text.txt"), text);
+    EXPECT_TRUE(unzipTestPasses(d + "/out/stored.zip"));
+}
+
+TEST_F(ZipComponentTest, StopDuringAnAddLeavesTheEarlierZipByteForByte)
+{
+    put("d:\\src\\a.txt", "a");
+    put("d:\\work\\big.r00", randomBytes(8000000, 11));
+    ASSERT_EQ(addTo("d:\\out\\set01", "d:\\src\\a.txt\r"), 0);
+    const QByteArray before = readHost(d + "/out/set01.zip");
+
+    // The window's Abort runs inside a pending-events pass, part way in.
+    bool bigStarted = false;
+    int passesAfterStop = 0;
+    zip.onAdding = [&](const QString& name) { bigStarted = name == QLatin1String("big.r00"); };
+    zip.onStatus = [&](int percent) {
+        if (bigStarted && percent >= 30 && !zip.stopRequested())
+            zip.setStop(true);
+    };
+    zip.processPendingEvents = [&] { passesAfterStop += zip.stopRequested() ? 1 : 0; };
+    EXPECT_EQ(addTo("d:\\out\\set01", "d:\\work\\big.r00\r"), LibzipComponent::kStopped);
+    EXPECT_TRUE(bigStarted);
+    EXPECT_LE(passesAfterStop, 1);
+    EXPECT_FALSE(zip.lastError().isEmpty());
+    EXPECT_EQ(readHost(d + "/out/set01.zip"), before);
+    EXPECT_EQ(leftoversIn("d:\\out"), QStringList{"set01.zip"});
+
+    // The flag holds until it is cleared: nothing is touched meanwhile.
+    EXPECT_NE(addTo("d:\\out\\set02", "d:\\src\\a.txt\r"), 0);
+    EXPECT_FALSE(QFileInfo::exists(d + "/out/set02.zip"));
+    zip.setStop(false);
+    zip.onStatus = nullptr;
+    EXPECT_EQ(addTo("d:\\out\\set01", "d:\\work\\big.r00\r"), 0);
+    EXPECT_EQ(namesIn(d + "/out/set01.zip"), (QStringList{"a.txt", "big.r00"}));
+}
+
+TEST_F(ZipComponentTest, AMissingListedFileFailsAndLeavesTheEarlierZipAlone)
+{
+    put("d:\\src\\a.txt", "a");
+    ASSERT_EQ(addTo("d:\\out\\set01", "d:\\src\\a.txt\r"), 0);
+    const QByteArray before = readHost(d + "/out/set01.zip");
+
+    EXPECT_NE(addTo("d:\\out\\set01", "d:\\src\\a.txt\rd:\\src\\missing.txt\r"), 0);
+    EXPECT_TRUE(zip.lastError().contains("missing.txt"));
+    EXPECT_NE(addTo("d:\\out\\set01", "d:\\nowhere\\*.*\r"), 0);
+    EXPECT_NE(addTo("q:\\out\\set01", "d:\\src\\a.txt\r"), 0);
+    EXPECT_NE(addTo("d:\\no\\such\\folder\\set01", "d:\\src\\a.txt\r"), 0);
+    EXPECT_EQ(readHost(d + "/out/set01.zip"), before);
+    EXPECT_EQ(leftoversIn("d:\\out"), QStringList{"set01.zip"});
+}
+
+TEST_F(ZipComponentTest, ATargetThatIsNoZipIsRefusedAndKept)
+{
+    put("d:\\src\\a.txt", "a");
+    const QByteArray notAZip = "this is a text file, not an archive, and long enough to look for an end record";
+    put("d:\\out\\text.zip", notAZip);
+    EXPECT_NE(addTo("d:\\out\\text", "d:\\src\\a.txt\r"), 0);
+    EXPECT_FALSE(zip.lastError().isEmpty());
+    EXPECT_EQ(readHost(d + "/out/text.zip"), notAZip);
+}
+
+TEST_F(ZipComponentTest, ACommentOverTheZipLimitFailsCleanly)
+{
+    put("d:\\src\\a.txt", "a");
+    ASSERT_EQ(addTo("d:\\out\\set01", "d:\\src\\a.txt\r"), 0);
+    const QByteArray before = readHost(d + "/out/set01.zip");
+
+    zip.setComment(QByteArray(70000, 'c'));
+    EXPECT_NE(addTo("d:\\out\\set01", "d:\\src\\a.txt\r"), 0);
+    EXPECT_TRUE(zip.lastError().contains("65,535")) << zip.lastError().toStdString();
+    EXPECT_EQ(readHost(d + "/out/set01.zip"), before);
+    EXPECT_NE(addTo("d:\\out\\set02", "d:\\src\\a.txt\r"), 0);
+    EXPECT_FALSE(QFileInfo::exists(d + "/out/set02.zip"));
+}
+
+TEST_F(ZipComponentTest, AThrowingHandlerCancelsTheAddInsteadOfCrashing)
+{
+    put("d:\\src\\a.txt", "a");
+    zip.onAdding = [](const QString&) { throw std::runtime_error("handler fault"); };
+    EXPECT_NE(addTo("d:\\out\\set01", "d:\\src\\a.txt\r"), 0);
+    EXPECT_FALSE(QFileInfo::exists(d + "/out/set01.zip"));
+    EXPECT_EQ(leftoversIn("d:\\out"), QStringList{});
+}
