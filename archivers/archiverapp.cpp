@@ -7,8 +7,8 @@
 #include "rarformat.h"
 #include "skiplist.h"
 
-#include "drivemap.h"
-#include "textfile.h"
+#include "platform/drivemap.h"
+#include "platform/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -128,7 +128,8 @@ std::unique_ptr<EntrySource> ArchiverApp::makeSource(const ArchiverOptions& o,
                 m_sourceError = QStringLiteral("file not found: %1").arg(line);
                 return nullptr;
             }
-            QString stored = o.namesOnly ? line.mid(lastSeparator(line) + 1)
+            // Names keep the case they have on disk; the list may hold them lowered.
+            QString stored = o.namesOnly ? QFileInfo(*file).fileName()
                                          : (isDosPath(line) ? line.mid(2) : line);
             stored.replace(u'/', u'\\');
             while (stored.startsWith(u'\\'))

@@ -1,0 +1,194 @@
+// The shared machinery without the programs around it: how volumes are cut,
+// what the walk hands out, how command lines are read.
+#include "testworkspace.h"
+
+#include "aceformat.h"
+#include "archivebuilder.h"
+#include "commandline.h"
+#include "crc32.h"
+#include "filewalk.h"
+#include "rarformat.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+namespace {
+
+struct RarBlock {
+    uint8_t type = 0;
+    uint16_t flags = 0;
+    uint32_t crc = 0;
+    QString name;
+    QByteArray data;
+};
+
+// Walks a RAR volume block by block, as a reader skips through it.
+std::vector<RarBlock> rarBlocks(const QByteArray& v)
+{
+    std::vector<RarBlock> blocks;
+    int pos = 7;
+    while (pos + 7 <= v.size()) {
+        RarBlock b;
+        b.type = uint8_t(v[pos + 2]);
+        b.flags = qFromLittleEndian<quint16>(v.constData() + pos + 3);
+        const int headerSize = qFromLittleEndian<quint16>(v.constData() + pos + 5);
+        const uint32_t added = (b.flags & 0x8000) ? qFromLittleEndian<quint32>(v.constData() + pos + 7) : 0;
+        if (b.type == 0x74) {
+            b.crc = qFromLittleEndian<quint32>(v.constData() + pos + 16);
+            b.name = QString::fromUtf8(v.mid(pos + 32, qFromLittleEndian<quint16>(v.constData() + pos + 26)));
+            b.data = v.mid(pos + headerSize, added);
+        }
+        blocks.push_back(b);
+        pos += headerSize + int(added);
+    }
+    return blocks;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+
+ArchiveBuilder::Progress silent()
+{
+    return [](const QString&) {};
+}
+
+} // namespace
+
+TEST(ArchiveBuilderTest, RarVolumesHaveTheExactSizeAndSplitFilesChainTheirParts)
+{
+    TestWorkspace ws;
+    ws.writeRandomFile(QStringLiteral("a.bin"), 25000, 1);
+    ws.writeFile(QStringLiteral("empty.txt"), {});
+    ws.makeDir(QStringLiteral("hollow"));
+    ws.writeRandomFile(QStringLiteral("z.bin"), 7000, 2);
+
+    RarFormat format;
+    const QString first = ws.work() + QStringLiteral("/t.rar");
+    ArchiveBuilder builder(format, first, 10000, silent());
+    FileWalk walk(ws.source(), true, SkipList());
+    ASSERT_TRUE(builder.build(walk, 32000)) << builder.error().toStdString();
+
+    const QStringList volumes = builder.volumes();
+    ASSERT_EQ(volumes.size(), 4);
+    for (int i = 0; i + 1 < volumes.size(); ++i)
+        EXPECT_EQ(QFileInfo(volumes[i]).size(), 10000) << volumes[i].toStdString();
+    EXPECT_LE(QFileInfo(volumes.last()).size(), 10000);
+
+    QByteArray joined;
+    std::vector<RarBlock> parts;
+    for (const QString& v : volumes) {
+        const auto blocks = rarBlocks(readAll(v));
+        ASSERT_EQ(blocks.front().type, 0x73);
+        ASSERT_EQ(blocks.back().type, 0x7B) << "every volume ends in an end block";
+        for (const RarBlock& b : blocks)
+            if (b.type == 0x74 && b.name == QStringLiteral("a.bin"))
+                parts.push_back(b);
+    }
+    ASSERT_EQ(parts.size(), 3u);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const bool last = i + 1 == parts.size();
+        EXPECT_EQ(bool(parts[i].flags & RarFormat::FileSplitBefore), i > 0);
+        EXPECT_EQ(bool(parts[i].flags & RarFormat::FileSplitAfter), !last);
+        joined += parts[i].data;
+        EXPECT_EQ(parts[i].crc, last ? Crc32::of(joined) : Crc32::of(parts[i].data));
+    }
+    EXPECT_EQ(joined, readAll(ws.source() + QStringLiteral("/a.bin")));
+}
+
+TEST(ArchiveBuilderTest, AceVolumesStayWithinTheSize)
+{
+    TestWorkspace ws;
+    for (int i = 0; i < 20; ++i)
+        ws.writeRandomFile(QStringLiteral("f%1.bin").arg(i), 900 + 37 * i, quint32(i));
+    AceFormat format;
+    ArchiveBuilder builder(format, ws.work() + QStringLiteral("/t.ace"), 3000, silent());
+    FileWalk walk(ws.source(), true, SkipList());
+    ASSERT_TRUE(builder.build(walk, 0)) << builder.error().toStdString();
+    EXPECT_GT(builder.volumes().size(), 5);
+    for (const QString& v : builder.volumes())
+        EXPECT_LE(QFileInfo(v).size(), 3000);
+}
+
+TEST(ArchiveBuilderTest, TooSmallAVolumeFailsAndLeavesNothingOnceDiscarded)
+{
+    TestWorkspace ws;
+    ws.writeFile(QStringLiteral("a rather long file name for a tiny volume.txt"), "x");
+    RarFormat format;
+    ArchiveBuilder builder(format, ws.work() + QStringLiteral("/t.rar"), 60, silent());
+    FileWalk walk(ws.source(), true, SkipList());
+    EXPECT_FALSE(builder.build(walk, 1));
+    EXPECT_TRUE(builder.error().contains(QStringLiteral("too small")));
+    builder.discard();
+    EXPECT_TRUE(ws.volumes().isEmpty());
+}
+
+TEST(FileWalkTest, LeavesOutSkippedFoldersAndRootFilesOnly)
+{
+    TestWorkspace ws;
+    ws.writeFile(QStringLiteral("ReadMe.TXT"), "r");
+    ws.writeFile(QStringLiteral("docs/readme.txt"), "kept: only the root file is skipped");
+    ws.writeFile(QStringLiteral("Extras/x.txt"), "x");
+    ws.writeFile(QStringLiteral("docs/extras/y.txt"), "kept too");
+    ws.writeFile(QStringLiteral("b.txt"), "b");
+
+    FileWalk walk(ws.source(), true,
+                  SkipList::fromLines({QStringLiteral("extras\\*.*"), QStringLiteral("readme.txt"), {}}));
+    QStringList seen;
+    SourceEntry e;
+    while (walk.next(e))
+        seen << (e.storedName + (e.isDirectory ? QStringLiteral("\\") : QString()));
+    EXPECT_TRUE(walk.error().isEmpty());
+    EXPECT_EQ(seen, QStringList({QStringLiteral("b.txt"), QStringLiteral("docs\\"),
+                                 QStringLiteral("docs\\extras\\"), QStringLiteral("docs\\extras\\y.txt"),
+                                 QStringLiteral("docs\\readme.txt")}));
+}
+
+TEST(CommandLineTest, ReadsTheFourFormsOfTheRun)
+{
+    QString error;
+    auto rar = CommandLine::parse(ArchiverKind::Rar,
+                                  {"a", "-r", "-y", "-v1440000b", "-m3", "-x@c:\\skip.txt", "c:\\Zavok001\\game.rar"},
+                                  &error);
+    ASSERT_TRUE(rar) << error.toStdString();
+    EXPECT_TRUE(rar->recurse && rar->assumeYes && !rar->namesOnly);
+    EXPECT_EQ(rar->volumeSize, 1440000u);
+    EXPECT_EQ(rar->level, 3);
+    EXPECT_EQ(rar->skipListFiles, QStringList({"c:\\skip.txt"}));
+    EXPECT_EQ(rar->archive, QStringLiteral("c:\\Zavok001\\game.rar"));
+
+    auto noSplit = CommandLine::parse(ArchiverKind::Rar, {"a", "-r", "-y", "-v0000b", "-m3", "", "c:\\w\\g.rar"}, &error);
+    ASSERT_TRUE(noSplit) << "an empty argument from a doubled blank is tolerated";
+    EXPECT_EQ(noSplit->volumeSize, 0u);
+
+    auto image = CommandLine::parse(ArchiverKind::Rar,
+                                    {"a", "-ep", "-v5000000b", "-m3", "-y", "c:\\w\\g.rar", "@c:\\app\\rarstop.txt"}, &error);
+    ASSERT_TRUE(image);
+    EXPECT_TRUE(image->namesOnly);
+    EXPECT_EQ(image->listFiles, QStringList({"c:\\app\\rarstop.txt"}));
+
+    auto ace = CommandLine::parse(ArchiverKind::Ace, {"a", "-y", "-ep", "-v1440", "-m3", "c:\\w\\g.ace", "@l.txt"}, &error);
+    ASSERT_TRUE(ace);
+    EXPECT_EQ(ace->volumeSize, 1440000u) << "ACE counts in thousands of bytes";
+    auto aceWhole = CommandLine::parse(ArchiverKind::Ace, {"a", "-r", "-y", "-m3", "c:\\w\\g.ace"}, &error);
+    ASSERT_TRUE(aceWhole);
+    EXPECT_EQ(aceWhole->volumeSize, 0u);
+}
+
+TEST(CommandLineTest, RejectsWhatItDoesNotKnow)
+{
+    QString error;
+    EXPECT_FALSE(CommandLine::parse(ArchiverKind::Rar, {"a", "-r", "-q", "g.rar"}, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("-q")));
+    EXPECT_FALSE(CommandLine::parse(ArchiverKind::Rar, {"x", "g.rar"}, &error));
+    EXPECT_FALSE(CommandLine::parse(ArchiverKind::Rar, {"a", "-r"}, &error));
+    EXPECT_FALSE(CommandLine::parse(ArchiverKind::Rar, {"a", "-m9", "g.rar"}, &error));
+    EXPECT_FALSE(CommandLine::parse(ArchiverKind::Ace, {"a", "-v1440b", "g.ace"}, &error));
+    EXPECT_FALSE(CommandLine::parse(ArchiverKind::Rar, {"a", "g.rar", "stray.txt"}, &error));
+}

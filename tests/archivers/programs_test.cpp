@@ -1,0 +1,228 @@
+// wrar and wace as the rip runs them, judged by extractors that share no code
+// with them: 7z and lsar for RAR sets, unace 1.2 for ACE sets.
+#include "testworkspace.h"
+
+#include "platform/drivemap.h"
+#include "platform/textfile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString SevenZip = QStringLiteral("7z");
+const QString Lsar = QStringLiteral("lsar");
+const QString Unace = QStringLiteral("unace");
+
+// The awkward cases of a real source in one tree: a file large enough to
+// straddle several volumes, empty files and folders, blanks and non-ASCII
+// names, plus a folder and a root file that the skip list leaves out.
+void makeTree(const TestWorkspace& ws)
+{
+    ws.writeRandomFile(QStringLiteral("game/data.bin"), 300000, 7);
+    ws.writeRandomFile(QStringLiteral("game/sound/with blank.wav"), 40000, 8);
+    ws.writeFile(QStringLiteral("game/café ünï €.txt"), "accents");
+    ws.writeFile(QStringLiteral("empty.txt"), {});
+    ws.makeDir(QStringLiteral("saves/none yet"));
+    ws.writeFile(QStringLiteral("setup.exe"), "MZ");
+    ws.writeFile(QStringLiteral("extras/trailer.avi"), "skipped");
+    ws.writeFile(QStringLiteral("readme.txt"), "skipped");
+    TextFile::writeLines(ws.home() + QStringLiteral("/drive_c/skip.txt"),
+                         {QStringLiteral("extras\\*.*"), QStringLiteral("readme.txt")});
+}
+
+// The source as the archive should hold it.
+void dropSkipped(const TestWorkspace& ws)
+{
+    QDir(ws.source() + QStringLiteral("/extras")).removeRecursively();
+    QFile::remove(ws.source() + QStringLiteral("/readme.txt"));
+}
+
+void flipByte(const QString& path, qint64 at)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.seek(at);
+    char c = 0;
+    f.getChar(&c);
+    f.seek(at);
+    f.putChar(char(c ^ 0x5A));
+}
+
+QString volume(const TestWorkspace& ws, const QString& name)
+{
+    return ws.work() + u'/' + name;
+}
+
+TestWorkspace::Result unace(const QString& command, const QString& archive, const QString& cwd)
+{
+    return TestWorkspace::run(Unace, {command, QStringLiteral("-y"), archive}, cwd);
+}
+
+} // namespace
+
+TEST(WrarTest, MultiVolumeSetExtractsIdenticallyWith7zAndLsar)
+{
+    TestWorkspace ws;
+    makeTree(ws);
+    const auto r = ws.archiver(QStringLiteral("wrar"),
+                               {"a", "-r", "-y", "-v100000b", "-m3", "-x@c:\\skip.txt", "c:\\Zavok001\\game.rar"});
+    ASSERT_TRUE(r.ok()) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("stored"))) << "says once that it only stores";
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Creating game.r01")));
+
+    const QStringList names = ws.volumes();
+    ASSERT_EQ(names, QStringList({"game.r00", "game.r01", "game.r02", "game.rar"}));
+    for (const QString& n : QStringList({"game.rar", "game.r00", "game.r01"}))
+        EXPECT_EQ(QFileInfo(volume(ws, n)).size(), 100000) << n.toStdString();
+    EXPECT_LT(QFileInfo(volume(ws, "game.r02")).size(), 100000);
+
+    EXPECT_TRUE(TestWorkspace::run(SevenZip, {"t", "game.rar"}, ws.work()).ok());
+    const auto listed = TestWorkspace::run(Lsar, {"-t", "game.rar"}, ws.work());
+    EXPECT_TRUE(listed.ok()) << listed.out.toStdString();
+
+    const QString out = ws.scratch(QStringLiteral("x"));
+    ASSERT_TRUE(TestWorkspace::run(SevenZip, {"x", "-o" + out, volume(ws, "game.rar")}, ws.work()).ok());
+    EXPECT_FALSE(QFileInfo::exists(out + QStringLiteral("/extras")));
+    dropSkipped(ws);
+    QString difference;
+    EXPECT_TRUE(TestWorkspace::sameTree(ws.source(), out, &difference)) << difference.toStdString();
+}
+
+TEST(WrarTest, ThreeDigitNamesAndSingleArchivesExtractWith7z)
+{
+    TestWorkspace ws;
+    makeTree(ws);
+    dropSkipped(ws);
+    ASSERT_TRUE(ws.archiver("wrar", {"a", "-r", "-y", "-v150000b", "-m0", "c:\\Zavok001\\game.001"}).ok());
+    EXPECT_EQ(ws.volumes(), QStringList({"game.001", "game.002", "game.003"}));
+    const QString out = ws.scratch(QStringLiteral("x3"));
+    ASSERT_TRUE(TestWorkspace::run(SevenZip, {"x", "-o" + out, "game.001"}, ws.work()).ok());
+    QString difference;
+    EXPECT_TRUE(TestWorkspace::sameTree(ws.source(), out, &difference)) << difference.toStdString();
+
+    ASSERT_TRUE(ws.archiver("wrar", {"a", "-r", "-y", "-v0000b", "-m3", "c:\\Zavok001\\one.rar"}).ok());
+    EXPECT_TRUE(QFileInfo(volume(ws, "one.rar")).size() > 340000);
+    EXPECT_FALSE(QFileInfo::exists(volume(ws, "one.r00")));
+    const QString single = ws.scratch(QStringLiteral("x1"));
+    ASSERT_TRUE(TestWorkspace::run(SevenZip, {"x", "-o" + single, "one.rar"}, ws.work()).ok());
+    EXPECT_TRUE(TestWorkspace::sameTree(ws.source(), single, &difference)) << difference.toStdString();
+    EXPECT_TRUE(TestWorkspace::run(Lsar, {"-t", "one.rar"}, ws.work()).ok());
+}
+
+TEST(WrarTest, LongSetsContinueAfterR99AndDamageIsCaught)
+{
+    TestWorkspace ws;
+    ws.writeRandomFile(QStringLiteral("disc.bin"), 2100000, 3);
+    ASSERT_TRUE(ws.archiver("wrar", {"a", "-r", "-y", "-v20000b", "-m3", "c:\\Zavok001\\game.rar"}).ok());
+    EXPECT_GT(ws.volumes().size(), 102);
+    EXPECT_TRUE(QFileInfo::exists(volume(ws, "game.s00")));
+    EXPECT_TRUE(TestWorkspace::run(SevenZip, {"t", "game.rar"}, ws.work()).ok());
+    EXPECT_TRUE(TestWorkspace::run(Lsar, {"-t", "game.rar"}, ws.work()).ok());
+
+    flipByte(volume(ws, "game.r50"), 10000);
+    EXPECT_FALSE(TestWorkspace::run(SevenZip, {"t", "game.rar"}, ws.work()).ok());
+    EXPECT_FALSE(TestWorkspace::run(Lsar, {"-t", "game.rar"}, ws.work()).ok());
+    flipByte(volume(ws, "game.r50"), 10000);
+
+    ASSERT_TRUE(QFile::remove(volume(ws, "game.s00")));
+    EXPECT_FALSE(TestWorkspace::run(SevenZip, {"t", "game.rar"}, ws.work()).ok());
+    EXPECT_FALSE(TestWorkspace::run(Lsar, {"-t", "game.rar"}, ws.work()).ok());
+}
+
+TEST(WaceTest, MultiVolumeSetExtractsIdenticallyWithUnace)
+{
+    TestWorkspace ws;
+    makeTree(ws);
+    const auto r = ws.archiver("wace", {"a", "-r", "-y", "-v100", "-m3", "-x@c:\\skip.txt", "c:\\Zavok001\\game.ace"});
+    ASSERT_TRUE(r.ok()) << r.err.toStdString();
+    EXPECT_EQ(ws.volumes(), QStringList({"game.ace", "game.c00", "game.c01", "game.c02"}));
+    for (const QString& n : ws.volumes())
+        EXPECT_LE(QFileInfo(volume(ws, n)).size(), 100000);
+
+    EXPECT_TRUE(unace("t", "game.ace", ws.work()).ok());
+    const QString out = ws.scratch(QStringLiteral("x"));
+    ASSERT_TRUE(unace("x", volume(ws, "game.ace"), out).ok());
+    dropSkipped(ws);
+    QString difference;
+    EXPECT_TRUE(TestWorkspace::sameTree(ws.source(), out, &difference)) << difference.toStdString();
+}
+
+TEST(WaceTest, LongSetsGoOnAfterC99AndDamageIsCaught)
+{
+    TestWorkspace ws;
+    ws.writeRandomFile(QStringLiteral("disc.bin"), 2100000, 4);
+    ASSERT_TRUE(ws.archiver("wace", {"a", "-r", "-y", "-v20", "-m3", "c:\\Zavok001\\game.ace"}).ok());
+    EXPECT_TRUE(QFileInfo::exists(volume(ws, "game.c99")));
+    EXPECT_TRUE(QFileInfo::exists(volume(ws, "game.101")));
+    EXPECT_TRUE(unace("t", "game.ace", ws.work()).ok());
+
+    flipByte(volume(ws, "game.c50"), 10000);
+    EXPECT_FALSE(unace("t", "game.ace", ws.work()).ok());
+    flipByte(volume(ws, "game.c50"), 10000);
+    ASSERT_TRUE(QFile::remove(volume(ws, "game.100")));
+    const auto missing = unace("t", "game.ace", ws.work());
+    EXPECT_TRUE(missing.finished) << "must not wait for the missing volume";
+    EXPECT_NE(missing.exitCode, 0);
+}
+
+TEST(ImageSourceTest, ListedFilesAreStoredUnderTheirNamesOnly)
+{
+    TestWorkspace ws;
+    const QString images = ws.scratch(QStringLiteral("cd images"));
+    ASSERT_TRUE(DriveMap(ws.home()).mapDrive(u'd', images));
+    QFile cue(images + QStringLiteral("/Game.cue"));
+    ASSERT_TRUE(cue.open(QIODevice::WriteOnly));
+    cue.write("FILE \"game.bin\" BINARY\r\n");
+    cue.close();
+    {
+        QFile bin(images + QStringLiteral("/Game.bin"));
+        ASSERT_TRUE(bin.open(QIODevice::WriteOnly));
+        bin.write(QByteArray(120000, 'b'));
+    }
+    const QString list = ws.home() + QStringLiteral("/rarstop.txt");
+    ASSERT_TRUE(TextFile::writeLines(list, {QStringLiteral("d:\\game.cue"), QStringLiteral("d:\\game.bin")}));
+    const QString listDos = *DriveMap(ws.home()).toDos(list);
+    const QString bin = qEnvironmentVariable("ZAVOK32_TEST_BIN");
+
+    auto r = TestWorkspace::run(bin + "/wrar", {"a", "-ep", "-v50000b", "-m3", "-y", "c:\\Zavok001\\game.rar", "@" + listDos}, images);
+    ASSERT_TRUE(r.ok()) << r.err.toStdString();
+    const QString out = ws.scratch(QStringLiteral("xr"));
+    ASSERT_TRUE(TestWorkspace::run(SevenZip, {"x", "-o" + out, volume(ws, "game.rar")}, out).ok());
+    EXPECT_EQ(QDir(out).entryList(QDir::Files, QDir::Name), QStringList({"Game.bin", "Game.cue"}));
+    EXPECT_EQ(QFileInfo(out + "/Game.bin").size(), 120000);
+
+    r = TestWorkspace::run(bin + "/wace", {"a", "-y", "-ep", "-v50", "-m3", "c:\\Zavok001\\game.ace", "@" + listDos}, images);
+    ASSERT_TRUE(r.ok()) << r.err.toStdString();
+    const QString outAce = ws.scratch(QStringLiteral("xa"));
+    ASSERT_TRUE(unace("x", volume(ws, "game.ace"), outAce).ok());
+    QString difference;
+    EXPECT_TRUE(TestWorkspace::sameTree(images, outAce, &difference)) << difference.toStdString();
+}
+
+TEST(FailureTest, BadCallsSayWhyAndLeaveNoVolumes)
+{
+    TestWorkspace ws;
+    ws.writeFile(QStringLiteral("a.txt"), "a");
+
+    auto r = ws.archiver("wrar", {"a", "-r", "-y", "-k", "c:\\Zavok001\\game.rar"});
+    EXPECT_EQ(r.exitCode, 7);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("unknown switch -k")));
+
+    r = ws.archiver("wace", {"a", "-r", "-y", "-x@c:\\missing.txt", "c:\\Zavok001\\game.ace"});
+    EXPECT_NE(r.exitCode, 0);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("missing.txt")));
+
+    const QString list = ws.home() + QStringLiteral("/drive_c/list.txt");
+    TextFile::writeLines(list, {QStringLiteral("c:\\nowhere\\image.bin")});
+    r = ws.archiver("wrar", {"a", "-ep", "-y", "c:\\Zavok001\\game.rar", "@c:\\list.txt"});
+    EXPECT_NE(r.exitCode, 0);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("image.bin")));
+
+    r = ws.archiver("wrar", {"a", "-r", "-y", "c:\\no such folder\\game.rar"});
+    EXPECT_NE(r.exitCode, 0);
+    EXPECT_TRUE(ws.volumes().isEmpty());
+}

@@ -1,0 +1,88 @@
+#include "testworkspace.h"
+
+#include "platform/drivemap.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+
+TestWorkspace::TestWorkspace()
+{
+    qputenv("ZAVOK32_HOME", home().toUtf8());
+    QDir().mkpath(home());
+    DriveMap(home()).ensureDefaults();
+    QDir().mkpath(work());
+    QDir().mkpath(source());
+}
+
+QString TestWorkspace::scratch(const QString& name) const
+{
+    const QString path = m_dir.path() + u'/' + name;
+    QDir().mkpath(path);
+    return path;
+}
+
+void TestWorkspace::writeFile(const QString& relative, const QByteArray& bytes) const
+{
+    const QString path = source() + u'/' + relative;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+void TestWorkspace::writeRandomFile(const QString& relative, qint64 size, quint32 seed) const
+{
+    QRandomGenerator random(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qint64 i = 0; i < size; ++i)
+        bytes[i] = char(random.generate() & 0xFF);
+    writeFile(relative, bytes);
+}
+
+void TestWorkspace::makeDir(const QString& relative) const
+{
+    QDir().mkpath(source() + u'/' + relative);
+}
+
+TestWorkspace::Result TestWorkspace::run(const QString& program, const QStringList& args,
+                                         const QString& cwd, int timeoutMs)
+{
+    QProcess p;
+    p.setWorkingDirectory(cwd);
+    p.start(program, args);
+    Result r;
+    if (!p.waitForStarted())
+        return r;
+    // Extractors that miss a volume ask for it on stdin; a closed stdin and a
+    // time limit keep them from waiting forever.
+    p.closeWriteChannel();
+    r.finished = p.waitForFinished(timeoutMs);
+    if (!r.finished) {
+        p.kill();
+        p.waitForFinished();
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+TestWorkspace::Result TestWorkspace::archiver(const QString& program, const QStringList& args) const
+{
+    return run(qEnvironmentVariable("ZAVOK32_TEST_BIN") + u'/' + program, args, source());
+}
+
+QStringList TestWorkspace::volumes() const
+{
+    return QDir(work()).entryList(QDir::Files, QDir::Name);
+}
+
+bool TestWorkspace::sameTree(const QString& a, const QString& b, QString* difference)
+{
+    const Result r = run(QStringLiteral("diff"), {QStringLiteral("-r"), a, b}, a);
+    *difference = r.out + r.err;
+    return r.ok();
+}
