@@ -186,7 +186,7 @@ TEST(ImageSourceTest, ListedFilesAreStoredUnderTheirNamesOnly)
     const QString list = ws.home() + QStringLiteral("/rarstop.txt");
     ASSERT_TRUE(TextFile::writeLines(list, {QStringLiteral("d:\\game.cue"), QStringLiteral("d:\\game.bin")}));
     const QString listDos = *DriveMap(ws.home()).toDos(list);
-    const QString bin = qEnvironmentVariable("ZAVOK32_TEST_BIN");
+    const QString bin = TestWorkspace::binaryDir();
 
     auto r = TestWorkspace::run(bin + "/wrar", {"a", "-ep", "-v50000b", "-m3", "-y", "c:\\Zavok001\\game.rar", "@" + listDos}, images);
     ASSERT_TRUE(r.ok()) << r.err.toStdString();

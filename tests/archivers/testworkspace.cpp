@@ -72,7 +72,14 @@ TestWorkspace::Result TestWorkspace::run(const QString& program, const QStringLi
 
 TestWorkspace::Result TestWorkspace::archiver(const QString& program, const QStringList& args) const
 {
-    return run(qEnvironmentVariable("ZAVOK32_TEST_BIN") + u'/' + program, args, source());
+    return run(binaryDir() + u'/' + program, args, source());
+}
+
+QString TestWorkspace::binaryDir()
+{
+    // The build tree's own bin folder stands in when ctest did not pass it on.
+    const QString fromEnvironment = qEnvironmentVariable("ZAVOK32_TEST_BIN");
+    return fromEnvironment.isEmpty() ? QStringLiteral(ZAVOK32_BUILD_BIN) : fromEnvironment;
 }
 
 QStringList TestWorkspace::volumes() const

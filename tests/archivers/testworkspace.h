@@ -29,6 +29,8 @@ public:
     void writeRandomFile(const QString& relative, qint64 size, quint32 seed) const;
     void makeDir(const QString& relative) const;
 
+    // Where wrar and wace were built.
+    static QString binaryDir();
     // Runs build/bin/<program> in the source folder.
     Result archiver(const QString& program, const QStringList& args) const;
     static Result run(const QString& program, const QStringList& args, const QString& cwd,
