@@ -1,0 +1,56 @@
+#pragma once
+
+#include "pipeline/runcontext.h"
+#include "platform/shell.h"
+
+#include <QString>
+
+// The packaging run behind the Zavok! command and the unattended start:
+// checks and plan, a fresh work directory, one archiver call, a ZIP for every
+// volume, and the report. Runs on the window's thread; the run page's Abort
+// and Exit buttons reach abortRun and exitRun while the ZIP component lets
+// window events through.
+class RipRun
+{
+public:
+    explicit RipRun(RunContext context);
+
+    void runJob();
+
+    // The run page's buttons.
+    void abortRun();
+    void exitRun();
+
+    RunContext& context() { return m_ctx; }
+
+    // The ZIP component's level (0..9) for a compression list index; none
+    // for an index outside the list.
+    static int zipLevelFor(int compressionIndex);
+    // The X:\ZavokNNN name for a number (three digits at least).
+    static QString workDirectoryName(QChar drive, int number);
+
+private:
+    enum class Outcome { Done, Ended };
+
+    Outcome checkAndPlan();
+    void makeWorkDirectory();
+    QString archiverCurrentDirectory() const;
+    int countVolumes() const;
+    void showCompletion();
+    void finishRun(bool nothingMade);
+
+    // Ends a run refused by a check: the page and box of the problem, or the
+    // end of the application when nobody is watching.
+    Outcome refuse(PageId page, const QString& reason);
+    Outcome refuse(PageId page, FocusTarget focus, const QString& reason);
+    void endAfterFailedZipStep(const QString& reason);
+    void endAfterUnexpectedFailure(const QString& reason, const QString& message);
+    void putSourceTextBack();
+    void endUnattended(int exitCode, const QString& reason);
+
+    QString hostPath(const QString& dosPath) const;
+
+    RunContext m_ctx;
+    bool m_running = false;
+    bool m_stopRequested = false;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "pipeline/runsteps.h"
+
+class RipJob;
+class ReportPresenter;
+class ViewState;
+struct AppState;
+struct RipRunState;
+struct Services;
+
+// Everything a run reads and writes: the job, the run state, the launch
+// mode, the window's texts, the platform services and the pieces it calls.
+struct RunContext {
+    RipJob& job;
+    RipRunState& state;
+    AppState& app;
+    ViewState& view;
+    Services& services;
+    RunSteps steps;
+    ReportPresenter* presenter = nullptr;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class RipJob;
+struct RipRunState;
+
+struct RunReportRow {
+    QString label;
+    QString value;
+};
+
+// What the "Ripping complete" window shows after a run: the source and the
+// archive set it became, as the texts of its two groups.
+struct RunReport {
+    QString caption = QStringLiteral("Ripping complete");
+
+    QString sourcePath;   // " d:\games"
+    QString sourceType;   // " Directory"
+    QString sourceSize;   // " 17 M"
+
+    QString archiveType;  // " Rar's into zip's"
+    QString archiveSize;  // " 1.44 M"
+    QString archivePath;  // " c:\zips"
+    QString count;        // " 12"
+    QString total;        // " 17 M", empty for a single archive
+    QString archiveCompression; // " Normal"
+    QString zipCompression;     // " Normal"
+
+    static RunReport fromRun(const RipJob& job, const RipRunState& state);
+
+    // The Zip page's volume size text for a size step: "1.44 M" for the
+    // floppy step, "5. M", ".5 M", "1 Max file" for step 0.
+    static QString sizeCaption(int archiveSizeStep);
+
+    QString sourceGroupTitle() const { return QStringLiteral("Source"); }
+    QString archiveGroupTitle() const { return QStringLiteral("Final archive"); }
+    QList<RunReportRow> sourceRows() const;
+    QList<RunReportRow> archiveRows() const;
+};

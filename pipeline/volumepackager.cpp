@@ -1,0 +1,190 @@
+#include "pipeline/volumepackager.h"
+
+#include "job/riprunstate.h"
+#include "job/ripjob.h"
+#include "job/viewstate.h"
+#include "pipeline/runfailure.h"
+#include "platform/appdirectory.h"
+#include "platform/driveservice.h"
+#include "platform/fileops.h"
+#include "platform/services.h"
+#include "platform/shell.h"
+#include "platform/zipcomponent.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QChar kCr(u'\r');
+
+} // namespace
+
+VolumePackager::VolumePackager(RunContext& context, const bool& stopRequested)
+    : m_ctx(context)
+    , m_stopRequested(stopRequested)
+{
+}
+
+QString VolumePackager::hostPath(const QString& dosPath) const
+{
+    const auto host = m_ctx.services.drives->toHost(dosPath);
+    if (!host)
+        throw RunFailure(QStringLiteral("no drive for ") + dosPath);
+    return *host;
+}
+
+QString VolumePackager::appDirDos() const
+{
+    const auto dos = m_ctx.services.drives->toDos(AppDirectory::path());
+    if (!dos)
+        throw RunFailure(QStringLiteral("the application directory is on no drive"));
+    return *dos;
+}
+
+std::optional<QByteArray> VolumePackager::readComment() const
+{
+    const QString path = AppDirectory::path() + QStringLiteral("/zcomment.ini");
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() == 0)
+        throw RunFailure(QStringLiteral("the ZIP comment file zcomment.ini is missing or empty"));
+    if (info.size() >= kIgnoredCommentSize)
+        return std::nullopt;
+    // The file ends with the line end the comment editor writes; everything
+    // before that last byte is the comment.
+    const qint64 length = info.size() - 1;
+    if (length > kMaxCommentBytes)
+        throw RunFailure(QStringLiteral("the ZIP comment has %1 bytes; a ZIP holds at most 65,535").arg(length),
+                         QStringLiteral("The ZIP comment is longer than 65,535 bytes") + kCr
+                             + QStringLiteral("Shorten the comment or switch it off, then run again"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RunFailure(QStringLiteral("cannot read zcomment.ini: ") + file.errorString());
+    QByteArray comment = file.read(length);
+    if (comment.size() != length)
+        throw RunFailure(QStringLiteral("cannot read zcomment.ini: ") + file.errorString());
+    return comment;
+}
+
+bool VolumePackager::zipAddStep(const QString& list, const QString& target)
+{
+    ZipComponent& zip = *m_ctx.services.zip;
+    zip.setFileList(list);
+    zip.setTarget(target);
+    const int result = zip.add();
+    return result == 0 && !m_stopRequested;
+}
+
+void VolumePackager::stageDescription() const
+{
+    if (m_ctx.job.autoNumbering()) {
+        m_ctx.steps.writeNumberedDiz();
+        return;
+    }
+    const QString source = hostPath(m_ctx.job.dizPath());
+    if (!QFileInfo(source).isFile())
+        throw RunFailure(QStringLiteral("the description file is missing: ") + m_ctx.job.dizPath());
+    const QString staged = AppDirectory::path() + QStringLiteral("/file_id.diz");
+    QString error;
+    if (!fileops::copyReplacing(source, staged, &error))
+        throw RunFailure(QStringLiteral("cannot copy the description file: ") + error);
+    // A read-only original must not make the staged copy read-only: the next
+    // ZIP writes over it, and the flag would travel into every ZIP.
+    QFile::setPermissions(staged, QFile::permissions(staged) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
+}
+
+VolumePackager::Result VolumePackager::packageVolumes()
+{
+    RipJob& job = m_ctx.job;
+    RipRunState& state = m_ctx.state;
+    ViewState& view = m_ctx.view;
+    Shell& shell = *m_ctx.services.shell;
+    ZipComponent& zip = *m_ctx.services.zip;
+
+    view.window.busyPointer = true;
+    view.notify();
+    shell.processPendingEvents();
+    state.currentVolume = 1;
+    view.window.listBarEnabled = false;
+    view.window.busyPointer = true;
+    view.notify();
+
+    zip.setStop(false);
+    zip.onAdding = [&view](const QString& fileName) {
+        view.run.status = fileName.toLower();
+        view.notify();
+    };
+    zip.onStatus = [&view](int completion) {
+        if (view.run.progress != completion) {
+            view.run.progress = completion;
+            view.notify();
+        }
+    };
+    zip.processPendingEvents = [&shell] { shell.processPendingEvents(); };
+
+    // Every ZIP gets the same comment; checking it before the first ZIP keeps
+    // a comment that no ZIP can hold from leaving half a set behind.
+    if (job.useZipComment()) {
+        if (const auto comment = readComment())
+            zip.setComment(*comment);
+    } else {
+        zip.setComment(QByteArray());
+    }
+
+    const QString appDir = appDirDos();
+    const QString workHost = hostPath(state.workDirectory);
+    const int count = state.volumeCount;
+    for (int n = 1; n <= count; ++n) {
+        state.currentVolume = qint16(n);
+        const QString volume = m_ctx.steps.volumeFileName(n);
+        const ZipNameParts names = m_ctx.steps.zipFileName(n);
+        if (!QDir::setCurrent(workHost))
+            throw RunFailure(QStringLiteral("cannot change to the work directory ") + state.workDirectory);
+        view.run.zipName = names.shownName;
+        view.run.counter = m_ctx.steps.counterText(n);
+        view.notify();
+
+        const auto failed = [&](const QString& what) {
+            return Result{false, QStringLiteral("%1 failed for %2").arg(what, names.shownName)};
+        };
+        if (!zipAddStep(volume + kCr, names.target))
+            return failed(QStringLiteral("adding ") + volume);
+
+        stageDescription();
+        if (!zipAddStep(appDir + QStringLiteral("\\file_id.diz") + kCr, names.target))
+            return failed(QStringLiteral("adding file_id.diz"));
+
+        if (!job.firstZipOnly() || n == 1) {
+            if (!job.nfoPath().isEmpty()) {
+                m_ctx.steps.prepareNfo();
+                if (m_stopRequested)
+                    return failed(QStringLiteral("preparing the information file"));
+                if (!zipAddStep(appDir + QLatin1Char('\\') + state.nfoFileName + kCr, names.target))
+                    return failed(QStringLiteral("adding ") + state.nfoFileName);
+            }
+            const QString extra = job.extraPath();
+            if (!extra.isEmpty()) {
+                QString list;
+                if (job.extraIsFile()) {
+                    if (!m_ctx.services.drives->fileExists(extra))
+                        throw RunFailure(QStringLiteral("the extra file is missing: ") + extra);
+                    list = extra;
+                } else {
+                    if (!m_ctx.services.drives->pathExists(extra))
+                        throw RunFailure(QStringLiteral("the extra directory is missing: ") + extra);
+                    list = extra + (extra.endsWith(QLatin1Char('\\')) ? QStringLiteral("*.*") : QStringLiteral("\\*.*"));
+                }
+                if (!zipAddStep(list + kCr, names.target))
+                    return failed(QStringLiteral("adding ") + extra);
+            }
+        }
+
+        const QString volumeHost = workHost + QLatin1Char('/') + volume;
+        if (!QFile::remove(volumeHost))
+            throw RunFailure(QStringLiteral("cannot delete the packaged volume ") + volume);
+        view.run.progress = 0;
+        view.notify();
+    }
+    return Result{true, {}};
+}

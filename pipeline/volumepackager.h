@@ -1,0 +1,44 @@
+#pragma once
+
+#include "pipeline/runcontext.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// Wraps every volume the archiver left in the work directory into a ZIP of
+// its own with the description, the stamped information file, the extra and
+// the comment, deleting each volume once its ZIP holds it. A volume is only
+// deleted after every add for its ZIP succeeded, so a failed or stopped step
+// leaves that volume and all later ones in the work directory.
+class VolumePackager
+{
+public:
+    struct Result {
+        bool completed = false;
+        QString reason; // why packaging ended early
+    };
+
+    // `stopRequested` is the run's own record of Abort/Exit, read between
+    // steps in case a click lands while no add is in progress.
+    VolumePackager(RunContext& context, const bool& stopRequested);
+
+    Result packageVolumes();
+
+    // Longest comment a ZIP file can hold.
+    static constexpr qsizetype kMaxCommentBytes = 65535;
+    // Comment files this large or larger are not used at all.
+    static constexpr qint64 kIgnoredCommentSize = 320000;
+
+private:
+    // The comment for every ZIP of the run: none, or the comment file's
+    // bytes without its last one.
+    std::optional<QByteArray> readComment() const;
+    bool zipAddStep(const QString& list, const QString& target);
+    void stageDescription() const;
+    QString appDirDos() const;
+    QString hostPath(const QString& dosPath) const;
+
+    RunContext& m_ctx;
+    const bool& m_stopRequested;
+};

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "pipeline/reportpresenter.h"
+#include "pipeline/runreport.h"
+#include "platform/soundplayer.h"
+#include "platform/zipcomponent.h"
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+// A ZIP component that records every add (target, list, comment) and can be
+// told to fail, or to run something while an add works (a click on Abort).
+class FakeZipComponent : public ZipComponent
+{
+public:
+    struct Add {
+        QString target;
+        QString list;
+        QByteArray comment;
+    };
+    QList<Add> adds;
+    int level = -1;
+    bool stop = false;
+    QByteArray comment;
+    bool commentSet = false;
+    // 1-based index of the add that returns non-zero; 0 for none.
+    int failAt = 0;
+    std::function<void(int addIndex)> whileAdding;
+
+    void setCompressionLevel(int l) override { level = l; }
+    void setTarget(const QString& t) override { m_target = t; }
+    void setComment(const QByteArray& c) override
+    {
+        comment = c;
+        commentSet = true;
+    }
+    void setFileList(const QString& l) override { m_list = l; }
+    void setStop(bool s) override { stop = s; }
+    int add() override
+    {
+        adds << Add{m_target, m_list, comment};
+        const int index = int(adds.size());
+        if (onAdding)
+            onAdding(m_list.trimmed().toUpper());
+        if (onStatus)
+            onStatus(50);
+        if (whileAdding)
+            whileAdding(index);
+        if (processPendingEvents)
+            processPendingEvents();
+        if (stop)
+            return 1;
+        return index == failAt ? 1 : 0;
+    }
+
+    QStringList listsFor(const QString& target) const
+    {
+        QStringList lists;
+        for (const Add& a : adds)
+            if (a.target == target)
+                lists << a.list;
+        return lists;
+    }
+
+private:
+    QString m_target;
+    QString m_list;
+};
+
+class FakeSoundPlayer : public SoundPlayer
+{
+public:
+    QStringList played;
+    void play(const QString& name, bool wait) override { played << name + (wait ? QStringLiteral(" wait") : QString()); }
+};
+
+class FakeReportPresenter : public ReportPresenter
+{
+public:
+    QList<RunReport> shown;
+    void showReport(const RunReport& report) override { shown << report; }
+};
