@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+class FolderSelection;
+class RipJob;
+struct Services;
+
+// The Skip page's commands: add a sub-directory or a file of the source to
+// the list the archiver leaves out, and empty the list. Entries hold the
+// item's own name only ("extras\*.*", "readme.txt"), found again below
+// sourcePath by the job check.
+class SkipList
+{
+public:
+    // The page's "&Sub-dir" / "&File" choice; "&Sub-dir" at start.
+    enum class Kind { SubDirectory, File };
+
+    SkipList(RipJob& job, Services& services, const FolderSelection& folderSelection);
+
+    Kind kind() const { return m_kind; }
+    void setKind(Kind kind) { m_kind = kind; }
+
+    // The page's Browse button.
+    void addSkipEntry();
+    // The "&Clear" button.
+    void clearSkipEntries();
+
+    static QString noSourceText() { return QStringLiteral("You must pick a source drive or directory first"); }
+    static QString outsideSourceText() { return QStringLiteral("Path isn't within source path"); }
+
+    // What follows the last "\" of a path.
+    static QString ownName(const QString& path);
+
+private:
+    void addSubDirectory();
+    void addFile();
+
+    RipJob& m_job;
+    Services& m_services;
+    const FolderSelection& m_folderSelection;
+    Kind m_kind = Kind::SubDirectory;
+};
