@@ -7,7 +7,7 @@
 #include "platform/numbertext.h"
 #include "platform/services.h"
 #include "platform/shell.h"
-#include "source/volumeestimate.h"
+#include "job/volumeestimate.h"
 
 namespace {
 
@@ -138,7 +138,7 @@ bool SourceMeasurement::measureSource()
     const int step = m_job.archiveSizeStep();
     if (step == 0) {
         m_view.zip.estimateCaption = VolumeEstimate::singleArchiveCaption();
-        m_view.zip.sizeCaption = QStringLiteral("1 Max file");
+        m_view.zip.sizeCaption = VolumeEstimate::singleArchiveSizeCaption();
     } else {
         const float count = VolumeEstimate::volumeCount(m_job.sourceMegabytes(), step);
         m_state.threeDigitNumbering = VolumeEstimate::needsThreeDigits(count);

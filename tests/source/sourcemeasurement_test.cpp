@@ -2,7 +2,7 @@
 
 #include "platform/numbertext.h"
 #include "source/sourcemeasurement.h"
-#include "source/volumeestimate.h"
+#include "job/volumeestimate.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "source/volumeestimate.h"
+#include "job/volumeestimate.h"
 
 #include "platform/numbertext.h"
 

@@ -23,6 +23,8 @@ public:
     static QString countCaption(float volumeCount);
     // The same, but "1.00 file" without the blank: the caption Browse shows.
     static QString browseCountCaption(float volumeCount);
-    // The caption of step 0: one single archive.
+    // The estimate caption of step 0: one single archive.
     static QString singleArchiveCaption();
+    // The Zip page's size caption of step 0.
+    static QString singleArchiveSizeCaption() { return QStringLiteral("1 Max file"); }
 };

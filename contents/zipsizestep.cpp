@@ -1,0 +1,55 @@
+#include "contents/zipsizestep.h"
+
+#include "job/ripjob.h"
+#include "job/riprunstate.h"
+#include "job/viewstate.h"
+#include "job/volumeestimate.h"
+
+ZipSizeStep::ZipSizeStep(RipJob& job, RipRunState& state, ViewState& view)
+    : m_job(job)
+    , m_state(state)
+    , m_view(view)
+{
+}
+
+QString ZipSizeStep::sizeCaption(int step)
+{
+    if (step == 3)
+        return QStringLiteral("1.44 M");
+    // Half a million bytes a step, written as millions with no leading zero
+    // and no trailing zeros, the point always kept.
+    const int whole = step / 2;
+    return (whole > 0 ? QString::number(whole) : QString()) + QLatin1Char('.')
+        + (step % 2 ? QStringLiteral("5") : QString()) + QStringLiteral(" M");
+}
+
+void ZipSizeStep::stepChanged()
+{
+    int step = m_job.archiveSizeStep();
+    if (m_job.imageMode() && step < kSmallestImageStep) {
+        // Announced as a change of its own, which runs this again with the
+        // corrected step; what follows gives the same result.
+        m_job.setArchiveSizeStep(kSmallestImageStep);
+        step = kSmallestImageStep;
+    }
+    m_view.zip.sizeCaption = sizeCaption(step);
+
+    if (step == 0) {
+        m_view.zip.estimateCaption = VolumeEstimate::singleArchiveCaption();
+    } else if (m_job.sourceMegabytes() == 0.0f) {
+        m_view.zip.estimateCaption.clear();
+    } else {
+        const float count = VolumeEstimate::volumeCount(m_job.sourceMegabytes(), step);
+        m_state.threeDigitNumbering = VolumeEstimate::needsThreeDigits(count);
+        m_view.zip.estimateCaption = VolumeEstimate::countCaption(count);
+    }
+
+    if (step == 0) {
+        m_view.zip.sizeCaption = VolumeEstimate::singleArchiveSizeCaption();
+        m_job.setZipBaseNameBound(RipJob::kLongNameBound);
+        m_state.threeDigitNumbering = false;
+    } else {
+        m_job.setZipBaseNameBound(m_state.threeDigitNumbering ? RipJob::kThreeDigitNameBound : RipJob::kShortNameBound);
+    }
+    m_view.notify();
+}

@@ -1,0 +1,13 @@
+#include "contents/zipsizestepbinding.h"
+
+#include "contents/zipsizestep.h"
+#include "job/ripjob.h"
+
+ZipSizeStepBinding::ZipSizeStepBinding(RipJob& job, ZipSizeStep& sizeStep, QObject* parent)
+    : QObject(parent)
+{
+    connect(&job, &RipJob::changed, this, [&sizeStep](RipJob::Field field) {
+        if (field == RipJob::Field::ArchiveSizeStep)
+            sizeStep.stepChanged();
+    });
+}
