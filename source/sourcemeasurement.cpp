@@ -47,9 +47,10 @@ std::optional<qint64> SourceMeasurement::sourceBytes() const
 {
     const QString path = m_job.sourcePath();
     const DriveService& drives = *m_services.drives;
-    if (path.endsWith(QLatin1Char('\\'))) {
+    if (RipJob::sourceKindOf(false, path) == SourceKind::WholeDrive) {
         // A drive root measures its used space, so a CD measures its whole
-        // contents without walking it.
+        // contents without walking it. A folder written with a closing "\"
+        // in a script is still a folder.
         const QString drive = path.left(2);
         const auto total = drives.driveTotalBytes(drive);
         const auto free = drives.driveFreeBytes(drive);

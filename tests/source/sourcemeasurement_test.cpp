@@ -59,6 +59,14 @@ TEST_F(MeasurementTest, DriveRootMeasuresUsedSpaceNotItsFolders)
     drives.figures[QLatin1Char('d')] = {1000000000, 400000000};
     ASSERT_TRUE(measurement.measureSource());
     EXPECT_EQ(view.source.sizeLabel, "600,000,000 Total bytes");
+    job.setSourcePath("d:");
+    ASSERT_TRUE(measurement.measureSource());
+    EXPECT_EQ(view.source.sizeLabel, "600,000,000 Total bytes");
+
+    t.write("d:\\games\\a.txt", "abc");
+    job.setSourcePath("d:\\games\\");
+    ASSERT_TRUE(measurement.measureSource());
+    EXPECT_EQ(view.source.sizeLabel, "3 Total bytes");
 }
 
 TEST_F(MeasurementTest, DriveRootOnTheRealFileSystemGivesItsUsedSpace)
