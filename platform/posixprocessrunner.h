@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/processrunner.h"
+
+#include <QString>
+#include <QStringList>
+
+// Starts outside programs the way the Windows program loader did, without a
+// shell: the command line is split by the Windows C runtime's rules
+// (WindowsCommandLine), the program is looked up, and the child is started
+// with posix_spawn in the chosen folder and waited for.
+//
+// Where a program is looked up, in this order:
+//   1. the folder of the running executable (the built wrar and wace lie
+//      beside zavok32);
+//   2. the application directory given to the constructor;
+//   3. the current directory: the folder the child is started in, which is
+//      what the process's current directory was on Windows when the run had
+//      changed into it;
+//   4. the folders of PATH.
+// A name ending in ".exe" or ".pif" (any case) is also tried without that
+// ending, so "wrar.exe" finds "wrar". A name with a folder in it ("/", "\" or
+// a drive letter) is used as it stands; a DOS path goes through the drive map.
+//
+// A program that cannot be found or started makes execCmd return at once; the
+// reason goes to stderr for a person reading a log.
+class PosixProcessRunner : public ProcessRunner
+{
+public:
+    explicit PosixProcessRunner(const QString& appDirHost);
+
+    void execCmd(const QString& commandLine, const QString& currentDirHost) override;
+
+    // Host path of the program the first word of a command line names, or an
+    // empty text when there is none.
+    QString findProgram(const QString& name, const QString& currentDirHost) const;
+
+    // The folder of the running executable.
+    static QString executableFolder();
+
+private:
+    QStringList candidateNames(const QString& name) const;
+
+    QString m_appDirHost;
+};

@@ -1,0 +1,164 @@
+#include "platform/posixprocessrunner.h"
+#include "platform/windowscommandline.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Record {
+    QString executable;
+    QString currentDir;
+    QStringList args;
+};
+
+// Runs command lines against copies of the witness program in folders whose
+// names hold everything a shell would act on.
+class ProcessRunnerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        root = QFileInfo(dir.path()).canonicalFilePath();
+        appDir = makeFolder(QStringLiteral("app dir $HOME;|&'x'"));
+        workDir = makeFolder(QStringLiteral("source \"cd\" `x` $(y); a|b"));
+        out = root + QStringLiteral("/record.bin");
+        qputenv("ARGRECORDER_OUT", QFile::encodeName(out));
+        qunsetenv("ARGRECORDER_DELAY_MS");
+        savedPath = qgetenv("PATH");
+    }
+    void TearDown() override
+    {
+        qputenv("PATH", savedPath);
+        qunsetenv("ARGRECORDER_OUT");
+        qunsetenv("ARGRECORDER_DELAY_MS");
+    }
+
+    QString makeFolder(const QString& name)
+    {
+        const QString path = root + QLatin1Char('/') + name;
+        QDir().mkpath(path);
+        return path;
+    }
+    QString placeWitness(const QString& folder, const QString& name)
+    {
+        const QString path = folder + QLatin1Char('/') + name;
+        EXPECT_TRUE(QFile::copy(QStringLiteral(ARGRECORDER_PATH), path)) << path.toStdString();
+        return path;
+    }
+    std::optional<Record> record()
+    {
+        QFile file(out);
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        QList<QByteArray> fields = file.readAll().split('\0');
+        fields.removeLast();
+        Record r;
+        r.executable = QFile::decodeName(fields.takeFirst());
+        r.currentDir = QFile::decodeName(fields.takeFirst());
+        for (const QByteArray& f : fields)
+            r.args << QString::fromLocal8Bit(f);
+        return r;
+    }
+
+    QTemporaryDir dir;
+    QString root;
+    QString appDir;
+    QString workDir;
+    QString out;
+    QByteArray savedPath;
+};
+
+} // namespace
+
+TEST_F(ProcessRunnerTest, TheChildGetsExactlyItsArgumentsInTheChosenFolder)
+{
+    placeWitness(appDir, QStringLiteral("wrar"));
+    const QString line = QStringLiteral(R"(wrar.exe a -ep -v1440000b -m3 -y c:\Zavok001\game.rar )")
+                         + WindowsCommandLine::quote(QStringLiteral(R"(@z:\tmp\app dir $HOME;|&'x'\rarstop.txt)"))
+                         + QStringLiteral(R"( $PATH ;ls |cat `id` "it's" \"quoted\")");
+    PosixProcessRunner(appDir).execCmd(line, workDir);
+
+    const auto r = record();
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(r->currentDir, workDir);
+    EXPECT_EQ(r->executable, appDir + QStringLiteral("/wrar"));
+    EXPECT_EQ(r->args, (QStringList{"wrar.exe", "a", "-ep", "-v1440000b", "-m3", "-y", R"(c:\Zavok001\game.rar)",
+                                    R"(@z:\tmp\app dir $HOME;|&'x'\rarstop.txt)", "$PATH", ";ls", "|cat", "`id`",
+                                    "it's", R"("quoted")"}));
+}
+
+TEST_F(ProcessRunnerTest, WaitsForTheChildToEnd)
+{
+    placeWitness(appDir, QStringLiteral("wace"));
+    qputenv("ARGRECORDER_DELAY_MS", "300");
+    PosixProcessRunner(appDir).execCmd(QStringLiteral("wace.PIF a -y"), workDir);
+    EXPECT_TRUE(QFileInfo::exists(out));
+}
+
+TEST_F(ProcessRunnerTest, LooksBesideTheProgramThenInTheAppDirThenTheCurrentDirThenOnThePath)
+{
+    const QString pathDir = makeFolder(QStringLiteral("on path"));
+    qputenv("PATH", QFile::encodeName(pathDir + QStringLiteral(":/usr/bin:/bin")));
+    PosixProcessRunner runner(appDir);
+
+    const QString onPath = placeWitness(pathDir, QStringLiteral("tool"));
+    EXPECT_EQ(runner.findProgram(QStringLiteral("tool.exe"), workDir), onPath);
+    const QString inCurrent = placeWitness(workDir, QStringLiteral("tool"));
+    EXPECT_EQ(runner.findProgram(QStringLiteral("tool.exe"), workDir), inCurrent);
+    const QString inApp = placeWitness(appDir, QStringLiteral("tool"));
+    EXPECT_EQ(runner.findProgram(QStringLiteral("tool.Exe"), workDir), inApp);
+
+    // The witness itself lies beside this test program.
+    EXPECT_EQ(runner.findProgram(QStringLiteral("argrecorder.pif"), workDir),
+              QFileInfo(QStringLiteral(ARGRECORDER_PATH)).absoluteFilePath());
+    // A name of the exact file wins over the shortened one.
+    const QString exact = placeWitness(pathDir, QStringLiteral("other.exe"));
+    placeWitness(appDir, QStringLiteral("other"));
+    EXPECT_EQ(runner.findProgram(QStringLiteral("other.exe"), workDir), inApp.chopped(4) + QStringLiteral("other"));
+    EXPECT_EQ(runner.findProgram(QStringLiteral("other.exe"), pathDir), inApp.chopped(4) + QStringLiteral("other"));
+    Q_UNUSED(exact);
+}
+
+TEST_F(ProcessRunnerTest, OnlyRealProgramsAreFound)
+{
+    QFile plain(appDir + QStringLiteral("/notes"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    QDir().mkpath(appDir + QStringLiteral("/folder"));
+    PosixProcessRunner runner(appDir);
+    EXPECT_EQ(runner.findProgram(QStringLiteral("notes.exe"), workDir), QString());
+    EXPECT_EQ(runner.findProgram(QStringLiteral("folder"), workDir), QString());
+    EXPECT_EQ(runner.findProgram(QString(), workDir), QString());
+}
+
+TEST_F(ProcessRunnerTest, AMissingProgramOrFolderReturnsAtOnce)
+{
+    qputenv("PATH", "/nonexistent");
+    PosixProcessRunner runner(appDir);
+    runner.execCmd(QStringLiteral("wrar.exe a -r -y -v1440000b -m3  c:\\Zavok001\\game.rar"), workDir);
+    runner.execCmd(QString(), workDir);
+    EXPECT_FALSE(QFileInfo::exists(out));
+
+    placeWitness(appDir, QStringLiteral("wrar"));
+    runner.execCmd(QStringLiteral("wrar.exe a"), root + QStringLiteral("/no such folder"));
+    EXPECT_FALSE(QFileInfo::exists(out));
+}
+
+TEST_F(ProcessRunnerTest, AProgramNamedByPath)
+{
+    // A Windows program name cannot hold a quote; everything else goes.
+    const QString program = placeWitness(makeFolder(QStringLiteral("tools $x;|&")), QStringLiteral("rec"));
+    PosixProcessRunner runner(appDir);
+    EXPECT_EQ(runner.findProgram(program + QStringLiteral(".exe"), root), program);
+    runner.execCmd(WindowsCommandLine::quote(program) + QStringLiteral(" x"), root);
+    const auto r = record();
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(r->args, (QStringList{program, "x"}));
+    EXPECT_EQ(r->currentDir, root);
+}
