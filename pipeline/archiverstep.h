@@ -1,0 +1,60 @@
+#pragma once
+
+#include "job/ripjob.h"
+
+#include <QString>
+
+struct RipRunState;
+struct Services;
+
+// The archiver phase of a run: the switches, the working files the archiver
+// reads ("c:\skip.txt", the application directory's "rarstop.txt"), the one
+// command line, and the child process that cuts the source into volumes in
+// the work directory.
+//
+// A run calls, in this order:
+//   prepareArchiverStep   before the work directory is made;
+//   (the run makes the work directory and sets run.archivePath)
+//   runArchiverStep       with the main window minimised; returns when the
+//                         archiver has ended.
+// Both return false, with a reason in *error, when a working file cannot be
+// written or the source folder cannot be reached: the run treats that as an
+// unexpected failure ("Ripping error, check your *.zvk file").
+//
+// appDirHost is the application directory as a host path (AppDirectory::path()
+// in the program, the test's own folder in tests); drive letters are resolved
+// through its drive map.
+namespace archiverstep {
+
+// "-v1440000b -m3" (RAR, size step 3), "-v1000000b -m3" (step 2),
+// "-v0000b -m3" (step 0); "-v1440 -m3" (ACE, step 3) and " -m3" for ACE at
+// step 0, which makes one archive and takes no -v. Step 3 is the floppy,
+// 1,440,000 bytes rather than 1,500,000.
+QString volumeSwitch(Archiver archiver, int archiveSizeStep, int compression);
+
+// The archiver's current directory as a DOS path: for an image source the
+// folder of the image up to and including its last "\" (the archiver stores
+// the image without a path), otherwise the source itself (it packs everything
+// under its current directory).
+QString currentDirectory(const RipJob& job);
+
+// The whole command line, program name first, blanks exactly as the archivers
+// have always been given them (an empty skip switch leaves two blanks).
+QString commandLine(const RipJob& job, const RipRunState& run);
+
+// For ACE sets the job's archive compression to 3 ("Normal"), the only level
+// the run gives ACE. Sets run.volumeSwitch; writes "c:\skip.txt" (the skip
+// text and one more line end) when the skip text is not empty and sets
+// run.skipSwitch to "-x@c:\skip.txt", else empties it; for image sources
+// writes "rarstop.txt" (in archives-only runs the description and info files
+// first, then the cue sheet, then the image) and sets run.listFileArgument to
+// its quoted "@" argument.
+bool prepareArchiverStep(RipJob& job, RipRunState& run, const QString& appDirHost, QString* error = nullptr);
+
+// Starts the archiver through services.processes in the folder that
+// currentDirectory() names and waits for it to end. Its exit code is not
+// read: what it leaves in the work directory is what counts.
+bool runArchiverStep(const RipJob& job, const RipRunState& run, Services& services, const QString& appDirHost,
+                     QString* error = nullptr);
+
+} // namespace archiverstep
