@@ -2,7 +2,6 @@
 #include "doubles/temphome.h"
 #include "job/riprunstate.h"
 #include "pipeline/archiverstep.h"
-#include "platform/posixprocessrunner.h"
 #include "platform/windowscommandline.h"
 
 #include <QDir>
@@ -179,31 +178,4 @@ TEST_F(ArchiverStepTest, ASourceFolderThatIsGoneStartsNothing)
     job.setSourcePath(QStringLiteral("q:\\cd.iso"));
     EXPECT_FALSE(runArchiverStep(job, run, th.services, th.home(), &error));
     EXPECT_TRUE(runner.calls.isEmpty());
-}
-
-TEST_F(ArchiverStepTest, ARealChildGetsTheArgumentsInAnAwkwardSourceFolder)
-{
-    const QString awkward = QStringLiteral("my \"games\" $HOME; a|b");
-    QDir().mkpath(driveD + QLatin1Char('/') + awkward);
-    job.setSourcePath(QStringLiteral("d:\\") + awkward);
-    job.setSkipEntries(QStringLiteral("extras\\*.*\r\n"));
-    ASSERT_TRUE(prepare());
-    ASSERT_TRUE(QFile::copy(QStringLiteral(ARGRECORDER_PATH), th.home() + QStringLiteral("/wrar")));
-    const QString out = th.dir.filePath(QStringLiteral("record.bin"));
-    qputenv("ARGRECORDER_OUT", QFile::encodeName(out));
-    PosixProcessRunner processes(th.home());
-    th.services.processes = &processes;
-
-    ASSERT_TRUE(runArchiverStep(job, run, th.services, th.home()));
-    qunsetenv("ARGRECORDER_OUT");
-    QFile file(out);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> fields = file.readAll().split('\0');
-    ASSERT_GE(fields.size(), 3);
-    EXPECT_EQ(QFile::decodeName(fields[1]), driveD + QLatin1Char('/') + awkward);
-    QStringList args;
-    for (const QByteArray& f : fields.mid(2, fields.size() - 3))
-        args << QString::fromLocal8Bit(f);
-    EXPECT_EQ(args, (QStringList{"wrar.exe", "a", "-r", "-y", "-v1440000b", "-m3", "-x@c:\\skip.txt",
-                                 "c:\\Zavok001\\game.rar"}));
 }
