@@ -82,7 +82,7 @@ void RipRun::runJob()
             state.savedSourceText = job.sourcePath();
             state.sourceTextSaved = true;
 
-            m_ctx.steps.runArchiver(archiverCurrentDirectory());
+            m_ctx.steps.runArchiver();
 
             if (m_ctx.app.unattended())
                 shell.showPage(PageId::Run);
@@ -226,16 +226,6 @@ void RipRun::makeWorkDirectory()
         return;
     }
     throw RunFailure(QStringLiteral("no free work directory name on drive ") + drive + QLatin1Char(':'));
-}
-
-QString RipRun::archiverCurrentDirectory() const
-{
-    const QString source = m_ctx.job.sourcePath();
-    if (m_ctx.job.imageMode()) {
-        const qsizetype slash = source.lastIndexOf(QLatin1Char('\\'));
-        return hostPath(slash >= 0 ? source.left(slash + 1) : source);
-    }
-    return hostPath(source);
 }
 
 int RipRun::countVolumes() const

@@ -34,7 +34,6 @@ private:
 
     Outcome checkAndPlan();
     void makeWorkDirectory();
-    QString archiverCurrentDirectory() const;
     int countVolumes() const;
     void showCompletion();
     void finishRun(bool nothingMade);

@@ -15,7 +15,8 @@ struct ZipNameParts {
 // The pieces of a run that live in units of their own: the job check, the
 // description numbering, the archiver call and the naming. RipRun calls them
 // at fixed points of its sequence; the program wires the real ones
-// (runsteps wiring in RunStepsFactory), tests may wire doubles.
+// (standardRunSteps), tests may wire doubles. A step that cannot do its work
+// throws RunFailure.
 struct RunSteps {
     // The whole-job check; the run reads its own checks afterwards.
     std::function<void()> checkJob;
@@ -26,15 +27,13 @@ struct RunSteps {
     std::function<void()> checkDizNumbering;
     // Works out the archiver's switches and writes the skip and image lists.
     std::function<void()> prepareArchiver;
-    // Starts the archiver with the source's folder as current folder (a host
-    // path) and waits until it has ended.
-    std::function<void(const QString& currentDirHost)> runArchiver;
+    // Starts the archiver in the source's folder and waits until it has ended.
+    std::function<void()> runArchiver;
     // File name of volume n (from 1) inside the work directory.
     std::function<QString(int volume)> volumeFileName;
-    // Names of the ZIP for volume n; also leaves them in the run state.
-    std::function<ZipNameParts(int volume)> zipFileName;
-    // Run page counter text for volume n (" 3 of 12").
-    std::function<QString(int volume)> counterText;
+    // Names of the ZIP for volume n; leaves them in the run state and puts
+    // the ZIP name and the counter (" 3 of 12") on the run page.
+    std::function<ZipNameParts(int volume)> startVolume;
     // The numbered description for the current volume, in the application
     // directory as "file_id.diz".
     std::function<void()> writeNumberedDiz;

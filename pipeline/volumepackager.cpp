@@ -138,15 +138,14 @@ VolumePackager::Result VolumePackager::packageVolumes()
     for (int n = 1; n <= count; ++n) {
         state.currentVolume = qint16(n);
         const QString volume = m_ctx.steps.volumeFileName(n);
-        const ZipNameParts names = m_ctx.steps.zipFileName(n);
         if (!QDir::setCurrent(workHost))
             throw RunFailure(QStringLiteral("cannot change to the work directory ") + state.workDirectory);
-        view.run.zipName = names.shownName;
-        view.run.counter = m_ctx.steps.counterText(n);
+        const ZipNameParts names = m_ctx.steps.startVolume(n);
         view.notify();
 
         const auto failed = [&](const QString& what) {
-            return Result{false, QStringLiteral("%1 failed for %2").arg(what, names.shownName)};
+            const QString why = zip.lastError();
+            return Result{false, QStringLiteral("%1 failed for %2%3").arg(what, names.shownName, why.isEmpty() ? QString() : QStringLiteral(": ") + why)};
         };
         if (!zipAddStep(volume + kCr, names.target))
             return failed(QStringLiteral("adding ") + volume);

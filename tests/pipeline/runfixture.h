@@ -33,7 +33,6 @@ protected:
     bool numberingFits = true;
     int checkJobCalls = 0;
     int numberingChecks = 0;
-    QString archiverDir;
     std::unique_ptr<RipRun> run;
 
     void SetUp() override
@@ -71,20 +70,20 @@ protected:
             state.numberingChecked = numberingFits;
         };
         s.prepareArchiver = [] {};
-        s.runArchiver = [this](const QString& dir) {
-            archiverDir = dir;
+        s.runArchiver = [this] {
             for (int n = 1; n <= volumesToMake; ++n)
                 home.write(state.workDirectory + QLatin1Char('\\') + volumeName(n), "volume " + QByteArray::number(n));
         };
         s.volumeFileName = [this](int n) { return volumeName(n); };
-        s.zipFileName = [this](int n) {
+        s.startVolume = [this](int n) {
             ZipNameParts parts;
             parts.numberText = numbertext::zeroPadded(n, 2);
             parts.target = job.zipDirectory() + QLatin1Char('\\') + job.zipBaseName() + parts.numberText;
             parts.shownName = job.zipBaseName() + parts.numberText + QStringLiteral(".zip");
+            view.run.zipName = parts.shownName;
+            view.run.counter = numbertext::signedDecimal(n) + QStringLiteral(" of") + numbertext::signedDecimal(state.volumeCount);
             return parts;
         };
-        s.counterText = [this](int n) { return numbertext::signedDecimal(n) + QStringLiteral(" of") + numbertext::signedDecimal(state.volumeCount); };
         s.writeNumberedDiz = [this] {
             home.write(home.homeDos() + QStringLiteral("\\file_id.diz"), "numbered " + QByteArray::number(state.currentVolume));
         };
