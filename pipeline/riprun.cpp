@@ -4,6 +4,7 @@
 #include "job/ripjob.h"
 #include "job/riprunstate.h"
 #include "job/viewstate.h"
+#include "job/volumeestimate.h"
 #include "pipeline/reportpresenter.h"
 #include "pipeline/runfailure.h"
 #include "pipeline/runreport.h"
@@ -191,11 +192,9 @@ RipRun::Outcome RipRun::checkAndPlan()
         state.threeDigitNumbering = false;
         state.archiveExtension = rar ? QStringLiteral(".rar") : QStringLiteral(".ace");
     } else {
-        // Single precision, as the Zip page's estimate: both must agree on
-        // where three-digit numbering starts.
-        const float volumeBytes = float(job.archiveSizeStep()) * 500000.0f;
-        const float sourceBytes = job.sourceMegabytes() * 1000000.0f;
-        const float ratio = sourceBytes / volumeBytes;
+        // The Zip page's own estimate: both must agree on where three-digit
+        // numbering starts.
+        const float ratio = VolumeEstimate::volumeCount(job.sourceMegabytes(), job.archiveSizeStep());
         if (ratio > 999.0f) {
             m_ctx.services.messages->show(
                 QStringLiteral("Zavok error"),
@@ -204,7 +203,7 @@ RipRun::Outcome RipRun::checkAndPlan()
             state.clearAfterRun();
             return Outcome::Ended;
         }
-        state.threeDigitNumbering = ratio > 99.0f;
+        state.threeDigitNumbering = VolumeEstimate::needsThreeDigits(ratio);
         if (!rar)
             state.archiveExtension = QStringLiteral(".ace");
         else

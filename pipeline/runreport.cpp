@@ -2,6 +2,8 @@
 
 #include "job/ripjob.h"
 #include "job/riprunstate.h"
+#include "job/volumeestimate.h"
+#include "contents/zipsizestep.h"
 #include "platform/numbertext.h"
 
 namespace {
@@ -16,20 +18,7 @@ QString compressionText(int index)
 
 QString RunReport::sizeCaption(int archiveSizeStep)
 {
-    if (archiveSizeStep == 0)
-        return QStringLiteral("1 Max file");
-    // The floppy step is packed as 1,440,000 bytes and named so.
-    if (archiveSizeStep == 3)
-        return QStringLiteral("1.44 M");
-    // Thousands of 1,000 bytes shown as millions: no leading zero, no
-    // trailing zeros, the point always kept ("5. M", ".5 M", "99.5 M").
-    const int halves = archiveSizeStep;
-    const int whole = halves / 2;
-    QString text = whole ? QString::number(whole) : QString();
-    text += QLatin1Char('.');
-    if (halves % 2)
-        text += QLatin1Char('5');
-    return text + QStringLiteral(" M");
+    return archiveSizeStep == 0 ? VolumeEstimate::singleArchiveSizeCaption() : ZipSizeStep::sizeCaption(archiveSizeStep);
 }
 
 RunReport RunReport::fromRun(const RipJob& job, const RipRunState& state)
