@@ -18,6 +18,8 @@ public:
     int volumeEndSize(bool) const override { return 0; }
     QByteArray volumeEnd(int, bool, bool, int) const override { return {}; }
     bool padsVolumes() const override { return false; }
+    // unace 1.2 stops at the end of a volume unless its last file goes on.
+    bool volumesEndInsideAFile() const override { return true; }
     std::optional<QString> cannotStore(const SourceEntry& entry) const override;
 
     static QByteArray advert();

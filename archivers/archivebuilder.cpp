@@ -33,16 +33,61 @@ int64_t ArchiveBuilder::room() const
 bool ArchiveBuilder::build(EntrySource& source, uint64_t totalBytes)
 {
     m_totalBytes = totalBytes;
+    m_source = &source;
     if (!startVolume())
         return false;
     SourceEntry entry;
-    while (source.next(entry)) {
+    while (pull(entry)) {
         if (!writeEntry(entry))
             return false;
     }
     if (!source.error().isEmpty())
         return fail(source.error());
     return finishVolume(true);
+}
+
+bool ArchiveBuilder::pull(SourceEntry& entry)
+{
+    if (m_ahead.empty())
+        return m_source->next(entry);
+    entry = std::move(m_ahead.front());
+    m_ahead.pop_front();
+    return true;
+}
+
+uint64_t ArchiveBuilder::headerSize(const SourceEntry& entry) const
+{
+    return uint64_t(m_format.entryHeader(entry, EntryPart{}).size());
+}
+
+namespace {
+// A file of two bytes or more can always leave at least one byte for the next volume.
+bool splittable(const SourceEntry& e)
+{
+    return !e.isDirectory && e.size >= 2;
+}
+} // namespace
+
+uint64_t ArchiveBuilder::neededAfter(uint64_t limit)
+{
+    // What must still fit into this volume after the current entry: the
+    // entries that cannot be split, then the header and first byte of the next
+    // file that can (which then ends the volume inside itself).
+    uint64_t need = 0;
+    for (std::size_t i = 0;; ++i) {
+        if (i == m_ahead.size()) {
+            SourceEntry next;
+            if (!m_source->next(next))
+                return need;
+            m_ahead.push_back(std::move(next));
+        }
+        const SourceEntry& e = m_ahead[i];
+        if (splittable(e))
+            return need + headerSize(e) + 1;
+        need += headerSize(e) + (e.isDirectory ? 0 : e.size);
+        if (need > limit)
+            return need;
+    }
 }
 
 bool ArchiveBuilder::startVolume()
@@ -78,7 +123,7 @@ bool ArchiveBuilder::writeEntry(const SourceEntry& entry)
     if (!entry.isDirectory && !in.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("cannot read %1: %2").arg(entry.hostPath, in.errorString()));
 
-    const int64_t headerSize = m_format.entryHeader(entry, EntryPart{}).size();
+    const int64_t headerSize = int64_t(this->headerSize(entry));
     uint64_t remaining = entry.isDirectory ? 0 : entry.size;
     bool first = true;
     Crc32 fileCrc;
@@ -96,6 +141,17 @@ bool ArchiveBuilder::writeEntry(const SourceEntry& entry)
                 continue;
             }
             partSize = std::min<uint64_t>(remaining, uint64_t(room() - headerSize));
+            if (m_format.volumesEndInsideAFile() && partSize == remaining) {
+                const uint64_t after = uint64_t(room() - headerSize) - remaining;
+                if (neededAfter(after) > after) {
+                    if (remaining < 2)
+                        return fail(QStringLiteral("volumes of %1 bytes are too small for the entries "
+                                                   "that follow %2")
+                                        .arg(m_volumeSize)
+                                        .arg(entry.storedName));
+                    partSize = remaining - 1;
+                }
+            }
         }
 
         EntryPart part;

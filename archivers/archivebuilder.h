@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QString>
 #include <cstdint>
+#include <deque>
 #include <functional>
 
 // Cuts a stream of entries into volumes: headers and data go into the current
@@ -31,6 +32,9 @@ public:
 private:
     bool startVolume();
     bool finishVolume(bool last);
+    bool pull(SourceEntry& entry);
+    uint64_t neededAfter(uint64_t limit);
+    uint64_t headerSize(const SourceEntry& entry) const;
     bool writeEntry(const SourceEntry& entry);
     bool copyData(QFile& in, uint64_t size, Crc32& partCrc, Crc32& fileCrc);
     int64_t room() const;
@@ -38,6 +42,8 @@ private:
     void advance(uint64_t bytes);
 
     const ArchiveFormat& m_format;
+    EntrySource* m_source = nullptr;
+    std::deque<SourceEntry> m_ahead;
     QString m_firstVolume;
     uint64_t m_volumeSize;
     bool m_multiVolume;

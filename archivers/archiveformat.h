@@ -33,6 +33,9 @@ public:
     // padding > 0 only when padsVolumes(): the end block grows to fill the volume.
     virtual QByteArray volumeEnd(int index, bool multiVolume, bool lastVolume, int padding) const = 0;
     virtual bool padsVolumes() const = 0;
+    // Readers of the format that only move on to the next volume when the
+    // last file of a volume continues there.
+    virtual bool volumesEndInsideAFile() const { return false; }
     // A reason why the entry cannot be written in this format, if there is one.
     virtual std::optional<QString> cannotStore(const SourceEntry&) const { return std::nullopt; }
 };

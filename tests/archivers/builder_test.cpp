@@ -7,6 +7,7 @@
 #include "commandline.h"
 #include "crc32.h"
 #include "filewalk.h"
+#include "listedfiles.h"
 #include "rarformat.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,38 @@ TEST(ArchiveBuilderTest, AceVolumesStayWithinTheSize)
         EXPECT_LE(QFileInfo(v).size(), 3000);
 }
 
+TEST(ArchiveBuilderTest, EveryAceVolumeButTheLastEndsInsideAFile)
+{
+    TestWorkspace ws;
+    for (int i = 0; i < 60; ++i) {
+        ws.writeRandomFile(QStringLiteral("d%1/f%2.bin").arg(i / 10).arg(i), i % 7 == 0 ? i % 2 : 20 + i, quint32(i));
+        if (i % 9 == 0)
+            ws.makeDir(QStringLiteral("d%1/empty%2").arg(i / 10).arg(i));
+    }
+    AceFormat format;
+    ArchiveBuilder builder(format, ws.work() + QStringLiteral("/t.ace"), 700, silent());
+    FileWalk walk(ws.source(), true, SkipList());
+    ASSERT_TRUE(builder.build(walk, 0)) << builder.error().toStdString();
+    const QStringList volumes = builder.volumes();
+    ASSERT_GT(volumes.size(), 4);
+    for (int i = 0; i + 1 < volumes.size(); ++i) {
+        // Skip from block to block to the volume's last file header.
+        const QByteArray v = readAll(volumes[i]);
+        int pos = 0;
+        uint16_t lastFlags = 0;
+        while (pos + 7 <= v.size()) {
+            const int size = qFromLittleEndian<quint16>(v.constData() + pos + 2);
+            const uint16_t flags = qFromLittleEndian<quint16>(v.constData() + pos + 5);
+            const uint32_t data = (flags & AceFormat::AddSize) ? qFromLittleEndian<quint32>(v.constData() + pos + 7) : 0;
+            if (v[pos + 4] == 1)
+                lastFlags = flags;
+            pos += 4 + size + int(data);
+        }
+        EXPECT_EQ(pos, v.size());
+        EXPECT_TRUE(lastFlags & AceFormat::FileContinuesIn) << volumes[i].toStdString();
+    }
+}
+
 TEST(ArchiveBuilderTest, TooSmallAVolumeFailsAndLeavesNothingOnceDiscarded)
 {
     TestWorkspace ws;
@@ -191,4 +224,28 @@ TEST(CommandLineTest, RejectsWhatItDoesNotKnow)
     EXPECT_FALSE(CommandLine::parse(ArchiverKind::Rar, {"a", "-m9", "g.rar"}, &error));
     EXPECT_FALSE(CommandLine::parse(ArchiverKind::Ace, {"a", "-v1440b", "g.ace"}, &error));
     EXPECT_FALSE(CommandLine::parse(ArchiverKind::Rar, {"a", "g.rar", "stray.txt"}, &error));
+}
+
+TEST(ArchiveBuilderTest, TinyRarArchiveHasTheseBytes)
+{
+    TestWorkspace ws;
+    ws.writeFile(QStringLiteral("a.txt"), "abc");
+    QFile file(ws.source() + QStringLiteral("/a.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6)), QFileDevice::FileModificationTime));
+    file.close();
+
+    RarFormat format;
+    ArchiveBuilder builder(format, ws.work() + QStringLiteral("/t.rar"), 0, silent());
+    ListedFiles source({{file.fileName(), QStringLiteral("a.txt")}});
+    ASSERT_TRUE(builder.build(source, 3));
+
+    // Marker, main header and end block are the constant ones every RAR 2.9+
+    // archive without volumes starts and ends with.
+    const QByteArray expected = QByteArray::fromHex(
+        "526172211a0700" "cf907300000d00000000000000"
+        "26147400802500" "03000000" "03000000" "02" "c2412435" "a320432a" "14" "30" "0500" "20000000"
+        "612e747874" "616263"
+        "c43d7b00400700");
+    EXPECT_EQ(readAll(builder.volumes().value(0)).toHex().toStdString(), expected.toHex().toStdString());
 }

@@ -151,6 +151,29 @@ TEST(WaceTest, MultiVolumeSetExtractsIdenticallyWithUnace)
     EXPECT_TRUE(TestWorkspace::sameTree(ws.source(), out, &difference)) << difference.toStdString();
 }
 
+TEST(WaceTest, ManySmallFilesAndFoldersCrossVolumesWhole)
+{
+    TestWorkspace ws;
+    for (int i = 0; i < 300; ++i)
+        ws.writeRandomFile(QStringLiteral("d%1/f%2.txt").arg(i / 25).arg(i), i % 45, quint32(i));
+    ws.makeDir(QStringLiteral("d3/nothing here"));
+    for (const QString& program : {QStringLiteral("wace"), QStringLiteral("wrar")}) {
+        const bool ace = program == QStringLiteral("wace");
+        const QString archive = ace ? QStringLiteral("c:\\Zavok001\\small.ace") : QStringLiteral("c:\\Zavok001\\small.rar");
+        const auto r = ws.archiver(program, {"a", "-r", "-y", ace ? "-v3" : "-v3000b", "-m3", archive});
+        ASSERT_TRUE(r.ok()) << r.err.toStdString();
+        const QString out = ws.scratch(program);
+        const QString first = ws.work() + (ace ? QStringLiteral("/small.ace") : QStringLiteral("/small.rar"));
+        if (ace)
+            ASSERT_TRUE(unace("x", first, out).ok());
+        else
+            ASSERT_TRUE(TestWorkspace::run(SevenZip, {"x", "-o" + out, first}, out).ok());
+        QString difference;
+        EXPECT_TRUE(TestWorkspace::sameTree(ws.source(), out, &difference)) << difference.toStdString();
+    }
+    EXPECT_GT(ws.volumes().size(), 10);
+}
+
 TEST(WaceTest, LongSetsGoOnAfterC99AndDamageIsCaught)
 {
     TestWorkspace ws;
