@@ -57,8 +57,12 @@ int ArchiverApp::fail(const QString& text, int code)
 
 std::optional<QString> ArchiverApp::existingHostPath(const QString& path) const
 {
-    if (isDosPath(path))
-        return DriveMap::forApplication().toHost(path);
+    if (isDosPath(path)) {
+        // Run by hand before the program ever started, c: would not exist yet.
+        const DriveMap drives = DriveMap::forApplication();
+        drives.ensureDefaults();
+        return drives.toHost(path);
+    }
     QString host = path;
     host.replace(u'\\', u'/');
     return QDir::current().absoluteFilePath(host);
