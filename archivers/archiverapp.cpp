@@ -104,7 +104,8 @@ std::unique_ptr<EntrySource> ArchiverApp::makeSource(const ArchiverOptions& o,
                                                      const QStringList& skipLines)
 {
     if (o.listFiles.isEmpty()) {
-        const QString outputDir = QFileInfo(firstVolume).canonicalPath();
+        // The first volume does not exist yet, so its folder is made canonical instead.
+        const QString outputDir = QFileInfo(QFileInfo(firstVolume).absolutePath()).canonicalFilePath();
         const QString first = firstVolume;
         const ArchiveFormat* format = m_format.get();
         // The volumes being written may lie inside the source (a whole drive).

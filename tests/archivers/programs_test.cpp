@@ -226,6 +226,26 @@ TEST(ImageSourceTest, ListedFilesAreStoredUnderTheirNamesOnly)
     EXPECT_TRUE(TestWorkspace::sameTree(images, outAce, &difference)) << difference.toStdString();
 }
 
+TEST(WholeDriveTest, TheSetBeingWrittenIsNotPartOfItsOwnSource)
+{
+    // A whole drive as the source holds the work folder too.
+    TestWorkspace ws;
+    const QString drive = ws.home() + QStringLiteral("/drive_c");
+    QFile data(drive + QStringLiteral("/data.bin"));
+    ASSERT_TRUE(data.open(QIODevice::WriteOnly));
+    data.write(QByteArray(50000, 'd'));
+    data.close();
+    const QString bin = TestWorkspace::binaryDir();
+    ASSERT_TRUE(TestWorkspace::run(bin + "/wace", {"a", "-r", "-y", "-v20", "c:\\Zavok001\\game.ace"}, drive).ok());
+    ASSERT_TRUE(TestWorkspace::run(bin + "/wrar", {"a", "-r", "-y", "-v20000b", "c:\\Zavok001\\game.rar"}, drive).ok());
+
+    const auto listed = TestWorkspace::run(SevenZip, {"l", "-ba", "game.rar"}, ws.work());
+    ASSERT_TRUE(listed.ok());
+    EXPECT_TRUE(listed.out.contains(QStringLiteral("data.bin")));
+    EXPECT_FALSE(listed.out.contains(QStringLiteral("game.r"))) << listed.out.toStdString();
+    EXPECT_TRUE(listed.out.contains(QStringLiteral("game.c00"))) << "another set is ordinary data";
+}
+
 TEST(FailureTest, BadCallsSayWhyAndLeaveNoVolumes)
 {
     TestWorkspace ws;
