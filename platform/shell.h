@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 enum class PageId { Source, Skip, Diz, Nfo, Zip, Run, About };
 
@@ -13,6 +14,8 @@ class Shell
 public:
     virtual ~Shell() = default;
     virtual void showPage(PageId page) = 0;
+    // The page the window shows now; empty when the window cannot tell.
+    virtual std::optional<PageId> visiblePage() const { return std::nullopt; }
     virtual void focus(FocusTarget target) = 0;
     // One pass over the queued window events.
     virtual void processPendingEvents() = 0;

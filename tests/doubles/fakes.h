@@ -109,6 +109,8 @@ public:
     int closeCalls = 0;
 
     void showPage(PageId page) override { pages << page; }
+    // The last page shown; a test puts a page into `pages` to make it visible.
+    std::optional<PageId> visiblePage() const override { return lastPage(); }
     void focus(FocusTarget target) override { focuses << target; }
     void processPendingEvents() override { ++pendingEventPasses; }
     void endApplication(int code, const QString& reason) override
