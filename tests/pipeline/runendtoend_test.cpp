@@ -1,0 +1,422 @@
+#include "endtoendfixture.h"
+
+#include "platform/appdirectory.h"
+#include "platform/numbertext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QByteArray kStamp = QByteArray(28, ' ') + "Packaged with Zavok32 by QZM";
+
+// Passes every call to the real writer, and can fail or stop the first add
+// of a chosen ZIP.
+class ZipFault : public ZipComponent
+{
+public:
+    explicit ZipFault(std::unique_ptr<ZipComponent> inner)
+        : m_inner(std::move(inner))
+    {
+    }
+    QString failTarget;                      // the first add into it returns non-zero
+    std::function<void()> beforeFirstAddTo;  // runs before the first add into failTarget
+    int failures = 0;
+
+    void setCompressionLevel(int level) override { m_inner->setCompressionLevel(level); }
+    void setTarget(const QString& t) override
+    {
+        m_target = t;
+        m_inner->setTarget(t);
+    }
+    void setComment(const QByteArray& c) override { m_inner->setComment(c); }
+    void setFileList(const QString& l) override { m_inner->setFileList(l); }
+    void setStop(bool s) override { m_inner->setStop(s); }
+    QString lastError() const override { return m_inner->lastError(); }
+    int add() override
+    {
+        m_inner->onAdding = onAdding;
+        m_inner->onStatus = onStatus;
+        m_inner->processPendingEvents = processPendingEvents;
+        if (m_target == failTarget && !m_seen) {
+            m_seen = true;
+            if (beforeFirstAddTo) {
+                beforeFirstAddTo();
+            } else {
+                ++failures;
+                return 1;
+            }
+        }
+        return m_inner->add();
+    }
+
+private:
+    std::unique_ptr<ZipComponent> m_inner;
+    QString m_target;
+    bool m_seen = false;
+};
+
+// A window whose pending events can run something: a click on Abort, say.
+class EventShell : public FakeShell
+{
+public:
+    std::function<void()> onPendingEvents;
+    void processPendingEvents() override
+    {
+        FakeShell::processPendingEvents();
+        if (onPendingEvents)
+            onPendingEvents();
+    }
+};
+
+QList<QByteArray> crLines(const QByteArray& bytes)
+{
+    QList<QByteArray> lines = bytes.split('\n');
+    for (QByteArray& l : lines)
+        if (l.endsWith('\r'))
+            l.chop(1);
+    return lines;
+}
+
+qsizetype zipCommentLength(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const qint64 tail = qMin<qint64>(f.size(), 65535 + 22);
+    f.seek(f.size() - tail);
+    const QByteArray bytes = f.read(tail);
+    const qsizetype at = bytes.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    if (at < 0 || at + 22 > bytes.size())
+        return -1;
+    return quint8(bytes[at + 20]) | (quint8(bytes[at + 21]) << 8);
+}
+
+} // namespace
+
+class RunEndToEnd : public EndToEnd
+{
+protected:
+    QStringList numberedZips(int count, const QString& middle = {}, int digits = 2) const
+    {
+        QStringList names;
+        for (int n = 1; n <= count; ++n)
+            names << QStringLiteral("game") + middle + numbertext::zeroPadded(n, digits) + QStringLiteral(".zip");
+        return names;
+    }
+
+    // Every ZIP is sound and holds, in order, its volume, the numbered
+    // description, then (all or only the first) the stamped .nfo and the
+    // extra folder's files.
+    void checkZips(const QStringList& zips, const QStringList& volumes, bool infoInEvery, int digits = 2, int setSize = 0)
+    {
+        ASSERT_EQ(zips.size(), volumes.size());
+        const int count = setSize ? setSize : int(zips.size());
+        for (int i = 0; i < int(zips.size()); ++i) {
+            SCOPED_TRACE(zips[i].toStdString());
+            const Tool test = tool(QStringLiteral("unzip"), {QStringLiteral("-tq"), zips[i]}, zipsHost);
+            EXPECT_TRUE(test.ok()) << test.out.toStdString();
+            QStringList entries = zipEntries(zips[i]);
+            entries.removeIf([](const QString& e) { return e.endsWith(QLatin1Char('/')); });
+            QStringList expected{volumes[i], QStringLiteral("file_id.diz")};
+            if (infoInEvery || i == 0)
+                expected << QStringLiteral("game.nfo") << QStringLiteral("setup.txt") << QStringLiteral("more/help.txt");
+            ASSERT_GE(entries.size(), 2);
+            EXPECT_EQ(entries.mid(0, 3), expected.mid(0, 3));
+            EXPECT_EQ(QSet<QString>(entries.begin() + 2, entries.end()), QSet<QString>(expected.begin() + 2, expected.end()));
+
+            const QList<QByteArray> diz = crLines(zipEntry(zips[i], QStringLiteral("file_id.diz")));
+            ASSERT_GE(diz.size(), 3);
+            const QByteArray number = numbertext::zeroPadded(i + 1, digits).toLatin1() + '/' + numbertext::zeroPadded(count, digits).toLatin1();
+            EXPECT_EQ(diz[2].mid(9, number.size()), number);
+            EXPECT_EQ(diz[2].size(), QByteArray("Volume:  ..../....   ").size());
+            if (infoInEvery || i == 0) {
+                const QByteArray nfo = zipEntry(zips[i], QStringLiteral("game.nfo"));
+                EXPECT_TRUE(nfo.endsWith("play it\r\n\r\n" + kStamp + "\r\n")) << nfo.toStdString();
+            }
+        }
+    }
+
+    void checkSource(const QStringList& zips, const QString& firstVolume, const QString& sourceFolder)
+    {
+        const QString unzipped = unzipAll(zips);
+        const QString extracted = extractSet(unzipped, firstVolume);
+        dropFromTree(sourceFolder, QStringLiteral("skipme"));
+        QString difference;
+        EXPECT_TRUE(sameTree(sourceFolder, extracted, &difference)) << difference.toStdString();
+    }
+
+    QStringList rarVolumes(int count) const
+    {
+        QStringList v{QStringLiteral("game.rar")};
+        for (int n = 2; n <= count; ++n)
+            v << QStringLiteral("game.r") + numbertext::zeroPadded(n - 2, 2);
+        return v;
+    }
+};
+
+TEST_F(RunEndToEnd, DirectoryTreeBecomesNumberedZipsThatGiveItBack)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    job.setUseZipComment(true);
+    QFile comment(AppDirectory::path() + QStringLiteral("/zcomment.ini"));
+    ASSERT_TRUE(comment.open(QIODevice::WriteOnly));
+    comment.write(QByteArray(32000, 'z'));
+    comment.close();
+    makeRun();
+    run->runJob();
+
+    EXPECT_TRUE(home.messages.shown.isEmpty()) << home.messages.texts().join(QLatin1Char('|')).toStdString();
+    const QStringList zips = zipFiles();
+    ASSERT_EQ(zips.size(), 4) << "5.3 MB in volumes of 1,440,000 bytes";
+    EXPECT_EQ(zips, numberedZips(4));
+    checkZips(zips, rarVolumes(4), true);
+    for (const QString& z : zips)
+        EXPECT_EQ(zipCommentLength(zipsHost + QLatin1Char('/') + z), 31999);
+    checkSource(zips, QStringLiteral("game.rar"), sourceRoot + QStringLiteral("/game"));
+
+    EXPECT_FALSE(home.drives.pathExists(QStringLiteral("c:\\Zavok001")));
+    ASSERT_EQ(presenter.shown.size(), 1);
+    EXPECT_EQ(presenter.shown[0].count, QStringLiteral(" 4"));
+    EXPECT_EQ(presenter.shown[0].total, QStringLiteral(" 6 M"));
+    EXPECT_EQ(sounds.played, QStringList{QStringLiteral("rip.wav")});
+}
+
+TEST_F(RunEndToEnd, CdImageWithInfoInTheFirstZipOnly)
+{
+    writeRandom(QStringLiteral("cd/game.iso"), 1500000, 3);
+    {
+        QFile iso(sourceRoot + QStringLiteral("/cd/game.iso"));
+        ASSERT_TRUE(iso.open(QIODevice::Append));
+        iso.write(QByteArray(2000000, '\0'));
+    }
+    setUpJob(QStringLiteral("d:\\cd\\game.iso"), true);
+    job.setFirstZipOnly(1);
+    makeRun();
+    run->runJob();
+
+    const QStringList zips = zipFiles();
+    ASSERT_EQ(zips.size(), 3);
+    checkZips(zips, rarVolumes(3), false);
+    const QString unzipped = unzipAll(zips);
+    const QString extracted = extractSet(unzipped, QStringLiteral("game.rar"));
+    EXPECT_EQ(QDir(extracted).entryList(QDir::Files), QStringList{QStringLiteral("game.iso")});
+    EXPECT_TRUE(sameFile(sourceRoot + QStringLiteral("/cd/game.iso"), extracted + QStringLiteral("/game.iso")));
+    ASSERT_EQ(presenter.shown.size(), 1);
+    EXPECT_EQ(presenter.shown[0].sourceType, QStringLiteral(" CD image ISO file"));
+}
+
+TEST_F(RunEndToEnd, AceSetGivesTheTreeBack)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    job.setArchiver(Archiver::Ace);
+    job.setArchiveCompression(5);
+    makeRun();
+    run->runJob();
+
+    EXPECT_EQ(job.archiveCompression(), 3);
+    const QStringList zips = zipFiles();
+    ASSERT_GE(zips.size(), 4);
+    QStringList volumes{QStringLiteral("game.ace")};
+    for (int n = 2; n <= zips.size(); ++n)
+        volumes << QStringLiteral("game.c") + numbertext::zeroPadded(n - 2, 2);
+    checkZips(zips, volumes, true);
+    checkSource(zips, QStringLiteral("game.ace"), sourceRoot + QStringLiteral("/game"));
+}
+
+TEST_F(RunEndToEnd, ThreeDigitSetOfMoreThanNinetyNineVolumes)
+{
+    // 50 MB of zeros (sparse, so cheap to make) at 500,000-byte volumes.
+    writeZeros(QStringLiteral("big/zeros.img"), 50000000);
+    writeHost(QStringLiteral("big/Small File.txt"), "tail");
+    setUpJob(QStringLiteral("d:\\big"), false);
+    job.setSkipEntries({});
+    job.setArchiveSizeStep(1);
+    job.setZipCompression(0);
+    job.setFirstZipOnly(1);
+    makeRun();
+    run->runJob();
+
+    EXPECT_TRUE(state.threeDigitNumbering);
+    const QStringList zips = zipFiles();
+    ASSERT_GT(zips.size(), 99);
+    EXPECT_EQ(zips, numberedZips(int(zips.size()), {}, 3));
+    QStringList volumes;
+    for (int n = 1; n <= zips.size(); ++n)
+        volumes << QStringLiteral("game.") + numbertext::zeroPadded(n, 3);
+    checkZips(zips, volumes, false, 3);
+    checkSource(zips, QStringLiteral("game.001"), sourceRoot + QStringLiteral("/big"));
+}
+
+TEST_F(RunEndToEnd, ArchivesOnlyLeavesTheSetInTheWorkDirectory)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    job.setArchivesOnly(true);
+    job.setSkipEntries({});
+    makeRun();
+    run->runJob();
+
+    EXPECT_TRUE(zipFiles().isEmpty());
+    const QStringList volumes = workFiles();
+    EXPECT_EQ(volumes, (QStringList{"game.r00", "game.r01", "game.r02", "game.rar"}));
+    EXPECT_EQ(view.run.counter, QStringLiteral(" 4 Rar's"));
+    const QString extracted = extractSet(home.host(QStringLiteral("c:\\Zavok001")), QStringLiteral("game.rar"));
+    QString difference;
+    EXPECT_TRUE(sameTree(sourceRoot + QStringLiteral("/game"), extracted, &difference)) << difference.toStdString();
+}
+
+TEST_F(RunEndToEnd, SizeStepZeroMakesOneZipWithoutANumber)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    job.setArchiveSizeStep(0);
+    job.setArchiver(Archiver::Ace);
+    makeRun();
+    run->runJob();
+
+    EXPECT_EQ(zipFiles(), QStringList{QStringLiteral("game.zip")});
+    checkZips(zipFiles(), {QStringLiteral("game.ace")}, true);
+    checkSource(zipFiles(), QStringLiteral("game.ace"), sourceRoot + QStringLiteral("/game"));
+    ASSERT_EQ(presenter.shown.size(), 1);
+    EXPECT_EQ(presenter.shown[0].total, QString());
+}
+
+TEST_F(RunEndToEnd, DatedUnattendedRunNamesZipsByTheClockAndCloses)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    app.launchMode = LaunchMode::AutoRunDated;
+    home.clock.at = QDateTime(QDate(1999, 12, 7), QTime(23, 0));
+    makeRun();
+    run->runJob();
+
+    EXPECT_EQ(zipFiles(), numberedZips(4, QStringLiteral("12799")));
+    checkZips(zipFiles(), rarVolumes(4), true);
+    EXPECT_EQ(home.shell.closeCalls, 1);
+    EXPECT_EQ(home.shell.endCalls, 0);
+    EXPECT_TRUE(presenter.shown.isEmpty());
+    EXPECT_TRUE(sounds.played.isEmpty());
+}
+
+TEST_F(RunEndToEnd, FailedZipStepKeepsTheZipsMadeAndTheVolumesLeft)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    auto fault = std::make_unique<ZipFault>(std::make_unique<LibzipComponent>(home.drives));
+    fault->failTarget = QStringLiteral("e:\\zips\\game03");
+    makeRun(std::move(fault));
+    run->runJob();
+
+    EXPECT_EQ(zipFiles(), numberedZips(2));
+    checkZips(zipFiles(), rarVolumes(2), true, 2, 4);
+    EXPECT_EQ(workFiles(), (QStringList{"game.r01", "game.r02"}));
+    EXPECT_TRUE(presenter.shown.isEmpty());
+    EXPECT_TRUE(home.messages.shown.isEmpty());
+    EXPECT_TRUE(view.window.listBarEnabled);
+}
+
+TEST_F(RunEndToEnd, AbortDuringAnAddLeavesTheExistingZipAsItWas)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    // An older game02.zip that the user chose to add to.
+    const QString old = sourceRoot + QStringLiteral("/old.txt");
+    writeHost(QStringLiteral("old.txt"), "from before");
+    ASSERT_TRUE(tool(QStringLiteral("zip"), {QStringLiteral("-jq"), zipsHost + QStringLiteral("/game02.zip"), old}, zipsHost).ok());
+    QFile before(zipsHost + QStringLiteral("/game02.zip"));
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray oldBytes = before.readAll();
+
+    EventShell shell;
+    home.services.shell = &shell;
+    auto fault = std::make_unique<ZipFault>(std::make_unique<LibzipComponent>(home.drives));
+    fault->failTarget = QStringLiteral("e:\\zips\\game02");
+    bool inSecondZip = false;
+    fault->beforeFirstAddTo = [&] { inSecondZip = true; };
+    shell.onPendingEvents = [&] {
+        if (inSecondZip) {
+            inSecondZip = false;
+            run->abortRun();
+        }
+    };
+    makeRun(std::move(fault));
+    run->runJob();
+
+    ASSERT_EQ(home.messages.shown.size(), 1);
+    EXPECT_EQ(home.messages.shown[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(view.run.status, QStringLiteral("Aborted"));
+    QFile after(zipsHost + QStringLiteral("/game02.zip"));
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), oldBytes);
+    EXPECT_EQ(zipFiles(), numberedZips(2));
+    EXPECT_EQ(workFiles(), (QStringList{"game.r00", "game.r01", "game.r02"}));
+    EXPECT_TRUE(presenter.shown.isEmpty());
+}
+
+TEST_F(RunEndToEnd, DuplicateNameOkAddsToTheZipAndCancelChangesNothing)
+{
+    writeHost(QStringLiteral("small/a.txt"), QByteArray(300000, 'a'));
+    writeHost(QStringLiteral("old.txt"), "from before");
+    setUpJob(QStringLiteral("d:\\small"), false);
+    job.setSkipEntries({});
+    ASSERT_TRUE(tool(QStringLiteral("zip"), {QStringLiteral("-jq"), zipsHost + QStringLiteral("/game.zip"), sourceRoot + QStringLiteral("/old.txt")}, zipsHost).ok());
+    makeRun();
+
+    home.messages.answers.push_back(MessageResult::Cancel);
+    run->runJob();
+    EXPECT_EQ(home.messages.texts(), QStringList{QStringLiteral("Duplicate zip name in zip directory\nadd to it?")});
+    EXPECT_EQ(zipEntries(QStringLiteral("game.zip")), QStringList{QStringLiteral("old.txt")});
+    EXPECT_EQ(home.shell.focuses.last(), FocusTarget::ZipName);
+    EXPECT_FALSE(home.drives.pathExists(QStringLiteral("c:\\Zavok001")));
+
+    home.messages.answers.push_back(MessageResult::Ok);
+    run->runJob();
+    EXPECT_EQ(zipEntries(QStringLiteral("game.zip")).first(), QStringLiteral("old.txt"));
+    EXPECT_TRUE(zipEntries(QStringLiteral("game.zip")).contains(QStringLiteral("game.rar")));
+    EXPECT_TRUE(tool(QStringLiteral("unzip"), {QStringLiteral("-tq"), QStringLiteral("game.zip")}, zipsHost).ok());
+    EXPECT_EQ(presenter.shown.size(), 1);
+}
+
+TEST_F(RunEndToEnd, ArchiverThatMakesNothingEndsAsAborted)
+{
+    writeHost(QStringLiteral("small/a.txt"), "a");
+    setUpJob(QStringLiteral("d:\\small"), false);
+    job.setSkipEntries({});
+    qputenv("PATH", "/nonexistent");
+    makeRun();
+    run->runJob();
+    EXPECT_EQ(view.run.status, QStringLiteral("Aborted"));
+    EXPECT_TRUE(zipFiles().isEmpty());
+    EXPECT_TRUE(presenter.shown.isEmpty());
+    EXPECT_FALSE(home.drives.pathExists(QStringLiteral("c:\\Zavok001")));
+}
+
+TEST_F(RunEndToEnd, TooManyVolumesAndMissingFilesStopTheRun)
+{
+    writeHost(QStringLiteral("small/a.txt"), QByteArray(2000000, 'a'));
+    setUpJob(QStringLiteral("d:\\small"), false);
+    job.setSkipEntries({});
+    job.setSourceMegabytes(1500.5f);
+    app.launchMode = LaunchMode::AutoRun;
+    makeRun();
+    run->runJob();
+    EXPECT_EQ(home.messages.texts(), QStringList{QStringLiteral("Can't have more than 999 files in the set\rRaise the achive size, or choose a source with a smaller size")});
+    EXPECT_EQ(home.shell.endCalls, 0);
+    EXPECT_FALSE(home.drives.pathExists(QStringLiteral("c:\\Zavok001")));
+
+    // The information file goes away while the archiver runs.
+    measure();
+    app.launchMode = LaunchMode::Interactive;
+    EventShell shell;
+    home.services.shell = &shell;
+    shell.onPendingEvents = [this] { QFile::remove(sourceRoot + QStringLiteral("/desc/game.nfo")); };
+    home.messages.shown.clear();
+    run->runJob();
+    EXPECT_EQ(home.messages.texts(), QStringList{QStringLiteral("Ripping error, check your *.zvk file")});
+    EXPECT_EQ(workFiles(), (QStringList{"game.r00", "game.rar"}));
+    EXPECT_EQ(zipEntries(QStringLiteral("game01.zip")), (QStringList{"game.rar", "file_id.diz"}));
+}
