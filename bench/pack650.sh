@@ -55,6 +55,7 @@ printf 'Volume 01/01\r\nA benchmark set\r\n' > "$work/src/file_id.diz"
 printf 'About the benchmark\r\n' > "$work/src/bench.nfo"
 ln -s "$work/src" "$work/home/dosdevices/d:"
 ln -s "$work/zips" "$work/home/dosdevices/e:"
+ln -s / "$work/home/dosdevices/z:"
 export ZAVOK32_HOME="$work/home"
 
 peak() { awk -F': ' '/Maximum resident set size/ {print $2}' "$1"; }
