@@ -67,10 +67,10 @@ echo "unattended pack with Zavok32 ..."
 args=('d:\game.iso' 'e:\' 'game' 'd:\file_id.diz' 'd:\bench.nfo' --image --step 3)
 if [ -x "$build/bin/zavok32" ]; then
   "$build/bin/zavok32_runbench" "${args[@]}" --save-script "$work/bench.zvk"
-  QT_QPA_PLATFORM=offscreen /usr/bin/time -v -o "$work/zavok.time" "$build/bin/zavok32" "!$work/bench.zvk"
+  QT_QPA_PLATFORM=offscreen /usr/bin/time -v -o "$work/zavok.time" "$build/bin/zavok32" "!$work/bench.zvk" > "$work/zavok.out"
   how="zavok32 !script"
 else
-  /usr/bin/time -v -o "$work/zavok.time" "$build/bin/zavok32_runbench" "${args[@]}"
+  /usr/bin/time -v -o "$work/zavok.time" "$build/bin/zavok32_runbench" "${args[@]}" > "$work/zavok.out"
   how="zavok32_runbench (runJob, unattended)"
 fi
 zips=$(find "$work/zips" -name '*.zip' | wc -l)
