@@ -17,8 +17,12 @@ QString binDir()
     const QByteArray fromEnv = qgetenv("ZAVOK32_TEST_BIN");
     if (!fromEnv.isEmpty())
         return QString::fromLocal8Bit(fromEnv);
+#ifdef ZAVOK32_TEST_BIN_DIR
+    return QStringLiteral(ZAVOK32_TEST_BIN_DIR);
+#else
     // tests/bin beside bin in the build tree.
     return QDir(PosixProcessRunner::executableFolder() + QStringLiteral("/../../bin")).absolutePath();
+#endif
 }
 
 } // namespace
