@@ -7,6 +7,10 @@
 #
 #   bash bench/pack650.sh [build-dir] [work-dir]
 #
+# The unattended pack is build/bin/zavok32 '!script' when it is built, else
+# (or with ZAVOK32_BENCH_DRIVER=runbench) zavok32_runbench, which drives the
+# same run without a window.
+#
 # Needs: 7z (p7zip-full), zip, /usr/bin/time (package time), ~3 GB free.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
@@ -65,9 +69,9 @@ elapsed() { awk -F': ' '/Elapsed \(wall clock\)/ {print $2}' "$1" |
 sync
 echo "unattended pack with Zavok32 ..."
 args=('d:\game.iso' 'e:\' 'game' 'd:\file_id.diz' 'd:\bench.nfo' --image --step 3)
-if [ -x "$build/bin/zavok32" ]; then
+if [ -x "$build/bin/zavok32" ] && [ "${ZAVOK32_BENCH_DRIVER:-}" != runbench ]; then
   "$build/bin/zavok32_runbench" "${args[@]}" --save-script "$work/bench.zvk"
-  QT_QPA_PLATFORM=offscreen /usr/bin/time -v -o "$work/zavok.time" "$build/bin/zavok32" "!$work/bench.zvk" > "$work/zavok.out"
+  QT_QPA_PLATFORM=offscreen /usr/bin/time -v -o "$work/zavok.time" timeout 1800 "$build/bin/zavok32" "!$work/bench.zvk" > "$work/zavok.out"
   how="zavok32 !script"
 else
   /usr/bin/time -v -o "$work/zavok.time" "$build/bin/zavok32_runbench" "${args[@]}" > "$work/zavok.out"
