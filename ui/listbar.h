@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui/navigation.h"
+
+#include <QWidget>
+
+class QListWidget;
+class QListWidgetItem;
+class QToolBox;
+
+// The navigation bar: two groups ("Main", "Extra") of items with icons, each
+// item's key being its text.
+class ListBar : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ListBar(QWidget* parent = nullptr);
+
+    ListGroup currentGroup() const;
+    void setCurrentGroup(ListGroup group);
+    QListWidget* list(ListGroup group) const;
+    // The item with a given text, for tests and for clicks made by code.
+    QListWidgetItem* item(const QString& text) const;
+    // The button that opens a group.
+    QWidget* groupButton(ListGroup group) const;
+
+signals:
+    void itemClicked(const QString& text);
+    void groupClicked(ListGroup clicked, ListGroup shownBefore);
+
+private:
+    QListWidget* makeList(ListGroup group, int firstIcon);
+
+    QToolBox* m_box = nullptr;
+    QListWidget* m_main = nullptr;
+    QListWidget* m_extra = nullptr;
+    ListGroup m_shown = ListGroup::Main;
+};

@@ -1,0 +1,54 @@
+#include "ui/qtmessagebox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <cstdio>
+
+QtMessageBox::QtMessageBox(QWidget* parent)
+    : m_parent(parent)
+{
+}
+
+QString QtMessageBox::displayText(const QString& text)
+{
+    QString result = text;
+    result.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return result;
+}
+
+QString QtMessageBox::oneLine(const QString& text)
+{
+    return displayText(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' ')).simplified();
+}
+
+MessageResult QtMessageBox::show(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons)
+{
+    m_last = oneLine(text);
+    if (nobodyToAnswer && nobodyToAnswer()) {
+        std::fprintf(stderr, "zavok32: %s: %s\n", qPrintable(title), qPrintable(m_last));
+        std::fflush(stderr);
+        return buttons == MessageButtons::OkCancel ? MessageResult::Cancel : MessageResult::Ok;
+    }
+
+    QMessageBox box(m_parent);
+    box.setWindowTitle(title);
+    box.setText(displayText(text));
+    switch (icon) {
+    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MessageIcon::Stop: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    }
+    if (buttons == MessageButtons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    box.setObjectName(QStringLiteral("zavokMessage"));
+    return box.exec() == QMessageBox::Ok ? MessageResult::Ok : MessageResult::Cancel;
+}

@@ -1,0 +1,66 @@
+#include "ui/runpage.h"
+
+#include "job/viewstate.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+RunPage::RunPage(ViewState& view, QWidget* parent)
+    : QWidget(parent)
+    , m_view(view)
+{
+    setObjectName(QStringLiteral("runPage"));
+    auto* layout = new QVBoxLayout(this);
+    auto* box = new QGroupBox(QStringLiteral("Packaging"), this);
+    auto* form = new QFormLayout(box);
+    form->setLabelAlignment(Qt::AlignRight);
+    const auto valueLabel = [box](const char* name) {
+        auto* label = new QLabel(box);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        label->setMinimumWidth(280);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    };
+    m_status = valueLabel("runStatus");
+    m_zipName = valueLabel("runZipName");
+    m_counter = valueLabel("runCounter");
+    m_progress = new QProgressBar(box);
+    m_progress->setObjectName(QStringLiteral("runProgress"));
+    m_progress->setRange(0, 100);
+    form->addRow(QStringLiteral("Adding:"), m_status);
+    form->addRow(QStringLiteral("Zip:"), m_zipName);
+    form->addRow(QStringLiteral("Volume:"), m_counter);
+    form->addRow(QStringLiteral("Progress:"), m_progress);
+    layout->addWidget(box);
+
+    auto* buttons = new QHBoxLayout;
+    m_abort = new QPushButton(QStringLiteral("&Abort"), this);
+    m_exit = new QPushButton(QStringLiteral("E&xit"), this);
+    m_abort->setObjectName(QStringLiteral("runAbort"));
+    m_exit->setObjectName(QStringLiteral("runExit"));
+    buttons->addStretch(1);
+    buttons->addWidget(m_abort);
+    buttons->addWidget(m_exit);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+
+    connect(m_abort, &QPushButton::clicked, this, &RunPage::abortClicked);
+    connect(m_exit, &QPushButton::clicked, this, &RunPage::exitClicked);
+    connect(&m_view, &ViewState::changed, this, &RunPage::showView);
+    showView();
+}
+
+void RunPage::showView()
+{
+    m_status->setText(m_view.run.status);
+    m_zipName->setText(m_view.run.zipName);
+    m_counter->setText(m_view.run.counter);
+    if (m_progress->value() != m_view.run.progress)
+        m_progress->setValue(qBound(0, m_view.run.progress, 100));
+}

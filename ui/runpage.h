@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class ViewState;
+
+// The run in progress: the file being added, the ZIP being made, the volume
+// counter and the progress of the current ZIP, with Abort and Exit.
+class RunPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit RunPage(ViewState& view, QWidget* parent = nullptr);
+
+    QPushButton* abortButton() const { return m_abort; }
+    QPushButton* exitButton() const { return m_exit; }
+    QProgressBar* progressBar() const { return m_progress; }
+
+signals:
+    void abortClicked();
+    void exitClicked();
+
+private:
+    void showView();
+
+    ViewState& m_view;
+    QLabel* m_status = nullptr;
+    QLabel* m_zipName = nullptr;
+    QLabel* m_counter = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_abort = nullptr;
+    QPushButton* m_exit = nullptr;
+};

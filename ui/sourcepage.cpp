@@ -1,0 +1,106 @@
+#include "ui/sourcepage.h"
+
+#include "job/ripjob.h"
+#include "job/viewstate.h"
+#include "platform/driveservice.h"
+#include "ui/pagetext.h"
+#include "ui/pathpanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+SourcePage::SourcePage(RipJob& job, ViewState& view, const DriveService& drives, QWidget* parent)
+    : QWidget(parent)
+    , m_job(job)
+    , m_view(view)
+    , m_driveService(drives)
+{
+    setObjectName(QStringLiteral("sourcePage"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* sourceBox = new QGroupBox(QStringLiteral("Source directory"), this);
+    auto* grid = new QGridLayout(sourceBox);
+    m_path = new PathPanel(sourceBox);
+    m_path->setObjectName(QStringLiteral("sourcePathPanel"));
+    m_browse = new QPushButton(QStringLiteral("B&rowse"), sourceBox);
+    m_browse->setObjectName(QStringLiteral("sourceBrowse"));
+    m_imageMode = new QCheckBox(QStringLiteral("&Iso/Bin"), sourceBox);
+    m_imageMode->setObjectName(QStringLiteral("imageMode"));
+    m_imageMode->setToolTip(QStringLiteral("Choose a Iso/Bin file"));
+    m_size = new QLabel(sourceBox);
+    m_size->setObjectName(QStringLiteral("sourceSize"));
+    m_size->setToolTip(QStringLiteral("Total source size"));
+    grid->addWidget(m_path, 0, 0, 1, 3);
+    grid->addWidget(m_browse, 1, 0);
+    grid->addWidget(m_imageMode, 1, 1);
+    grid->addWidget(m_size, 1, 2, Qt::AlignRight);
+    grid->setColumnStretch(2, 1);
+    layout->addWidget(sourceBox);
+
+    auto* driveBox = new QGroupBox(QStringLiteral("Drive for Rars/Aces"), this);
+    auto* driveLayout = new QGridLayout(driveBox);
+    m_drives = new QComboBox(driveBox);
+    m_drives->setObjectName(QStringLiteral("workDriveList"));
+    m_drives->setMinimumContentsLength(12);
+    m_free = new QLabel(driveBox);
+    m_free->setObjectName(QStringLiteral("freeSpace"));
+    m_free->setToolTip(QStringLiteral("Drive free space"));
+    m_free->setMinimumWidth(m_free->fontMetrics().horizontalAdvance(QStringLiteral("less than 2 Meg. ")));
+    driveLayout->addWidget(m_drives, 0, 0, Qt::AlignTop);
+    driveLayout->addWidget(m_free, 0, 1);
+    driveLayout->setColumnStretch(2, 1);
+    layout->addWidget(driveBox);
+    layout->addStretch(1);
+
+    // Takes the focus off every control when logic asks for it.
+    m_sink = new QWidget(this);
+    m_sink->setObjectName(QStringLiteral("sourceFocusSink"));
+    m_sink->setFocusPolicy(Qt::StrongFocus);
+    m_sink->setFixedSize(0, 0);
+
+    refreshDrives();
+    connect(m_browse, &QPushButton::clicked, this, &SourcePage::browseClicked);
+    connect(m_imageMode, &QCheckBox::clicked, this, &SourcePage::imageModeClicked);
+    connect(m_drives, &QComboBox::activated, this, [this](int index) {
+        const QString text = m_drives->itemText(index);
+        if (!text.isEmpty())
+            emit workDriveChosen(text.at(0));
+    });
+    connect(&m_job, &RipJob::changed, this, &SourcePage::showJob);
+    connect(&m_view, &ViewState::changed, this, &SourcePage::showView);
+    showJob();
+    showView();
+}
+
+void SourcePage::refreshDrives()
+{
+    const QSignalBlocker block(m_drives);
+    m_drives->clear();
+    for (QChar letter : m_driveService.driveLetters())
+        m_drives->addItem(QString(letter) + QLatin1Char(':'));
+    showJob();
+}
+
+void SourcePage::showJob()
+{
+    m_path->setText(m_job.sourcePath());
+    if (m_imageMode->isChecked() != m_job.imageMode())
+        m_imageMode->setChecked(m_job.imageMode());
+    const int index = m_drives->findText(QString(m_job.workDrive()) + QLatin1Char(':'), Qt::MatchStartsWith);
+    if (index >= 0 && index != m_drives->currentIndex()) {
+        const QSignalBlocker block(m_drives);
+        m_drives->setCurrentIndex(index);
+    }
+}
+
+void SourcePage::showView()
+{
+    m_size->setText(pagetext::lines(m_view.source.sizeLabel));
+    m_free->setText(pagetext::lines(m_view.source.freeSpaceLabel));
+    m_browse->setEnabled(m_view.source.browseEnabled);
+}
