@@ -90,9 +90,11 @@ void Navigation::showPage(PageId page)
         focus(FocusTarget::ZipName);
 }
 
-void Navigation::markRunItem()
+void Navigation::markItem(PageId page)
 {
-    m_checked = PageId::Run;
+    if (page == PageId::About)
+        return;
+    m_checked = page;
     notify();
 }
 

@@ -33,8 +33,8 @@ public:
     // The Page menu's command, also used by the run and by logic through the
     // shell.
     void showPage(PageId page);
-    // The run page's check mark: the "Zavok" item marks Run when a run shows it.
-    void markRunItem();
+    // Puts the check mark on a Page menu item without switching pages.
+    void markItem(PageId page);
     // A click on a list bar item, named by its text.
     void itemClicked(const QString& text);
     void groupClicked(ListGroup clicked, ListGroup shownBefore);

@@ -1,0 +1,191 @@
+#include "app/application.h"
+
+#include "platform/appdirectory.h"
+#include "platform/libzipcomponent.h"
+#include "ui/mainwindow.h"
+#include "ui/navigation.h"
+#include "ui/qtfiledialog.h"
+#include "ui/qtfolderpicker.h"
+#include "ui/qtmessagebox.h"
+#include "ui/qtsoundplayer.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <cstdio>
+
+namespace {
+
+QString appDirectory()
+{
+    return AppDirectory::path();
+}
+
+DriveMap preparedMap(const QString& appDir)
+{
+    DriveMap map(appDir);
+    // A program installed in a drive root is refused before anything is
+    // written there.
+    if (QDir::cleanPath(appDir) != QLatin1String("/"))
+        map.ensureDefaults();
+    return map;
+}
+
+} // namespace
+
+Application::Application(Options options)
+    : m_options(options)
+    , m_appDir(appDirectory())
+    , m_map(preparedMap(m_appDir))
+    , m_drives(m_map)
+{
+    m_services.drives = &m_drives;
+    m_services.clock = &m_clock;
+    m_window = std::make_unique<MainWindow>(m_job, m_view, m_app, m_services);
+    m_services.shell = m_window.get();
+
+    if (options.messages) {
+        m_services.messages = options.messages;
+    } else {
+        m_messages = std::make_unique<QtMessageBox>(m_window.get());
+        const bool headless = options.headless;
+        m_messages->nobodyToAnswer = [headless] { return headless; };
+        m_services.messages = m_messages.get();
+    }
+    if (!options.fileDialog)
+        m_fileDialog = std::make_unique<QtFileDialog>(m_drives, m_window.get());
+    m_services.fileDialog = options.fileDialog ? options.fileDialog : m_fileDialog.get();
+    if (!options.folderPicker)
+        m_folderPicker = std::make_unique<QtFolderPicker>(m_drives, m_window.get());
+    m_services.folderPicker = options.folderPicker ? options.folderPicker : m_folderPicker.get();
+    if (!options.sounds)
+        m_sounds = std::make_unique<QtSoundPlayer>();
+    m_services.sounds = options.sounds ? options.sounds : m_sounds.get();
+    if (!options.zip)
+        m_zip = std::make_unique<LibzipComponent>(m_drives);
+    m_services.zip = options.zip ? options.zip : m_zip.get();
+    m_services.processes = options.processes;
+
+    m_scripts = std::make_unique<ScriptFile>(m_job, m_view, m_app, m_services, m_appDir);
+    m_scripts->checkJob = [this] {
+        if (checkJob)
+            checkJob();
+    };
+    m_scripts->measureSource = [this] {
+        if (measureSource)
+            measureSource();
+    };
+    m_soundSwitch = std::make_unique<SoundSwitch>(m_app, m_appDir);
+
+    MainWindow& w = *m_window;
+    w.openScript = [this] { m_scripts->openScript(); };
+    w.saveScript = [this] { m_scripts->saveScript(); };
+    w.toggleSounds = [this] { m_soundSwitch->toggle(); };
+    w.onEndApplication = [this](int code, const QString& reason) {
+        m_ended = true;
+        m_endCode = code;
+        if (!reason.isEmpty()) {
+            std::fprintf(stderr, "zavok32: %s\n", qPrintable(QtMessageBox::oneLine(reason)));
+            std::fflush(stderr);
+        }
+        QCoreApplication::exit(code);
+    };
+    wireRun();
+
+    m_startup = std::make_unique<Startup>(m_job, m_runState, m_view, m_app, m_services, m_appDir);
+    Startup& s = *m_startup;
+    s.showMainWindow = [this] {
+        m_window->show();
+        m_window->repaint();
+    };
+    s.readScript = [this] { m_scripts->readScript(); };
+    s.checkJob = [this] {
+        if (checkJob)
+            checkJob();
+    };
+    s.measureSource = [this] {
+        if (measureSource)
+            measureSource();
+    };
+    s.runJob = [this] {
+        if (runJob)
+            runJob();
+    };
+    s.markSourceItem = [this] { m_window->navigation().markItem(PageId::Source); };
+    s.loadSoundSwitch = [this] {
+        m_soundSwitch->load();
+        m_window->refreshChecks();
+    };
+    s.applicationEnded = [this] { return m_ended || m_closed; };
+    w.onShutdown = [this] {
+        m_closed = true;
+        m_startup->shutdown();
+    };
+}
+
+Application::~Application()
+{
+    // The window goes first: its pages hold references to the job and view.
+    m_window.reset();
+}
+
+void Application::wireRun()
+{
+    m_window->runJob = [this] {
+        if (runJob)
+            runJob();
+        else
+            m_window->showPage(PageId::Run);
+    };
+}
+
+QString Application::commandLineTail(const QStringList& arguments)
+{
+    return arguments.mid(1).join(QLatin1Char(' '));
+}
+
+bool Application::displayIsHeadless()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
+QString Application::notReadyReason() const
+{
+    QString reason = m_job.scriptPath() + QStringLiteral(": the job did not pass its check");
+    const PageId page = m_window->navigation().visiblePage();
+    if (page != PageId::Source || m_job.sourcePath().isEmpty())
+        reason += QStringLiteral(" (see the") + Navigation::titleText(page) + QStringLiteral(" page)");
+    if (m_messages && !m_messages->lastMessage().isEmpty())
+        reason += QStringLiteral(": ") + m_messages->lastMessage();
+    return reason;
+}
+
+std::optional<int> Application::load(const QString& commandLineTail)
+{
+    const Startup::Outcome outcome = m_startup->load(commandLineTail);
+    switch (outcome) {
+    case Startup::Outcome::Refused:
+        m_window->hide();
+        return 1;
+    case Startup::Outcome::Waiting:
+        return std::nullopt;
+    case Startup::Outcome::Ended:
+        return m_ended ? m_endCode : 0;
+    case Startup::Outcome::UnattendedNotReady:
+        // With a display the window stays, so the user can see what is
+        // missing; with none, nobody could ever close it.
+        if (!m_options.headless)
+            return std::nullopt;
+        std::fprintf(stderr, "zavok32: %s\n", qPrintable(notReadyReason()));
+        return 2;
+    case Startup::Outcome::RunReturned:
+        if (!m_options.headless)
+            return std::nullopt;
+        std::fprintf(stderr, "zavok32: %s: the run stopped before its end%s\n", qPrintable(m_job.scriptPath()),
+                     m_messages && !m_messages->lastMessage().isEmpty()
+                         ? qPrintable(QStringLiteral(": ") + m_messages->lastMessage())
+                         : "");
+        return 3;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "app/startup.h"
+#include "job/appstate.h"
+#include "job/riprunstate.h"
+#include "job/ripjob.h"
+#include "job/scriptfile.h"
+#include "job/viewstate.h"
+#include "platform/drivemap.h"
+#include "platform/hostdriveservice.h"
+#include "platform/services.h"
+#include "platform/systemclock.h"
+#include "ui/soundswitch.h"
+
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class MainWindow;
+class QtMessageBox;
+
+// The whole program in one object: the job and its state, the real platform
+// services, the main window, and the wiring between them. main() makes one;
+// tests make one in-process with doubles for the dialogs.
+class Application
+{
+public:
+    struct Options {
+        // Doubles for the services a test drives itself; null: the real ones.
+        MessageBox* messages = nullptr;
+        FileDialog* fileDialog = nullptr;
+        FolderPicker* folderPicker = nullptr;
+        SoundPlayer* sounds = nullptr;
+        ProcessRunner* processes = nullptr;
+        ZipComponent* zip = nullptr;
+        // No display: messages cannot be answered and a window cannot be closed.
+        bool headless = false;
+    };
+
+    explicit Application(Options options);
+    ~Application();
+
+    // Everything after the program's name, as one text.
+    static QString commandLineTail(const QStringList& arguments);
+    static bool displayIsHeadless();
+
+    // The load sequence. An exit code when the program is to end now; none
+    // when the window waits for the user.
+    std::optional<int> load(const QString& commandLineTail);
+
+    MainWindow& window() { return *m_window; }
+    RipJob& job() { return m_job; }
+    RipRunState& runState() { return m_runState; }
+    ViewState& view() { return m_view; }
+    AppState& appState() { return m_app; }
+    Services& services() { return m_services; }
+    Startup& startup() { return *m_startup; }
+    QString appDirHost() const { return m_appDir; }
+
+    // The pieces of other parts of the program, wired in once they exist.
+    std::function<void()> checkJob;
+    std::function<void()> measureSource;
+    std::function<void()> runJob;
+
+private:
+    QString notReadyReason() const;
+    void wireRun();
+
+    Options m_options;
+    QString m_appDir;
+    DriveMap m_map;
+    HostDriveService m_drives;
+    SystemClock m_clock;
+    RipJob m_job;
+    RipRunState m_runState;
+    ViewState m_view;
+    AppState m_app;
+    Services m_services;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<QtMessageBox> m_messages;
+    std::unique_ptr<FileDialog> m_fileDialog;
+    std::unique_ptr<FolderPicker> m_folderPicker;
+    std::unique_ptr<SoundPlayer> m_sounds;
+    std::unique_ptr<ZipComponent> m_zip;
+    std::unique_ptr<ScriptFile> m_scripts;
+    std::unique_ptr<SoundSwitch> m_soundSwitch;
+    std::unique_ptr<Startup> m_startup;
+    bool m_closed = false;
+    bool m_ended = false;
+    int m_endCode = 0;
+};
