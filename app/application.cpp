@@ -1,7 +1,16 @@
 #include "app/application.h"
 
+#include "contents/zipsizestep.h"
+#include "contents/zipsizestepbinding.h"
+#include "pipeline/riprun.h"
+#include "pipeline/standardrunsteps.h"
 #include "platform/appdirectory.h"
 #include "platform/libzipcomponent.h"
+#include "platform/posixprocessrunner.h"
+#include "source/jobcheck.h"
+#include "source/sourcemeasurement.h"
+#include "ui/qtreportpresenter.h"
+#include "ui/reportwindow.h"
 #include "ui/mainwindow.h"
 #include "ui/navigation.h"
 #include "ui/qtfiledialog.h"
@@ -10,6 +19,7 @@
 #include "ui/qtsoundplayer.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -63,7 +73,9 @@ Application::Application(Options options)
     if (!options.zip)
         m_zip = std::make_unique<LibzipComponent>(m_drives);
     m_services.zip = options.zip ? options.zip : m_zip.get();
-    m_services.processes = options.processes;
+    if (!options.processes)
+        m_processes = std::make_unique<PosixProcessRunner>(m_appDir);
+    m_services.processes = options.processes ? options.processes : m_processes.get();
 
     m_scripts = std::make_unique<ScriptFile>(m_job, m_view, m_app, m_services, m_appDir);
     m_scripts->checkJob = [this] {
@@ -89,7 +101,7 @@ Application::Application(Options options)
         }
         QCoreApplication::exit(code);
     };
-    wireRun();
+    wireLogic();
 
     m_startup = std::make_unique<Startup>(m_job, m_runState, m_view, m_app, m_services, m_appDir);
     Startup& s = *m_startup;
@@ -124,18 +136,32 @@ Application::Application(Options options)
 
 Application::~Application()
 {
-    // The window goes first: its pages hold references to the job and view.
+    m_run.reset();
+    m_presenter.reset();
+    // The window goes before the job and view its pages hold references to.
     m_window.reset();
 }
 
-void Application::wireRun()
+void Application::wireLogic()
 {
+    m_sizeStep = std::make_unique<ZipSizeStep>(m_job, m_runState, m_view);
+    m_sizeBinding = std::make_unique<ZipSizeStepBinding>(m_job, *m_sizeStep);
+    m_check = std::make_unique<JobCheck>(m_job, m_app, m_services);
+    checkJob = [this] { m_check->checkJob(); };
+    m_measure = std::make_unique<SourceMeasurement>(m_job, m_runState, m_view, m_services);
+    measureSource = [this] { m_measure->measureSource(); };
+
+    m_presenter = std::make_unique<QtReportPresenter>(*m_window, m_window.get());
+    m_run = std::make_unique<RipRun>(RunContext{m_job, m_runState, m_app, m_view, m_services,
+                                                standardRunSteps(m_job, m_runState, m_app, m_view, m_services),
+                                                m_presenter.get()});
+    runJob = [this] { m_run->runJob(); };
     m_window->runJob = [this] {
         if (runJob)
             runJob();
-        else
-            m_window->showPage(PageId::Run);
     };
+    m_window->abortRun = [this] { m_run->abortRun(); };
+    m_window->exitRun = [this] { m_run->exitRun(); };
 }
 
 QString Application::commandLineTail(const QStringList& arguments)
@@ -151,6 +177,9 @@ bool Application::displayIsHeadless()
 
 QString Application::notReadyReason() const
 {
+    const auto host = m_drives.toHost(m_job.scriptPath());
+    if (!host || !QFileInfo(*host).isFile())
+        return m_job.scriptPath() + QStringLiteral(": the script was not found");
     QString reason = m_job.scriptPath() + QStringLiteral(": the job did not pass its check");
     const PageId page = m_window->navigation().visiblePage();
     if (page != PageId::Source || m_job.sourcePath().isEmpty())

@@ -17,8 +17,14 @@
 #include <memory>
 #include <optional>
 
+class JobCheck;
 class MainWindow;
 class QtMessageBox;
+class QtReportPresenter;
+class RipRun;
+class SourceMeasurement;
+class ZipSizeStep;
+class ZipSizeStepBinding;
 
 // The whole program in one object: the job and its state, the real platform
 // services, the main window, and the wiring between them. main() makes one;
@@ -58,14 +64,17 @@ public:
     Startup& startup() { return *m_startup; }
     QString appDirHost() const { return m_appDir; }
 
-    // The pieces of other parts of the program, wired in once they exist.
+    // The pieces of other parts of the program; the real ones are wired in
+    // and a test may put its own in their place.
     std::function<void()> checkJob;
     std::function<void()> measureSource;
     std::function<void()> runJob;
+    RipRun* run() { return m_run.get(); }
+    QtReportPresenter* reportPresenter() { return m_presenter.get(); }
 
 private:
     QString notReadyReason() const;
-    void wireRun();
+    void wireLogic();
 
     Options m_options;
     QString m_appDir;
@@ -83,6 +92,13 @@ private:
     std::unique_ptr<FolderPicker> m_folderPicker;
     std::unique_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<ZipComponent> m_zip;
+    std::unique_ptr<ProcessRunner> m_processes;
+    std::unique_ptr<ZipSizeStep> m_sizeStep;
+    std::unique_ptr<ZipSizeStepBinding> m_sizeBinding;
+    std::unique_ptr<JobCheck> m_check;
+    std::unique_ptr<SourceMeasurement> m_measure;
+    std::unique_ptr<QtReportPresenter> m_presenter;
+    std::unique_ptr<RipRun> m_run;
     std::unique_ptr<ScriptFile> m_scripts;
     std::unique_ptr<SoundSwitch> m_soundSwitch;
     std::unique_ptr<Startup> m_startup;

@@ -1,0 +1,128 @@
+#include "doubles/temphome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The built program, run as a user runs it: its own application directory,
+// the example tree on drive e:, no display.
+struct ProgramFixture : ::testing::Test {
+    TempHome home;
+    QString driveE;
+
+    void SetUp() override
+    {
+        driveE = home.addDrive('e');
+        const QString example = QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/drive_e";
+        ASSERT_EQ(QProcess::execute("cp", {"-R", example + "/.", driveE}), 0);
+        QDir(driveE).mkpath("zips");
+        QDir(driveE).mkpath("demo/data");
+        QFile data(driveE + "/demo/data/levels.dat");
+        ASSERT_TRUE(data.open(QIODevice::WriteOnly));
+        QByteArray bytes(1200000, '\0');
+        quint32 x = 12345;
+        for (char& b : bytes) {
+            x = x * 1103515245u + 12345u;
+            b = char(x >> 24);
+        }
+        data.write(bytes);
+    }
+
+    int run(const QString& argument, QString* errors = nullptr)
+    {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("ZAVOK32_HOME", home.home());
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", {argument});
+        if (!program.waitForFinished(120000)) {
+            program.kill();
+            return -1;
+        }
+        if (errors)
+            *errors = QString::fromLocal8Bit(program.readAllStandardError());
+        return program.exitCode();
+    }
+    QStringList zips() const { return QDir(driveE + "/zips").entryList({"*.zip"}, QDir::Files, QDir::Name); }
+};
+
+} // namespace
+
+TEST_F(ProgramFixture, AnUnattendedRunMakesTheZipsAndEndsWithZero)
+{
+    const QString script = QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk";
+    EXPECT_EQ(run("!" + script), 0);
+    EXPECT_EQ(zips(), (QStringList{"demo01.zip", "demo02.zip", "demo03.zip"}));
+    // Closing the window wrote the drive and removed the working files.
+    QFile ini(home.home() + "/drive1.ini");
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll(), QByteArray("c:\r\n"));
+    EXPECT_FALSE(QFile::exists(home.home() + "/file_id.diz"));
+    EXPECT_FALSE(QFile::exists(home.home() + "/demo.nfo"));
+    EXPECT_FALSE(QDir(home.host("c:\\")).exists("Zavok001"));
+}
+
+TEST_F(ProgramFixture, ADatedRunPutsTheDateAfterTheBaseName)
+{
+    const QString script = QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk";
+    EXPECT_EQ(run("$" + script), 0);
+    const QDate today = QDate::currentDate();
+    const QString date = QString("%1%2%3").arg(today.month(), 2, 10, QChar('0')).arg(today.day()).arg(today.year() % 100, 2, 10, QChar('0'));
+    EXPECT_EQ(zips().value(0), "demo" + date + "01.zip");
+    EXPECT_EQ(zips().size(), 3);
+}
+
+TEST_F(ProgramFixture, WithoutADisplayAFailedCheckEndsWithAReason)
+{
+    QFile::remove(driveE + "/demo.nfo");
+    QString errors;
+    const QString script = QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk";
+    EXPECT_EQ(run("!" + script, &errors), 2);
+    EXPECT_TRUE(errors.contains("did not pass its check")) << errors.toStdString();
+    EXPECT_TRUE(zips().isEmpty());
+
+    EXPECT_EQ(run("!/nonexistent/job.zvk", &errors), 2);
+    EXPECT_TRUE(errors.contains("the script was not found")) << errors.toStdString();
+}
+
+TEST_F(ProgramFixture, ADriveRootInstallIsRefused)
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ZAVOK32_HOME", "/");
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", {});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_TRUE(program.readAllStandardError().contains("can not be run from a root directory"));
+}
+
+TEST_F(ProgramFixture, ASecondCopyLeavesTheFirstRunningAndEnds)
+{
+    QProcess first;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ZAVOK32_HOME", home.home());
+    first.setProcessEnvironment(env);
+    first.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", {});
+    ASSERT_TRUE(first.waitForStarted());
+    // Wait until the first copy has made its working folders, i.e. is up.
+    for (int i = 0; i < 100 && !QDir(home.home() + "/Scripts").exists(); ++i)
+        QThread::msleep(50);
+    QThread::msleep(200);
+    EXPECT_EQ(run(QString()), 0);
+    QString errors;
+    EXPECT_EQ(run("!c:\\job.zvk", &errors), 4);
+    EXPECT_TRUE(errors.contains("another copy is running"));
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.terminate();
+    first.waitForFinished(5000);
+    if (first.state() != QProcess::NotRunning)
+        first.kill();
+}
