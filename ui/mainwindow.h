@@ -48,6 +48,7 @@ public:
     void restoreMainWindow() override;
     void setMainWindowEnabled(bool enabled) override;
     void repaintMainWindow() override;
+    std::optional<PageId> visiblePage() const override { return m_navigation.visiblePage(); }
 
     // Commands of other parts of the program, wired by it.
     std::function<void()> openScript;

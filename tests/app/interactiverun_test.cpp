@@ -1,0 +1,149 @@
+#include "app/application.h"
+#include "doubles/temphome.h"
+#include "platform/libzipcomponent.h"
+#include "platform/soundplayer.h"
+#include "ui/mainwindow.h"
+#include "ui/qtreportpresenter.h"
+#include "ui/reportwindow.h"
+#include "ui/runpage.h"
+#include "ui/listbar.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class QuietSounds : public SoundPlayer
+{
+public:
+    QStringList played;
+    void play(const QString& wave, bool) override { played << wave; }
+};
+
+// The real ZIP writer, with a hand on the run page's Abort before a chosen add.
+class AbortingZip : public ZipComponent
+{
+public:
+    AbortingZip(LibzipComponent& real) : m_real(real) {}
+    std::function<void()> beforeAdd;
+    void setCompressionLevel(int level) override { m_real.setCompressionLevel(level); }
+    void setTarget(const QString& t) override { m_real.setTarget(t); }
+    void setComment(const QByteArray& c) override { m_real.setComment(c); }
+    void setFileList(const QString& l) override { m_real.setFileList(l); }
+    void setStop(bool stop) override { m_real.setStop(stop); }
+    int add() override
+    {
+        m_real.onAdding = onAdding;
+        m_real.onStatus = onStatus;
+        m_real.processPendingEvents = processPendingEvents;
+        if (beforeAdd)
+            beforeAdd();
+        return m_real.add();
+    }
+
+private:
+    LibzipComponent& m_real;
+};
+
+struct InteractiveRun : ::testing::Test {
+    TempHome home;
+    QuietSounds sounds;
+    QString driveE;
+    std::unique_ptr<Application> program;
+
+    QByteArray oldPath = qgetenv("PATH");
+
+    void TearDown() override { qputenv("PATH", oldPath); }
+    void SetUp() override
+    {
+        // The archivers are found on the search path, as beside the program.
+        qputenv("PATH", QByteArray(ZAVOK32_TEST_BIN_DIR) + ":" + oldPath);
+        driveE = home.addDrive('e');
+        ASSERT_EQ(QProcess::execute("cp", {"-R", QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/drive_e/.", driveE}), 0);
+        QDir(driveE).mkpath("zips");
+        QDir(driveE).mkpath("demo/data");
+        QFile data(driveE + "/demo/data/levels.dat");
+        ASSERT_TRUE(data.open(QIODevice::WriteOnly));
+        QByteArray bytes(1200000, '\0');
+        quint32 x = 7;
+        for (char& b : bytes) {
+            x = x * 1103515245u + 12345u;
+            b = char(x >> 24);
+        }
+        data.write(bytes);
+    }
+    void start(ZipComponent* zip = nullptr)
+    {
+        Application::Options options;
+        options.messages = &home.messages;
+        options.fileDialog = &home.fileDialog;
+        options.sounds = &sounds;
+        options.zip = zip;
+        program = std::make_unique<Application>(options);
+        home.fileDialog.answers.push_back(QStringLiteral("e:\\demo.zvk"));
+        QFile::copy(QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk", driveE + "/demo.zvk");
+        ASSERT_FALSE(program->load(QString()).has_value());
+        QApplication::setActiveWindow(&program->window());
+        // File > Open: the script is read, checked and measured.
+        program->window().setFocus();
+        QTest::keyClick(&program->window(), Qt::Key_O, Qt::ControlModifier);
+        ASSERT_EQ(program->job().sourcePath(), "e:\\demo");
+        ASSERT_TRUE(program->job().readyToRun()) << home.messages.texts().join("|").toStdString();
+    }
+    QStringList zips() const { return QDir(driveE + "/zips").entryList({"*.zip"}, QDir::Files, QDir::Name); }
+};
+
+} // namespace
+
+TEST_F(InteractiveRun, FromALoadedScriptThroughTheReportBackToTheSourcePage)
+{
+    start();
+    MainWindow& window = program->window();
+    EXPECT_EQ(window.windowTitle(), "Zavok32 - demo.zvk");
+    QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+
+    EXPECT_EQ(zips(), (QStringList{"demo01.zip", "demo02.zip", "demo03.zip"})) << home.messages.texts().join("|").toStdString() << " page " << int(window.navigation().visiblePage());
+    EXPECT_TRUE(sounds.played.contains("rip.wav"));
+    ReportWindow* report = program->reportPresenter()->window();
+    ASSERT_NE(report, nullptr);
+    ASSERT_TRUE(report->isVisible());
+    EXPECT_EQ(report->windowTitle(), "Ripping complete");
+    EXPECT_EQ(report->sourceValue(0), " e:\\demo");
+    EXPECT_EQ(report->sourceValue(1), " Directory");
+    EXPECT_EQ(report->finalValue(3), " 3");
+    EXPECT_EQ(report->sourceLabel(1)->toolTip(), "Type:");
+    EXPECT_FALSE(window.isEnabled()) << "the report is the one window to work with";
+    EXPECT_TRUE(window.page(PageId::Source)->isVisible() || window.navigation().visiblePage() == PageId::Source);
+
+    QTest::mouseClick(report->okButton(), Qt::LeftButton);
+    QTest::qWait(20);
+    EXPECT_TRUE(window.isEnabled());
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_EQ(window.navigation().visiblePage(), PageId::Source);
+    EXPECT_TRUE(window.action(MenuCommand::PageSource)->isChecked());
+}
+
+TEST_F(InteractiveRun, AbortDuringPackagingKeepsTheVolumesAndShowsNoReport)
+{
+    LibzipComponent real(home.drives);
+    AbortingZip zip(real);
+    int adds = 0;
+    start(&zip);
+    zip.beforeAdd = [&] {
+        if (++adds == 4) // the second ZIP's volume
+            QTest::mouseClick(program->window().runPage()->abortButton(), Qt::LeftButton);
+    };
+    QTest::keyClick(&program->window(), Qt::Key_R, Qt::ControlModifier);
+
+    EXPECT_EQ(zips(), QStringList{"demo01.zip"});
+    EXPECT_EQ(program->window().findChild<QLabel*>("runStatus")->text(), "Aborted");
+    EXPECT_EQ(program->reportPresenter()->window(), nullptr);
+    EXPECT_EQ(QDir(home.host("c:\\Zavok001")).entryList(QDir::Files).size(), 2) << "volumes 2 and 3 stay";
+    EXPECT_TRUE(program->window().listBar()->isEnabled());
+}
