@@ -43,10 +43,17 @@ QPixmap AboutWindow::picture()
 
     // A storm cloud with a bolt hanging out of its lower edge.
     QPainterPath cloud;
-    cloud.addEllipse(QRectF(20, 60, 150, 120));
-    cloud.addEllipse(QRectF(100, 20, 170, 150));
-    cloud.addEllipse(QRectF(210, 55, 150, 125));
-    cloud.addRoundedRect(QRectF(40, 110, 300, 100), 40, 40);
+    const auto puff = [&cloud](const QRectF& rect) {
+        QPainterPath part;
+        part.addEllipse(rect);
+        cloud = cloud.united(part);
+    };
+    puff(QRectF(20, 60, 150, 120));
+    puff(QRectF(100, 20, 170, 150));
+    puff(QRectF(210, 55, 150, 125));
+    QPainterPath base;
+    base.addRoundedRect(QRectF(40, 110, 300, 100), 40, 40);
+    cloud = cloud.united(base);
     QPainterPath bolt;
     bolt.moveTo(250, 190);
     bolt.lineTo(300, 190);
@@ -56,7 +63,7 @@ QPixmap AboutWindow::picture()
     bolt.lineTo(268, 226);
     bolt.lineTo(245, 226);
     bolt.closeSubpath();
-    const QPainterPath shape = cloud.simplified().united(bolt);
+    const QPainterPath shape = cloud.united(bolt);
 
     QLinearGradient sky(0, 0, 0, size.height());
     sky.setColorAt(0, QColor(70, 80, 110));
