@@ -42,7 +42,8 @@ open(sys.argv[1], "w", newline="").write("".join(out)[:1_000_000])
 PY
 
 echo "building a $size-byte image of mixed data ..."
-img="$work/src/game.iso"
+mkdir -p "$work/src/cd"
+img="$work/src/cd/game.iso"
 : > "$img"
 i=0
 while [ $(( i * chunk )) -lt $size ]; do
@@ -68,7 +69,9 @@ elapsed() { awk -F': ' '/Elapsed \(wall clock\)/ {print $2}' "$1" |
 
 sync
 echo "unattended pack with Zavok32 ..."
-args=('d:\game.iso' 'e:\' 'game' 'd:\file_id.diz' 'd:\bench.nfo' --image --step 3)
+# The image is packed as the one file of its folder: a script does not carry
+# the image switch, and the archiver's work is the same.
+args=('d:\cd' 'e:\' 'game' 'd:\file_id.diz' 'd:\bench.nfo' --step 3)
 if [ -x "$build/bin/zavok32" ] && [ "${ZAVOK32_BENCH_DRIVER:-}" != runbench ]; then
   "$build/bin/zavok32_runbench" "${args[@]}" --save-script "$work/bench.zvk"
   QT_QPA_PLATFORM=offscreen /usr/bin/time -v -o "$work/zavok.time" timeout 1800 "$build/bin/zavok32" "!$work/bench.zvk" > "$work/zavok.out"
