@@ -55,6 +55,18 @@ int cp437Byte(char16_t c)
     return -1;
 }
 
+// Characters the code page cannot hold become '?'.
+QByteArray encode(const QString& text, int (*byteOf)(char16_t))
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        const int b = byteOf(c.unicode());
+        out.append(char(b < 0 ? '?' : b));
+    }
+    return out;
+}
+
 const QByteArray kBom("\xEF\xBB\xBF");
 
 } // namespace
@@ -72,13 +84,7 @@ bool fitsCp1252(const QString& text)
 
 QByteArray toCp1252(const QString& text)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        const int b = cp1252Byte(c.unicode());
-        out.append(char(b < 0 ? '?' : b));
-    }
-    return out;
+    return encode(text, cp1252Byte);
 }
 
 QString fromCp1252(const QByteArray& bytes)
@@ -94,13 +100,7 @@ QString fromCp1252(const QByteArray& bytes)
 
 QByteArray toCp437(const QString& text)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        const int b = cp437Byte(c.unicode());
-        out.append(char(b < 0 ? '?' : b));
-    }
-    return out;
+    return encode(text, cp437Byte);
 }
 
 QString fromCp437(const QByteArray& bytes)
