@@ -1,5 +1,8 @@
 #include "app/application.h"
 
+#include "app/contentspageswiring.h"
+#include "app/dizpagewiring.h"
+#include "app/sourcepageswiring.h"
 #include "contents/zipsizestep.h"
 #include "contents/zipsizestepbinding.h"
 #include "pipeline/riprun.h"
@@ -132,10 +135,17 @@ Application::Application(Options options)
         m_closed = true;
         m_startup->shutdown();
     };
+
+    m_sourcePages = std::make_unique<SourcePagesWiring>(*this);
+    m_dizPage = std::make_unique<DizPageWiring>(*this);
+    m_contentsPages = std::make_unique<ContentsPagesWiring>(*this);
 }
 
 Application::~Application()
 {
+    m_contentsPages.reset();
+    m_dizPage.reset();
+    m_sourcePages.reset();
     m_run.reset();
     m_presenter.reset();
     // The window goes before the job and view its pages hold references to.

@@ -17,12 +17,15 @@
 #include <memory>
 #include <optional>
 
+class ContentsPagesWiring;
+class DizPageWiring;
 class JobCheck;
 class MainWindow;
 class QtMessageBox;
 class QtReportPresenter;
 class RipRun;
 class SourceMeasurement;
+class SourcePagesWiring;
 class ZipSizeStep;
 class ZipSizeStepBinding;
 
@@ -63,6 +66,10 @@ public:
     Services& services() { return m_services; }
     Startup& startup() { return *m_startup; }
     QString appDirHost() const { return m_appDir; }
+    ScriptFile& scripts() { return *m_scripts; }
+    JobCheck& jobCheck() { return *m_check; }
+    SourceMeasurement& measurement() { return *m_measure; }
+    ZipSizeStep& sizeStep() { return *m_sizeStep; }
 
     // The pieces of other parts of the program; the real ones are wired in
     // and a test may put its own in their place.
@@ -102,6 +109,10 @@ private:
     std::unique_ptr<ScriptFile> m_scripts;
     std::unique_ptr<SoundSwitch> m_soundSwitch;
     std::unique_ptr<Startup> m_startup;
+    // Each page's controls, connected to their logic once everything above exists.
+    std::unique_ptr<SourcePagesWiring> m_sourcePages;
+    std::unique_ptr<DizPageWiring> m_dizPage;
+    std::unique_ptr<ContentsPagesWiring> m_contentsPages;
     bool m_closed = false;
     bool m_ended = false;
     int m_endCode = 0;

@@ -9,6 +9,10 @@ struct WindowView {
     QString caption = QStringLiteral("Zavok32");
     bool listBarEnabled = true;
     bool busyPointer = false;
+    // The list bar's "Skip" item and the Page menu's "Skip" entry: both leave
+    // while a CD image is the source.
+    bool skipItemShown = true;
+    bool skipMenuEnabled = true;
 };
 
 struct SourcePageView {
@@ -17,10 +21,43 @@ struct SourcePageView {
     bool browseEnabled = true;
 };
 
+// The enable states and colours below are sticky, as the pages have always
+// kept them: each command sets what it names and leaves the rest, so a flag
+// may stay as the last command that touched it left it. Who writes what:
+// the output mode of an image source and the "&Iso/Bin" switch (source/),
+// and each page's own commands (contents/).
+
+// The Skip page: off for CD images and archives-only jobs.
+struct SkipPageView {
+    bool bodyEnabled = true; // the list, the "&Sub-dir" / "&File" options, Browse and "&Clear"
+};
+
+struct DizPageView {
+    bool filesEnabled = true;           // the page body, "&Browse", "&Create", "&Edit"
+    bool numberingChoiceEnabled = true; // "&None" and "S&ubsitute at column"
+    bool numberBoxesEnabled = false;    // column and line boxes: window colour when on, button face when off
+    bool testEnabled = false;           // "&Test"
+    bool labelsEnabled = true;          // "Auto numbering", "Line -"
+    bool separatorShown = true;
+};
+
+struct NfoPageView {
+    bool filesEnabled = true;        // the page body, "&Browse", "&Create", "&Edit"
+    bool extraChoicesEnabled = true; // "&File" and "&Directory"
+    bool extraBrowseEnabled = false; // the extra's "B&rowse": on once an option is marked
+    bool firstZipOnlyEnabled = true; // "&1st zip only"
+    bool extraPanelGreyed = false;   // the extra path panel in the button-face colour
+    bool extraLabelEnabled = true;   // "Extra to add  (optional)"
+};
+
 struct ZipPageView {
     QString sizeCaption = QStringLiteral("1.44 M");
     QString estimateCaption;
     QString freeSpaceCaption = QStringLiteral("Free space: ");
+    bool zipCompressionEnabled = true;
+    bool directoryBrowseEnabled = true;
+    bool directoryPanelGreyed = false; // the ZIP directory panel in the button-face colour
+    bool zipLabelsEnabled = true;      // "Zip storage", "Free space: ", "Zip comp."
 };
 
 struct RunPageView {
@@ -38,6 +75,9 @@ public:
 
     WindowView window;
     SourcePageView source;
+    SkipPageView skip;
+    DizPageView diz;
+    NfoPageView nfo;
     ZipPageView zip;
     RunPageView run;
 

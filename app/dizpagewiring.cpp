@@ -1,0 +1,10 @@
+#include "app/dizpagewiring.h"
+
+#include "app/application.h"
+
+DizPageWiring::DizPageWiring(Application& program)
+    : m_program(program)
+{
+}
+
+DizPageWiring::~DizPageWiring() = default;
