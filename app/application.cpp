@@ -10,6 +10,7 @@
 #include "platform/appdirectory.h"
 #include "platform/libzipcomponent.h"
 #include "platform/posixprocessrunner.h"
+#include "source/folderselection.h"
 #include "source/jobcheck.h"
 #include "source/sourcemeasurement.h"
 #include "ui/qtreportpresenter.h"
@@ -157,6 +158,7 @@ void Application::wireLogic()
     m_sizeStep = std::make_unique<ZipSizeStep>(m_job, m_runState, m_view);
     m_sizeBinding = std::make_unique<ZipSizeStepBinding>(m_job, *m_sizeStep);
     m_check = std::make_unique<JobCheck>(m_job, m_app, m_services);
+    m_folderSelection = std::make_unique<FolderSelection>(m_drives);
     checkJob = [this] { m_check->checkJob(); };
     m_measure = std::make_unique<SourceMeasurement>(m_job, m_runState, m_view, m_services);
     measureSource = [this] { m_measure->measureSource(); };

@@ -19,6 +19,7 @@
 
 class ContentsPagesWiring;
 class DizPageWiring;
+class FolderSelection;
 class JobCheck;
 class MainWindow;
 class QtMessageBox;
@@ -70,6 +71,8 @@ public:
     JobCheck& jobCheck() { return *m_check; }
     SourceMeasurement& measurement() { return *m_measure; }
     ZipSizeStep& sizeStep() { return *m_sizeStep; }
+    // The live check that every folder picker of the window runs.
+    FolderSelection& folderSelection() { return *m_folderSelection; }
 
     // The pieces of other parts of the program; the real ones are wired in
     // and a test may put its own in their place.
@@ -103,6 +106,7 @@ private:
     std::unique_ptr<ZipSizeStep> m_sizeStep;
     std::unique_ptr<ZipSizeStepBinding> m_sizeBinding;
     std::unique_ptr<JobCheck> m_check;
+    std::unique_ptr<FolderSelection> m_folderSelection;
     std::unique_ptr<SourceMeasurement> m_measure;
     std::unique_ptr<QtReportPresenter> m_presenter;
     std::unique_ptr<RipRun> m_run;
