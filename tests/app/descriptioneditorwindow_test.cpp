@@ -2,6 +2,7 @@
 
 #include "contents/cp437screen.h"
 #include "job/riprunstate.h"
+#include "pipeline/riprun.h"
 
 #include <QMenuBar>
 
@@ -166,4 +167,29 @@ TEST_F(DizWindowFixture, ALineTheNumberDoesNotFitIsSaidAndNoPreviewOpens)
     EXPECT_EQ(home.messages.texts(), QStringList{"Column number too high"});
     EXPECT_TRUE(window().dizPage()->columnBox()->hasFocus());
     EXPECT_TRUE(window().isEnabled());
+}
+
+TEST_F(DizWindowFixture, TheRunsOwnNumberingCheckShowsThePreviewInTheSameEditor)
+{
+    home.write("e:\\boxed.diz", kBoxed);
+    job().setDizPath("e:\\boxed.diz");
+    job().setAutoNumbering(true);
+    job().setDizColumn("10");
+    job().setDizLine("3");
+    program->runState().dizPreviewMode = true;
+    program->run()->context().steps.checkDizNumbering();
+    program->runState().dizPreviewMode = false;
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editorLine(3).mid(9, 5), "01/99");
+    EXPECT_TRUE(editor()->okButton()->isVisible());
+    DescriptionEditorWindow* first = editor();
+    program->runState().dizPreviewMode = true;
+    program->run()->context().steps.checkDizNumbering();
+    program->runState().dizPreviewMode = false;
+    EXPECT_TRUE(program->runState().numberingChecked);
+    EXPECT_EQ(editor(), first);
+    int editors = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        editors += qobject_cast<DescriptionEditorWindow*>(w) && w->isVisible();
+    EXPECT_EQ(editors, 1) << "one editor at a time";
 }
