@@ -1,4 +1,4 @@
-// Shows every page of the main window, the "Ripping complete" report and the
+// Shows every page of the main window, the description editor, the "Ripping complete" report and the
 // about window with a sample job, and saves each as a PNG, so anyone can look
 // at the window without setting up a job. Run through tools/screenshots.sh.
 #include "app/application.h"
@@ -35,25 +35,21 @@ void save(QWidget* widget, const QString& path)
     std::printf("%s\n", qPrintable(path));
 }
 
-QWidget* topLevel(const QString& name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == name && w->isVisible())
-            return w;
-    }
-    return nullptr;
-}
-
-void click(QWidget& parent, const char* name)
-{
-    if (auto* button = parent.findChild<QPushButton*>(QString::fromLatin1(name)); button && button->isEnabled())
-        QTest::mouseClick(button, Qt::LeftButton);
-}
-
 // The Diz page with numbering off and on, and the description editor with a
 // box-drawn code page 437 description, then showing its numbering preview.
 void shootDescriptions(Application& program, const QString& out)
 {
+    const auto editorWindow = [] () -> QWidget* {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("descriptionEditor") && w->isVisible())
+                return w;
+        }
+        return nullptr;
+    };
+    const auto click = [](QWidget& parent, const char* name) {
+        if (auto* button = parent.findChild<QPushButton*>(QString::fromLatin1(name)); button && button->isEnabled())
+            QTest::mouseClick(button, Qt::LeftButton);
+    };
     MainWindow& window = program.window();
     RipJob& job = program.job();
     const QStringList art{
@@ -68,10 +64,14 @@ void shootDescriptions(Application& program, const QString& out)
         QStringLiteral("╚═══════════════════════════════════════════╝"),
         QStringLiteral("   ■ packed with Zavok32 ■  ±5% ≈ ½ ² ∞ ☺ ♥"),
     };
+    const int numberLine = 6;
+    // The description on a drive d: of its own, where the sample job has it.
     const QByteArray bytes = Cp437Screen::fromScreen(art.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     const QString home = program.appDirHost();
     QDir(home).mkpath(QStringLiteral("temp"));
-    for (const QString& name : {QStringLiteral("/temp/file_id.diz"), QStringLiteral("/quake2.diz")}) {
+    QDir(home).mkpath(QStringLiteral("shots_d/games/quake2"));
+    DriveMap(home).mapDrive(QLatin1Char('d'), home + QStringLiteral("/shots_d"));
+    for (const QString& name : {QStringLiteral("/temp/file_id.diz"), QStringLiteral("/shots_d/games/quake2/file_id.diz")}) {
         QFile file(home + name);
         if (file.open(QIODevice::WriteOnly))
             file.write(bytes);
@@ -80,20 +80,20 @@ void shootDescriptions(Application& program, const QString& out)
     window.showPage(PageId::Diz);
     job.setAutoNumbering(false);
     save(&window, out + QStringLiteral("/3-diz-numbering-off.png"));
-    job.setDizPath(program.services().drives->toDos(home + QStringLiteral("/quake2.diz")).value_or(QString()).toLower());
+    job.setDizPath(QStringLiteral("d:\\games\\quake2\\file_id.diz"));
     job.setAutoNumbering(true);
-    job.setDizLine(QString::number(art.indexOf(art[6]) + 1));
-    job.setDizColumn(QString::number(art[6].indexOf(QStringLiteral("xx/xx")) + 1));
+    job.setDizLine(QString::number(numberLine + 1));
+    job.setDizColumn(QString::number(art[numberLine].indexOf(QStringLiteral("xx/xx")) + 1));
     save(&window, out + QStringLiteral("/3-diz-numbering-on.png"));
 
     click(window, "dizEdit");
-    if (QWidget* editor = topLevel(QStringLiteral("descriptionEditor"))) {
+    if (QWidget* editor = editorWindow()) {
         editor->move(90, 70);
         save(editor, out + QStringLiteral("/3-diz-editor.png"));
         editor->close();
     }
     click(window, "dizTest");
-    if (QWidget* editor = topLevel(QStringLiteral("descriptionEditor"))) {
+    if (QWidget* editor = editorWindow()) {
         editor->move(90, 70);
         save(editor, out + QStringLiteral("/3-diz-preview.png"));
         click(*editor, "descriptionOk");
