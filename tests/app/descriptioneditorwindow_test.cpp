@@ -4,6 +4,8 @@
 #include "job/riprunstate.h"
 #include "pipeline/riprun.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QMenuBar>
 
 namespace {
@@ -50,7 +52,8 @@ TEST_F(DizWindowFixture, SaveWritesTheTextAndALineEndAndEveryCreateStartsFromIt)
 TEST_F(DizWindowFixture, SavingAnEmptyTextOnlyClosesTheEditor)
 {
     click("dizCreate");
-    click(editor()->saveButton());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor()));
+    alt(editor(), Qt::Key_S); // from the keyboard
     EXPECT_EQ(editor(), nullptr);
     EXPECT_TRUE(window().isEnabled());
     EXPECT_FALSE(QFile::exists(homeFile("temp/file_id.diz")));
@@ -192,4 +195,16 @@ TEST_F(DizWindowFixture, TheRunsOwnNumberingCheckShowsThePreviewInTheSameEditor)
     for (QWidget* w : QApplication::topLevelWidgets())
         editors += qobject_cast<DescriptionEditorWindow*>(w) && w->isVisible();
     EXPECT_EQ(editors, 1) << "one editor at a time";
+}
+
+TEST(DescriptionScreenFont, IsTheVgaFontAtTheSizeItsCellsWereDrawnFor)
+{
+    const QFont font = DescriptionEditorWindow::screenFont();
+    EXPECT_EQ(QFontInfo(font).family(), "Px IBM VGA9") << "the package fonts-pc is missing";
+    const QFontMetrics metrics(font);
+    // Cells of 9 by 16 pixels with no gap between lines: box lines join.
+    EXPECT_EQ(metrics.lineSpacing(), 16);
+    EXPECT_EQ(metrics.height(), 16);
+    EXPECT_EQ(metrics.horizontalAdvance(QChar(0x2550)), 9);
+    EXPECT_EQ(metrics.horizontalAdvance(QLatin1Char('i')), 9);
 }
