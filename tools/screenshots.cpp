@@ -1,7 +1,8 @@
-// Shows every page of the main window, the "Ripping complete" report and the
+// Shows every page of the main window, the description editor, the "Ripping complete" report and the
 // about window with a sample job, and saves each as a PNG, so anyone can look
 // at the window without setting up a job. Run through tools/screenshots.sh.
 #include "app/application.h"
+#include "contents/cp437screen.h"
 #include "pipeline/runreport.h"
 #include "platform/soundplayer.h"
 #include "ui/aboutwindow.h"
@@ -10,6 +11,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <cstdio>
@@ -29,6 +33,72 @@ void save(QWidget* widget, const QString& path)
                                                       widget->frameGeometry().width(), widget->frameGeometry().height());
     shot.save(path);
     std::printf("%s\n", qPrintable(path));
+}
+
+// The Diz page with numbering off and on, and the description editor with a
+// box-drawn code page 437 description, then showing its numbering preview.
+void shootDescriptions(Application& program, const QString& out)
+{
+    const auto editorWindow = [] () -> QWidget* {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("descriptionEditor") && w->isVisible())
+                return w;
+        }
+        return nullptr;
+    };
+    const auto click = [](QWidget& parent, const char* name) {
+        if (auto* button = parent.findChild<QPushButton*>(QString::fromLatin1(name)); button && button->isEnabled())
+            QTest::mouseClick(button, Qt::LeftButton);
+    };
+    MainWindow& window = program.window();
+    RipJob& job = program.job();
+    const QStringList art{
+        QStringLiteral(" ▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄▄"),
+        QStringLiteral(" █▓▓▒▒░░  Q U A K E   I I   ░░▒▒▓▓▓▓▓▓▓▓▓▓▓█"),
+        QStringLiteral("╔═══════════════════════════════════════════╗"),
+        QStringLiteral("║  id Software (c) 1997      ┌───────────┐  ║"),
+        QStringLiteral("╟────────────────────────────┤ FULL GAME ├──╢"),
+        QStringLiteral("║  Genre ....: shooter       └───────────┘  ║"),
+        QStringLiteral("║  Disks ....: xx/xx                        ║"),
+        QStringLiteral("║  Notes ....: café crème, naïve, Ångström  ║"),
+        QStringLiteral("╚═══════════════════════════════════════════╝"),
+        QStringLiteral("   ■ packed with Zavok32 ■  ±5% ≈ ½ ² ∞ ☺ ♥"),
+    };
+    const int numberLine = 6;
+    // The description on a drive d: of its own, where the sample job has it.
+    const QByteArray bytes = Cp437Screen::fromScreen(art.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    const QString home = program.appDirHost();
+    QDir(home).mkpath(QStringLiteral("temp"));
+    QDir(home).mkpath(QStringLiteral("shots_d/games/quake2"));
+    DriveMap(home).mapDrive(QLatin1Char('d'), home + QStringLiteral("/shots_d"));
+    for (const QString& name : {QStringLiteral("/temp/file_id.diz"), QStringLiteral("/shots_d/games/quake2/file_id.diz")}) {
+        QFile file(home + name);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+
+    window.showPage(PageId::Diz);
+    job.setAutoNumbering(false);
+    save(&window, out + QStringLiteral("/3-diz-numbering-off.png"));
+    job.setDizPath(QStringLiteral("d:\\games\\quake2\\file_id.diz"));
+    job.setAutoNumbering(true);
+    job.setDizLine(QString::number(numberLine + 1));
+    job.setDizColumn(QString::number(art[numberLine].indexOf(QStringLiteral("xx/xx")) + 1));
+    save(&window, out + QStringLiteral("/3-diz-numbering-on.png"));
+
+    click(window, "dizEdit");
+    if (QWidget* editor = editorWindow()) {
+        editor->move(90, 70);
+        save(editor, out + QStringLiteral("/3-diz-editor.png"));
+        editor->close();
+    }
+    click(window, "dizTest");
+    if (QWidget* editor = editorWindow()) {
+        editor->move(90, 70);
+        save(editor, out + QStringLiteral("/3-diz-preview.png"));
+        click(*editor, "descriptionOk");
+    }
+    QTest::qWait(50);
 }
 
 } // namespace
@@ -73,6 +143,7 @@ int main(int argc, char* argv[])
         window.showPage(page);
         save(&window, out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
     }
+    shootDescriptions(program, out);
     window.navigation().itemClicked(QStringLiteral("About"));
     save(&window, out + QStringLiteral("/7-about-page.png"));
 

@@ -1,102 +1,170 @@
 #include "ui/dizpage.h"
 
 #include "job/ripjob.h"
+#include "job/viewstate.h"
 #include "ui/pathpanel.h"
 
-#include <QCheckBox>
 #include <QEvent>
+#include <QFrame>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
-DizPage::DizPage(RipJob& job, QWidget* parent)
+DizPage::DizPage(RipJob& job, ViewState& view, QWidget* parent)
     : QWidget(parent)
     , m_job(job)
+    , m_view(view)
 {
     setObjectName(QStringLiteral("dizPage"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* fileBox = new QGroupBox(QStringLiteral("Add file_id.diz"), this);
-    auto* fileGrid = new QGridLayout(fileBox);
-    m_path = new PathPanel(fileBox);
+    // The file: the panel under its label, and the three buttons for it.
+    m_body = new QWidget(this);
+    m_body->setObjectName(QStringLiteral("dizBody"));
+    auto* fileLayout = new QVBoxLayout(m_body);
+    fileLayout->setContentsMargins(0, 0, 0, 0);
+    fileLayout->addWidget(new QLabel(QStringLiteral("File_id.diz"), m_body));
+    m_path = new PathPanel(m_body);
     m_path->setObjectName(QStringLiteral("dizPathPanel"));
-    fileGrid->addWidget(m_path, 0, 0, 1, 5);
-    const QList<QPair<QString, void (DizPage::*)()>> buttons{
-        {QStringLiteral("&Browse"), &DizPage::browseClicked},
-        {QStringLiteral("&Create"), &DizPage::createClicked},
-        {QStringLiteral("&Edit"), &DizPage::editClicked},
-        {QStringLiteral("&Test"), &DizPage::testClicked},
-    };
-    int column = 0;
-    for (const auto& [text, signal] : buttons) {
-        auto* button = new QPushButton(text, fileBox);
-        button->setObjectName(QStringLiteral("diz") + QString(text).remove(QLatin1Char('&')));
-        connect(button, &QPushButton::clicked, this, signal);
-        fileGrid->addWidget(button, 1, column++);
-    }
-    fileGrid->setColumnStretch(4, 1);
-    layout->addWidget(fileBox);
+    fileLayout->addWidget(m_path);
+    auto* fileButtons = new QHBoxLayout;
+    QPushButton* browse = addButton(m_body, QStringLiteral("&Browse"), QStringLiteral("dizBrowse"), &DizPage::browseClicked);
+    QPushButton* create = addButton(m_body, QStringLiteral("&Create"), QStringLiteral("dizCreate"), &DizPage::createClicked);
+    QPushButton* edit = addButton(m_body, QStringLiteral("&Edit"), QStringLiteral("dizEdit"), &DizPage::editClicked);
+    for (QPushButton* button : {browse, create, edit})
+        fileButtons->addWidget(button);
+    fileButtons->addStretch(1);
+    fileLayout->addLayout(fileButtons);
+    layout->addWidget(m_body);
 
-    auto* numberBox = new QGroupBox(QStringLiteral("Volume numbering"), this);
-    auto* numberGrid = new QGridLayout(numberBox);
-    m_auto = new QCheckBox(QStringLiteral("Auto numbering"), numberBox);
-    m_auto->setObjectName(QStringLiteral("autoNumbering"));
-    m_column = new QLineEdit(numberBox);
-    m_column->setObjectName(QStringLiteral("dizColumn"));
-    m_line = new QLineEdit(numberBox);
-    m_line->setObjectName(QStringLiteral("dizLine"));
-    for (QLineEdit* box : {m_column, m_line}) {
-        box->setMaxLength(3);
-        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
-        box->setValidator(new QIntValidator(0, 999, box));
-        box->installEventFilter(this);
-        box->setMouseTracking(true);
-    }
-    auto* columnLabel = new QLabel(QStringLiteral("S&ubsitute at column"), numberBox);
-    columnLabel->setBuddy(m_column);
-    auto* lineLabel = new QLabel(QStringLiteral("Line -"), numberBox);
-    lineLabel->setBuddy(m_line);
-    numberGrid->addWidget(m_auto, 0, 0, 1, 4);
-    numberGrid->addWidget(columnLabel, 1, 0);
-    numberGrid->addWidget(m_column, 1, 1);
-    numberGrid->addWidget(lineLabel, 1, 2);
-    numberGrid->addWidget(m_line, 1, 3);
-    numberGrid->setColumnStretch(4, 1);
-    layout->addWidget(numberBox);
+    m_separator = new QFrame(this);
+    m_separator->setObjectName(QStringLiteral("dizSeparator"));
+    m_separator->setFrameShape(QFrame::HLine);
+    m_separator->setFrameShadow(QFrame::Sunken);
+    layout->addSpacing(6);
+    layout->addWidget(m_separator);
+    layout->addSpacing(6);
+
+    // The numbering: off, or at a column of a line; Test shows the result.
+    auto* numbering = new QGridLayout;
+    m_numberingLabel = new QLabel(QStringLiteral("Auto numbering"), this);
+    m_numberingLabel->setObjectName(QStringLiteral("dizNumberingLabel"));
+    m_none = new QRadioButton(QStringLiteral("&None"), this);
+    m_none->setObjectName(QStringLiteral("dizNone"));
+    m_substitute = new QRadioButton(QStringLiteral("S&ubsitute at column"), this);
+    m_substitute->setObjectName(QStringLiteral("dizSubstitute"));
+    m_column = addNumberBox(QStringLiteral("dizColumn"));
+    m_lineLabel = new QLabel(QStringLiteral("Line -"), this);
+    m_lineLabel->setObjectName(QStringLiteral("dizLineLabel"));
+    m_line = addNumberBox(QStringLiteral("dizLine"));
+    m_test = addButton(this, QStringLiteral("&Test"), QStringLiteral("dizTest"), &DizPage::testClicked);
+    numbering->addWidget(m_numberingLabel, 0, 0, 1, 4);
+    // As wide as its caption: a click beside it is no click on it.
+    numbering->addWidget(m_none, 1, 0, Qt::AlignLeft);
+    numbering->addWidget(m_substitute, 2, 0);
+    numbering->addWidget(m_column, 2, 1);
+    numbering->addWidget(m_lineLabel, 2, 2, Qt::AlignRight);
+    numbering->addWidget(m_line, 2, 3);
+    numbering->addWidget(m_test, 2, 5);
+    numbering->setColumnMinimumWidth(2, m_lineLabel->sizeHint().width() + 16);
+    numbering->setColumnMinimumWidth(4, 24);
+    numbering->setColumnStretch(6, 1);
+    layout->addLayout(numbering);
     layout->addStretch(1);
 
+    // Takes the focus off every control when a button asks for it; Tab
+    // never stops there.
     m_sink = new QWidget(this);
-    m_sink->setFocusPolicy(Qt::StrongFocus);
+    m_sink->setObjectName(QStringLiteral("dizFocusSink"));
+    m_sink->setFocusPolicy(Qt::ClickFocus);
     m_sink->setFixedSize(0, 0);
 
-    connect(m_auto, &QCheckBox::clicked, this, [this](bool on) { m_job.setAutoNumbering(on); });
+    setTabOrder(browse, create);
+    setTabOrder(create, edit);
+    setTabOrder(edit, m_none);
+    setTabOrder(m_none, m_substitute);
+    setTabOrder(m_substitute, m_column);
+    setTabOrder(m_column, m_line);
+    setTabOrder(m_line, m_test);
+
+    connect(m_none, &QRadioButton::clicked, this, [this] { emit numberingChosen(false); });
+    connect(m_substitute, &QRadioButton::clicked, this, [this] { emit numberingChosen(true); });
     connect(m_column, &QLineEdit::textEdited, this, [this](const QString& text) { m_job.setDizColumn(text); });
     connect(m_line, &QLineEdit::textEdited, this, [this](const QString& text) { m_job.setDizLine(text); });
     connect(&m_job, &RipJob::changed, this, &DizPage::showJob);
+    connect(&m_view, &ViewState::changed, this, &DizPage::showView);
     showJob();
+    showView();
+}
+
+QPushButton* DizPage::addButton(QWidget* parent, const QString& text, const QString& name, void (DizPage::*signal)())
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    connect(button, &QPushButton::clicked, this, signal);
+    return button;
+}
+
+QLineEdit* DizPage::addNumberBox(const QString& name)
+{
+    auto* box = new QLineEdit(this);
+    box->setObjectName(name);
+    box->setMaxLength(3);
+    box->setFrame(false);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+    box->setValidator(new QIntValidator(0, 999, box));
+    box->setMouseTracking(true);
+    box->installEventFilter(this);
+    return box;
 }
 
 bool DizPage::eventFilter(QObject* watched, QEvent* event)
 {
-    // With numbering on, pointing at a number box is enough to type into it.
-    if (event->type() == QEvent::MouseMove && m_job.autoNumbering()) {
-        if (auto* box = qobject_cast<QLineEdit*>(watched); box && !box->hasFocus())
-            box->setFocus(Qt::MouseFocusReason);
-    }
+    if (event->type() == QEvent::MouseMove && (watched == m_column || watched == m_line))
+        emit numberBoxHovered(watched == m_column ? FocusTarget::DizColumn : FocusTarget::DizLine);
     return QWidget::eventFilter(watched, event);
 }
 
 void DizPage::showJob()
 {
     m_path->setText(m_job.dizPath());
-    m_auto->setChecked(m_job.autoNumbering());
+    m_none->setChecked(!m_job.autoNumbering());
+    m_substitute->setChecked(m_job.autoNumbering());
     if (m_column->text() != m_job.dizColumn())
         m_column->setText(m_job.dizColumn());
     if (m_line->text() != m_job.dizLine())
         m_line->setText(m_job.dizLine());
+}
+
+void DizPage::showView()
+{
+    const DizPageView& diz = m_view.diz;
+    m_body->setEnabled(diz.filesEnabled);
+    m_none->setEnabled(diz.numberingChoiceEnabled);
+    m_substitute->setEnabled(diz.numberingChoiceEnabled);
+    m_column->setEnabled(diz.numberBoxesEnabled);
+    m_line->setEnabled(diz.numberBoxesEnabled);
+    paintNumberBoxes(diz.numberBoxesEnabled);
+    m_test->setEnabled(diz.testEnabled);
+    m_numberingLabel->setEnabled(diz.labelsEnabled);
+    m_lineLabel->setEnabled(diz.labelsEnabled);
+    m_separator->setVisible(diz.separatorShown);
+}
+
+// The window colour while the boxes take typing, the button face while not.
+void DizPage::paintNumberBoxes(bool on)
+{
+    const QColor colour = palette().color(QPalette::Active, on ? QPalette::Base : QPalette::Button);
+    for (QLineEdit* box : {m_column, m_line}) {
+        QPalette p = box->palette();
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            p.setColor(group, QPalette::Base, colour);
+        box->setPalette(p);
+    }
 }

@@ -1,18 +1,26 @@
 #pragma once
 
+#include "platform/shell.h"
+
 #include <QWidget>
 
 class PathPanel;
-class QCheckBox;
+class QFrame;
+class QLabel;
 class QLineEdit;
+class QPushButton;
+class QRadioButton;
 class RipJob;
+class ViewState;
 
-// The description file and where the volume number is written into it.
+// The description file and where the volume number is written into it. It
+// shows the job's fields and the view's enable states and forwards every
+// click; DizFile decides what they do.
 class DizPage : public QWidget
 {
     Q_OBJECT
 public:
-    explicit DizPage(RipJob& job, QWidget* parent = nullptr);
+    DizPage(RipJob& job, ViewState& view, QWidget* parent = nullptr);
 
     QLineEdit* columnBox() const { return m_column; }
     QLineEdit* lineBox() const { return m_line; }
@@ -23,16 +31,31 @@ signals:
     void createClicked();
     void editClicked();
     void testClicked();
+    // "&None" (false) or "S&ubsitute at column" (true).
+    void numberingChosen(bool on);
+    // The mouse moved over the column or the line box.
+    void numberBoxHovered(FocusTarget box);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QPushButton* addButton(QWidget* parent, const QString& text, const QString& name, void (DizPage::*signal)());
+    QLineEdit* addNumberBox(const QString& name);
     void showJob();
+    void showView();
+    void paintNumberBoxes(bool on);
 
     RipJob& m_job;
+    ViewState& m_view;
+    QWidget* m_body = nullptr;
     PathPanel* m_path = nullptr;
-    QCheckBox* m_auto = nullptr;
+    QPushButton* m_test = nullptr;
+    QFrame* m_separator = nullptr;
+    QLabel* m_numberingLabel = nullptr;
+    QLabel* m_lineLabel = nullptr;
+    QRadioButton* m_none = nullptr;
+    QRadioButton* m_substitute = nullptr;
     QLineEdit* m_column = nullptr;
     QLineEdit* m_line = nullptr;
     QWidget* m_sink = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contents/descriptionwindow.h"
 #include "platform/clock.h"
 #include "platform/filedialog.h"
 #include "platform/folderpicker.h"
@@ -135,4 +136,34 @@ class FixedClock : public Clock
 public:
     QDateTime at = QDateTime(QDate(1999, 12, 7), QTime(13, 45, 9));
     QDateTime now() const override { return at; }
+};
+
+// The description editor window: keeps its text and view, and counts how
+// often it was opened and closed.
+class FakeDescriptionWindow : public DescriptionWindow
+{
+public:
+    bool shown = false;
+    int opens = 0;
+    int closes = 0;
+    int textFocuses = 0;
+    DescriptionEditorView view;
+    QString screenText;
+
+    void open(const DescriptionEditorView& v) override
+    {
+        ++opens;
+        shown = true;
+        view = v;
+    }
+    bool isOpen() const override { return shown; }
+    void setText(const QString& text) override { screenText = text; }
+    QString text() const override { return screenText; }
+    void focusText() override { ++textFocuses; }
+    void close() override
+    {
+        ++closes;
+        shown = false;
+        screenText.clear();
+    }
 };
