@@ -204,11 +204,20 @@ TEST_F(ZipPageTest, TheOutputModeOfAnImageGreysTheZipControlsAndComesBack)
     EXPECT_TRUE(find<QLabel>("zipStorageLabel")->isEnabled());
 }
 
-TEST_F(ZipPageTest, TabVisitsEveryControlAndNeverTheFocusSink)
+TEST_F(ZipPageTest, TabVisitsEveryControlAndNeverTheFocusSinkAndTheMnemonicsWork)
 {
     const QStringList chain = names(tabChain(window().zipPage()));
     EXPECT_EQ(chain, (QStringList{"archiveSize", "rar", "archiveCompression", "zipCompression", "zipBaseName",
                                   "zipBrowse"}));
+
+    mnemonic(Qt::Key_A);
+    EXPECT_EQ(job().archiver(), Archiver::Ace);
+    mnemonic(Qt::Key_R);
+    EXPECT_EQ(job().archiver(), Archiver::Rar);
+    job().setSourcePath("e:\\demo");
+    home.folderPicker.answers = {"e:\\"};
+    mnemonic(Qt::Key_B);
+    EXPECT_EQ(job().zipDirectory(), "e:\\");
 }
 
 TEST_F(ZipPageTest, AnOpenedScriptShowsTheFreeSpaceOfItsZipFolder)
