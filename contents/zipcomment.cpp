@@ -80,13 +80,16 @@ void ZipComment::open()
         switchOff();
         return;
     }
-    m_job.setZipCommentPath(*chosen);
     // The copy is written beside the working copy and renamed over it, so a
     // failed copy (the working copy chosen itself, among others) leaves it
-    // as it was.
+    // as it was. Only a file that was copied is remembered for scripts: one
+    // that cannot be copied would fail every reading of the script.
     const auto host = m_services.drives->toHost(*chosen);
-    if (!host || !fileops::copyReplacing(*host, appFileHost(workingCopyName())))
+    if (!host || !fileops::copyReplacing(*host, appFileHost(workingCopyName()))) {
         switchOff();
+        return;
+    }
+    m_job.setZipCommentPath(*chosen);
 }
 
 void ZipComment::view()

@@ -19,8 +19,9 @@ public:
     // marker whatever that dialog gave.
     void toggle();
     // "&Open zip comment...": copies a chosen file of at most 32,000 bytes
-    // over the working copy. Cancel, a file too large or a failed copy switch
-    // the comment off; a good file leaves the check mark as it was.
+    // over the working copy and remembers it for scripts. Cancel, a file too
+    // large or a failed copy switch the comment off and remember nothing; a
+    // good file leaves the check mark as it was.
     void open();
     // "&View zip comment...": the working copy in the desktop's text editor.
     void view();

@@ -93,11 +93,14 @@ TEST_F(ZipCommentTest, ChoosingTheWorkingCopyItselfSwitchesOffAndLeavesIt)
 {
     writeHome("zcomment.ini", "as it was");
     job.setUseZipComment(true);
+    job.setZipCommentPath("e:\\earlier.txt");
     t.fileDialog.answers = {t.homeDos() + "\\zcomment.ini"};
     comment.open();
     EXPECT_FALSE(job.useZipComment());
     EXPECT_EQ(workingCopy(), "as it was");
     EXPECT_TRUE(t.messages.shown.isEmpty());
+    // A script naming the working copy would fail to copy it at every reading.
+    EXPECT_EQ(job.zipCommentPath(), "e:\\earlier.txt");
 }
 
 TEST_F(ZipCommentTest, OffAndOnAgainWithAWorkingCopyOpensNoDialog)
