@@ -13,6 +13,7 @@
 #include "source/folderselection.h"
 #include "source/jobcheck.h"
 #include "source/sourcemeasurement.h"
+#include "ui/desktoptexteditor.h"
 #include "ui/qtreportpresenter.h"
 #include "ui/reportwindow.h"
 #include "ui/mainwindow.h"
@@ -80,6 +81,9 @@ Application::Application(Options options)
     if (!options.processes)
         m_processes = std::make_unique<PosixProcessRunner>(m_appDir);
     m_services.processes = options.processes ? options.processes : m_processes.get();
+    if (!options.textEditor)
+        m_textEditor = std::make_unique<DesktopTextEditor>();
+    m_services.textEditor = options.textEditor ? options.textEditor : m_textEditor.get();
 
     m_scripts = std::make_unique<ScriptFile>(m_job, m_view, m_app, m_services, m_appDir);
     m_scripts->checkJob = [this] {

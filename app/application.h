@@ -44,6 +44,7 @@ public:
         SoundPlayer* sounds = nullptr;
         ProcessRunner* processes = nullptr;
         ZipComponent* zip = nullptr;
+        TextEditor* textEditor = nullptr;
         // No display: messages cannot be answered and a window cannot be closed.
         bool headless = false;
     };
@@ -103,6 +104,7 @@ private:
     std::unique_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<ZipComponent> m_zip;
     std::unique_ptr<ProcessRunner> m_processes;
+    std::unique_ptr<TextEditor> m_textEditor;
     std::unique_ptr<ZipSizeStep> m_sizeStep;
     std::unique_ptr<ZipSizeStepBinding> m_sizeBinding;
     std::unique_ptr<JobCheck> m_check;

@@ -10,10 +10,14 @@ qint64 wholeMegabytes(qint64 bytes)
     return qint64(numbertext::roundHalfEven(double(megabytes)));
 }
 
+qint64 zipFreeMegabytes(qint64 freeBytes)
+{
+    return freeBytes > 1000000 ? wholeMegabytes(freeBytes) : 0;
+}
+
 QString zipFreeSpace(qint64 freeBytes)
 {
-    const qint64 megabytes = freeBytes > 1000000 ? wholeMegabytes(freeBytes) : 0;
-    return QStringLiteral("Free space ") + numbertext::signedDecimal(megabytes) + QStringLiteral(" M");
+    return QStringLiteral("Free space ") + numbertext::signedDecimal(zipFreeMegabytes(freeBytes)) + QStringLiteral(" M");
 }
 
 } // namespace captions

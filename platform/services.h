@@ -8,6 +8,7 @@ class MessageBox;
 class ProcessRunner;
 class Shell;
 class SoundPlayer;
+class TextEditor;
 class ZipComponent;
 
 // The platform services one window's logic works through. The program wires
@@ -23,4 +24,5 @@ struct Services {
     ProcessRunner* processes = nullptr;
     ZipComponent* zip = nullptr;
     SoundPlayer* sounds = nullptr;
+    TextEditor* textEditor = nullptr;
 };

@@ -3,6 +3,7 @@
 // at the window without setting up a job. Run through tools/screenshots.sh.
 #include "app/application.h"
 #include "contents/cp437screen.h"
+#include "contents/zipsizestep.h"
 #include "pipeline/runreport.h"
 #include "platform/soundplayer.h"
 #include "ui/aboutwindow.h"
@@ -101,6 +102,53 @@ void shootDescriptions(Application& program, const QString& out)
     QTest::qWait(50);
 }
 
+// The Nfo and Zip pages as a CD image job shows them, into ZIPs and then
+// archives only, with the enable states the output mode leaves.
+void saveContentsPages(Application& program, const QString& out)
+{
+    RipJob& job = program.job();
+    ViewState& view = program.view();
+    MainWindow& window = program.window();
+    job.setImageMode(true);
+    job.setSourcePath(QStringLiteral("e:\\images\\quake2.iso"));
+    job.setSourceMegabytes(412.0f);
+    job.setArchiveSizeStep(20); // 10,000,000-byte volumes
+    job.setArchiver(Archiver::Ace);
+    job.chooseExtra(ExtraChoice::File);
+    job.setExtraPath(QStringLiteral("d:\\games\\quake2\\install.txt"));
+    job.setFirstZipOnly(1);
+    job.setZipDirectory(QStringLiteral("c:\\zips"));
+    view.zip.freeSpaceCaption = QStringLiteral("Free space  2781 M");
+    view.notify();
+    for (PageId page : {PageId::Nfo, PageId::Zip}) {
+        window.showPage(page);
+        save(&window, out + (page == PageId::Nfo ? QStringLiteral("/4-nfo-image-zips.png")
+                                                 : QStringLiteral("/5-zip-image-zips.png")));
+    }
+
+    job.setArchivesOnly(true);
+    job.chooseExtra(ExtraChoice::Neither);
+    job.setExtraPath(QString());
+    job.setFirstZipOnly(0);
+    job.setZipDirectory(QString());
+    view.nfo.extraChoicesEnabled = false;
+    view.nfo.extraBrowseEnabled = false;
+    view.nfo.firstZipOnlyEnabled = false;
+    view.nfo.extraLabelEnabled = false;
+    view.nfo.extraPanelGreyed = true;
+    view.zip.zipCompressionEnabled = false;
+    view.zip.directoryBrowseEnabled = false;
+    view.zip.directoryPanelGreyed = true;
+    view.zip.zipLabelsEnabled = false;
+    view.zip.freeSpaceCaption = QStringLiteral("Free space: ");
+    view.notify();
+    for (PageId page : {PageId::Nfo, PageId::Zip}) {
+        window.showPage(page);
+        save(&window, out + (page == PageId::Nfo ? QStringLiteral("/4-nfo-archives-only.png")
+                                                 : QStringLiteral("/5-zip-archives-only.png")));
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -125,6 +173,9 @@ int main(int argc, char* argv[])
     job.setExtraPath(QStringLiteral("d:\\games\\extras"));
     job.setZipDirectory(QStringLiteral("c:\\zips"));
     job.setZipBaseName(QStringLiteral("quake2"));
+    job.setSourceMegabytes(181.0f);
+    program.sizeStep().stepChanged();
+    program.view().zip.freeSpaceCaption = QStringLiteral("Free space  2781 M");
     program.view().source.sizeLabel = QStringLiteral("181,234,567 Total bytes");
     program.view().run.status = QStringLiteral("quake2.r07");
     program.view().run.zipName = QStringLiteral("quake209.zip");
@@ -144,6 +195,7 @@ int main(int argc, char* argv[])
         save(&window, out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
     }
     shootDescriptions(program, out);
+    saveContentsPages(program, out);
     window.navigation().itemClicked(QStringLiteral("About"));
     save(&window, out + QStringLiteral("/7-about-page.png"));
 

@@ -78,7 +78,7 @@ MainWindow::MainWindow(RipJob& job, ViewState& view, AppState& app, Services& se
     m_source = new SourcePage(job, view, *services.drives, m_pages);
     m_skip = new SkipPage(job, m_pages);
     m_diz = new DizPage(job, view, m_pages);
-    m_nfo = new NfoPage(job, m_pages);
+    m_nfo = new NfoPage(job, view, m_pages);
     m_zip = new ZipPage(job, view, m_pages);
     m_run = new RunPage(view, m_pages);
     m_about = new AboutPage(m_pages);

@@ -1,41 +1,59 @@
 #include "ui/nfopage.h"
 
 #include "job/ripjob.h"
+#include "job/viewstate.h"
 #include "ui/pathpanel.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-NfoPage::NfoPage(RipJob& job, QWidget* parent)
+NfoPage::NfoPage(RipJob& job, ViewState& view, QWidget* parent)
     : QWidget(parent)
     , m_job(job)
+    , m_view(view)
 {
     setObjectName(QStringLiteral("nfoPage"));
-    auto* layout = new QVBoxLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    m_body = new QWidget(this);
+    m_body->setObjectName(QStringLiteral("nfoBody"));
+    outer->addWidget(m_body);
+    auto* layout = new QVBoxLayout(m_body);
 
-    auto* nfoBox = new QGroupBox(QStringLiteral("Add *.nfo"), this);
+    auto* nfoBox = new QGroupBox(QStringLiteral("Add *.nfo"), m_body);
     auto* nfoGrid = new QGridLayout(nfoBox);
     m_nfoPath = new PathPanel(nfoBox);
     m_nfoPath->setObjectName(QStringLiteral("nfoPathPanel"));
-    nfoGrid->addWidget(m_nfoPath, 0, 0, 1, 4);
-    auto* browse = new QPushButton(QStringLiteral("&Browse"), nfoBox);
-    auto* create = new QPushButton(QStringLiteral("&Create"), nfoBox);
-    auto* edit = new QPushButton(QStringLiteral("&Edit"), nfoBox);
-    browse->setObjectName(QStringLiteral("nfoBrowse"));
-    create->setObjectName(QStringLiteral("nfoCreate"));
-    edit->setObjectName(QStringLiteral("nfoEdit"));
-    nfoGrid->addWidget(browse, 1, 0);
-    nfoGrid->addWidget(create, 1, 1);
-    nfoGrid->addWidget(edit, 1, 2);
-    nfoGrid->setColumnStretch(3, 1);
+    nfoGrid->addWidget(new QLabel(QStringLiteral("Nfo"), nfoBox), 0, 0);
+    nfoGrid->addWidget(m_nfoPath, 0, 1, 1, 4);
+    const QList<std::pair<QString, void (NfoPage::*)()>> buttons{
+        {QStringLiteral("&Browse"), &NfoPage::browseClicked},
+        {QStringLiteral("&Create"), &NfoPage::createClicked},
+        {QStringLiteral("&Edit"), &NfoPage::editClicked},
+    };
+    int column = 1;
+    for (const auto& [text, signal] : buttons) {
+        auto* button = new QPushButton(text, nfoBox);
+        button->setObjectName(QStringLiteral("nfo") + QString(text).remove(QLatin1Char('&')));
+        connect(button, &QPushButton::clicked, this, signal);
+        nfoGrid->addWidget(button, 1, column++);
+    }
+    nfoGrid->setColumnStretch(4, 1);
     layout->addWidget(nfoBox);
+    layout->addSpacing(6);
 
-    auto* extraBox = new QGroupBox(QStringLiteral("Extra to add  (optional)"), this);
+    // A label of its own above the frame, not the frame's title: the output
+    // mode of an image greys it with the controls, whose states differ.
+    m_extraLabel = new QLabel(QStringLiteral("Extra to add  (optional)"), m_body);
+    m_extraLabel->setObjectName(QStringLiteral("extraLabel"));
+    layout->addWidget(m_extraLabel);
+    auto* extraBox = new QGroupBox(m_body);
     auto* extraGrid = new QGridLayout(extraBox);
     m_file = new QRadioButton(QStringLiteral("&File"), extraBox);
     m_directory = new QRadioButton(QStringLiteral("&Directory"), extraBox);
@@ -44,34 +62,38 @@ NfoPage::NfoPage(RipJob& job, QWidget* parent)
     auto* group = new QButtonGroup(this);
     group->addButton(m_file);
     group->addButton(m_directory);
-    auto* extraBrowse = new QPushButton(QStringLiteral("B&rowse"), extraBox);
-    extraBrowse->setObjectName(QStringLiteral("extraBrowse"));
     m_extraPath = new PathPanel(extraBox);
     m_extraPath->setObjectName(QStringLiteral("extraPathPanel"));
-    m_firstOnly = new QCheckBox(QStringLiteral("&1st zip only"), extraBox);
-    m_firstOnly->setObjectName(QStringLiteral("firstZipOnly"));
+    m_extraBrowse = new QPushButton(QStringLiteral("B&rowse"), extraBox);
+    m_extraBrowse->setObjectName(QStringLiteral("extraBrowse"));
     extraGrid->addWidget(m_file, 0, 0);
     extraGrid->addWidget(m_directory, 0, 1);
-    extraGrid->addWidget(m_extraPath, 1, 0, 1, 4);
-    extraGrid->addWidget(extraBrowse, 2, 0);
-    extraGrid->addWidget(m_firstOnly, 2, 1, 1, 2);
-    extraGrid->setColumnStretch(3, 1);
+    extraGrid->addWidget(m_extraPath, 1, 0, 1, 3);
+    extraGrid->addWidget(m_extraBrowse, 2, 0);
+    extraGrid->setColumnStretch(2, 1);
     layout->addWidget(extraBox);
+
+    // Both the information file and the extra.
+    m_firstOnly = new QCheckBox(QStringLiteral("&1st zip only"), m_body);
+    m_firstOnly->setObjectName(QStringLiteral("firstZipOnly"));
+    m_firstOnly->setToolTip(QStringLiteral("The .nfo and the extra go into the first zip only"));
+    layout->addWidget(m_firstOnly);
     layout->addStretch(1);
 
+    // Takes the focus off every control when logic asks for it; no Tab stop.
     m_sink = new QWidget(this);
-    m_sink->setFocusPolicy(Qt::StrongFocus);
+    m_sink->setObjectName(QStringLiteral("nfoFocusSink"));
+    m_sink->setFocusPolicy(Qt::ClickFocus);
     m_sink->setFixedSize(0, 0);
 
-    connect(browse, &QPushButton::clicked, this, &NfoPage::browseClicked);
-    connect(create, &QPushButton::clicked, this, &NfoPage::createClicked);
-    connect(edit, &QPushButton::clicked, this, &NfoPage::editClicked);
-    connect(extraBrowse, &QPushButton::clicked, this, &NfoPage::extraBrowseClicked);
-    connect(m_file, &QRadioButton::clicked, this, [this] { m_job.chooseExtra(ExtraChoice::File); });
-    connect(m_directory, &QRadioButton::clicked, this, [this] { m_job.chooseExtra(ExtraChoice::Directory); });
+    connect(m_file, &QRadioButton::clicked, this, [this] { emit extraChoiceClicked(ExtraChoice::File); });
+    connect(m_directory, &QRadioButton::clicked, this, [this] { emit extraChoiceClicked(ExtraChoice::Directory); });
+    connect(m_extraBrowse, &QPushButton::clicked, this, &NfoPage::extraBrowseClicked);
     connect(m_firstOnly, &QCheckBox::clicked, this, [this](bool on) { m_job.setFirstZipOnly(on ? 1 : 0); });
     connect(&m_job, &RipJob::changed, this, &NfoPage::showJob);
+    connect(&m_view, &ViewState::changed, this, &NfoPage::showView);
     showJob();
+    showView();
 }
 
 void NfoPage::showJob()
@@ -86,4 +108,16 @@ void NfoPage::showJob()
     m_file->setChecked(m_job.extraChoice() == ExtraChoice::File);
     m_directory->setChecked(m_job.extraChoice() == ExtraChoice::Directory);
     group->setExclusive(true);
+}
+
+void NfoPage::showView()
+{
+    const NfoPageView& nfo = m_view.nfo;
+    m_body->setEnabled(nfo.filesEnabled);
+    m_file->setEnabled(nfo.extraChoicesEnabled);
+    m_directory->setEnabled(nfo.extraChoicesEnabled);
+    m_extraBrowse->setEnabled(nfo.extraBrowseEnabled);
+    m_firstOnly->setEnabled(nfo.firstZipOnlyEnabled);
+    m_extraLabel->setEnabled(nfo.extraLabelEnabled);
+    m_extraPath->setBackgroundRole(nfo.extraPanelGreyed ? QPalette::Button : QPalette::Base);
 }

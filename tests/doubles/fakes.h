@@ -6,6 +6,7 @@
 #include "platform/folderpicker.h"
 #include "platform/messagebox.h"
 #include "platform/shell.h"
+#include "platform/texteditor.h"
 
 #include <QList>
 #include <QStringList>
@@ -129,6 +130,21 @@ public:
     QStringList windowEvents;
 
     std::optional<PageId> lastPage() const { return pages.isEmpty() ? std::nullopt : std::optional(pages.last()); }
+};
+
+// A text editor that records the files it is asked to open; `starts` false
+// plays a desktop with no editor for plain text.
+class FakeTextEditor : public TextEditor
+{
+public:
+    QStringList opened;
+    bool starts = true;
+
+    bool open(const QString& hostPath) override
+    {
+        opened << hostPath;
+        return starts;
+    }
 };
 
 class FixedClock : public Clock

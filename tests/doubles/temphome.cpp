@@ -30,6 +30,7 @@ TempHome::TempHome()
     services.messages = &messages;
     services.shell = &shell;
     services.clock = &clock;
+    services.textEditor = &textEditor;
 }
 
 TempHome::~TempHome()

@@ -33,6 +33,7 @@ public:
     FakeFolderPicker folderPicker;
     FakeMessageBox messages;
     FakeShell shell;
+    FakeTextEditor textEditor;
     FixedClock clock;
     Services services;
 

@@ -1,0 +1,34 @@
+#include "contents/fileineditor.h"
+
+#include "platform/driveservice.h"
+#include "platform/messagebox.h"
+#include "platform/services.h"
+#include "platform/texteditor.h"
+
+bool FileInEditor::open(Services& services, const QString& dosPath)
+{
+    if (const auto host = services.drives->toHost(dosPath))
+        return openHost(services, *host);
+    services.messages->show(QStringLiteral("Zavok32 error"), noDriveText(dosPath), MessageIcon::Exclamation);
+    return false;
+}
+
+bool FileInEditor::openHost(Services& services, const QString& hostPath)
+{
+    if (services.textEditor && services.textEditor->open(hostPath))
+        return true;
+    services.messages->show(QStringLiteral("Zavok32 error"), cannotStartText(hostPath), MessageIcon::Exclamation);
+    return false;
+}
+
+QString FileInEditor::cannotStartText(const QString& hostPath)
+{
+    return QStringLiteral("No text editor could be started for\r\n") + hostPath
+        + QStringLiteral("\r\nChoose a default application for plain text files on the desktop,"
+                         " or open the file in an editor of your choice.");
+}
+
+QString FileInEditor::noDriveText(const QString& dosPath)
+{
+    return QStringLiteral("The drive of\r\n") + dosPath + QStringLiteral("\r\nis not available.");
+}

@@ -1,0 +1,59 @@
+#include "contents/zipstorage.h"
+
+#include "job/captions.h"
+#include "job/ripjob.h"
+#include "job/viewstate.h"
+#include "platform/driveservice.h"
+#include "platform/messagebox.h"
+#include "platform/services.h"
+#include "platform/shell.h"
+
+ZipStorage::ZipStorage(RipJob& job, ViewState& view, Services& services, FolderPicker::SelectionHandler folderCheck)
+    : m_job(job)
+    , m_view(view)
+    , m_services(services)
+    , m_folderCheck(std::move(folderCheck))
+{
+}
+
+QString ZipStorage::lessThanSourceText(QChar driveLetter)
+{
+    return QStringLiteral("Free space on ") + driveLetter + QStringLiteral(" is less than source size");
+}
+
+void ZipStorage::browse()
+{
+    Shell* shell = m_services.shell;
+    if (shell)
+        shell->focus(FocusTarget::ZipSink);
+    if (m_job.sourcePath().isEmpty()) {
+        if (shell)
+            shell->showPage(PageId::Source);
+        return;
+    }
+
+    FolderPickerRequest request;
+    request.title = QStringLiteral("Directory for zip's");
+    request.root = QStringLiteral("desktop");
+    request.initialSelection = m_job.zipDirectory().isEmpty() ? QStringLiteral("c:\\") : m_job.zipDirectory();
+    const auto chosen = m_services.folderPicker->pick(request, m_folderCheck);
+    if (!chosen)
+        return;
+    m_job.setZipDirectory(chosen->toLower());
+    if (chosen->isEmpty())
+        return;
+
+    // A drive whose free space cannot be read takes no files either.
+    const qint64 freeBytes = m_services.drives->driveFreeBytes(chosen->left(1)).value_or(0);
+    if (freeBytes < 1) {
+        m_view.zip.freeSpaceCaption = noFreeSpaceCaption();
+        m_view.notify();
+        m_job.setZipDirectory(QString());
+        return;
+    }
+    m_view.zip.freeSpaceCaption = captions::zipFreeSpace(freeBytes);
+    m_view.notify();
+    if (m_job.sourceMegabytes() > float(captions::zipFreeMegabytes(freeBytes)))
+        m_services.messages->show(QStringLiteral("Zavok32"), lessThanSourceText(chosen->at(0)),
+                                  MessageIcon::Information);
+}
