@@ -20,17 +20,31 @@ public:
     // effects (size caption, estimate, name bound).
     std::function<void()> onSizeStepChanged;
 
-    // Reads the file named by the job's scriptPath. Reports its own failures.
+    // Why a script could not be read: the 1-based line (0 for the file as a
+    // whole) and what was wrong with it. Empty `what`: no failure.
+    struct Failure {
+        int line = 0;
+        QString what;
+        // "d:\job.zvk, line 17: \" Size: 99999\" is not a number ..."
+        QString text(const QString& scriptPath) const;
+    };
+
+    // Reads the file named by the job's scriptPath. Reports its own failures:
+    // "Error in Zavok script" in an interactive launch; in an unattended one
+    // the program ends with exit status 2 and one line saying where the
+    // script is wrong, since a job read only in part must not run.
     void readScript();
+    Failure lastFailure() const { return m_lastFailure; }
 
     static QString errorText() { return QStringLiteral("Error in Zavok script"); }
 
 private:
-    bool read(const QString& hostPath);
+    Failure read(const QString& hostPath);
     bool readZipComment(const QString& path);
 
     RipJob& m_job;
     const AppState& m_app;
     Services& m_services;
     QString m_appDirHost;
+    Failure m_lastFailure;
 };
