@@ -109,7 +109,7 @@ QString ScriptReader::Failure::text(const QString& scriptPath) const
     return scriptPath + (line > 0 ? QStringLiteral(", line %1").arg(line) : QString()) + QStringLiteral(": ") + what;
 }
 
-void ScriptReader::readScript()
+void ScriptReader::readScript(Occasion occasion)
 {
     const auto host = m_services.drives->toHost(m_job.scriptPath());
     Failure failure;
@@ -129,7 +129,7 @@ void ScriptReader::readScript()
     }
     // Nobody is there to see the job half read: running it on the values
     // that were not read would make a set nobody asked for.
-    if (m_services.shell)
+    if (occasion == Occasion::Start && m_services.shell)
         m_services.shell->endApplication(exitstatus::NotRun,
                                          failure.text(m_job.scriptPath())
                                              + QStringLiteral("; the job was not run. Correct the script and start it again."));

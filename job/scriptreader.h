@@ -29,11 +29,16 @@ public:
         QString text(const QString& scriptPath) const;
     };
 
+    // Where a script is read: named on the command line at start-up, or
+    // opened from the File menu.
+    enum class Occasion { Start, Menu };
+
     // Reads the file named by the job's scriptPath. Reports its own failures:
-    // "Error in Zavok script" in an interactive launch; in an unattended one
-    // the program ends with exit status 2 and one line saying where the
-    // script is wrong, since a job read only in part must not run.
-    void readScript();
+    // "Error in Zavok script" in an interactive launch, nothing in an
+    // unattended one; but at the start of an unattended launch the program
+    // ends with exit status 2 and one line saying where the script is wrong,
+    // since a job read only in part must not run.
+    void readScript(Occasion occasion = Occasion::Start);
     Failure lastFailure() const { return m_lastFailure; }
 
     static QString errorText() { return QStringLiteral("Error in Zavok script"); }

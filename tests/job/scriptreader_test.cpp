@@ -231,6 +231,16 @@ TEST_F(ScriptTest, UnattendedAScriptThatFailsToReadEndsTheProgramWithTheLineAndW
     t.shell = FakeShell();
     readLines(fullScript());
     EXPECT_EQ(t.shell.endCalls, 0);
+
+    // Nor does one opened from the menu of a window that an unattended
+    // launch left open: that reading fails silently, as it always has.
+    app.launchMode = LaunchMode::AutoRunDated;
+    t.write("d:\\bad.zvk", "Zavok32 script - x\r\nSource: d:\\games\r\n");
+    t.fileDialog.answers.push_back(QStringLiteral("d:\\bad.zvk"));
+    scripts.openScript();
+    EXPECT_EQ(t.shell.endCalls, 0);
+    EXPECT_TRUE(t.messages.shown.isEmpty());
+    EXPECT_EQ(job.scriptPath(), "d:\\bad.zvk");
 }
 
 TEST_F(ScriptTest, ALongSkipListIsSetInOneGo)
