@@ -117,7 +117,6 @@ void ScriptReader::readScript(Occasion occasion)
         failure = {0, QStringLiteral("the script was not found")};
     else
         failure = read(*host);
-    m_lastFailure = failure;
     if (failure.what.isEmpty()) {
         if (m_services.shell)
             m_services.shell->processPendingEvents();

@@ -25,7 +25,7 @@ public:
     struct Failure {
         int line = 0;
         QString what;
-        // "d:\job.zvk, line 17: \" Size: 99999\" is not a number ..."
+        // d:\job.zvk, line 17: " Size: 99999" is not a number from -32768 to 32767
         QString text(const QString& scriptPath) const;
     };
 
@@ -39,7 +39,6 @@ public:
     // ends with exit status 2 and one line saying where the script is wrong,
     // since a job read only in part must not run.
     void readScript(Occasion occasion = Occasion::Start);
-    Failure lastFailure() const { return m_lastFailure; }
 
     static QString errorText() { return QStringLiteral("Error in Zavok script"); }
 
@@ -51,5 +50,4 @@ private:
     const AppState& m_app;
     Services& m_services;
     QString m_appDirHost;
-    Failure m_lastFailure;
 };
