@@ -307,7 +307,7 @@ QString RipRun::archiverFailureMessage(const ProcessEnd& end, int volumes, const
     return archiver + QStringLiteral(" before the set was complete.\r")
            + (archivesOnly ? QString() : QStringLiteral("No ZIP was made. "))
            + count + QStringLiteral(" it wrote ") + (volumes == 1 ? QStringLiteral("is") : QStringLiteral("are"))
-           + QStringLiteral(" in ") + where + QStringLiteral(" and cannot be unpacked on their own; delete them.") + advice;
+           + QStringLiteral(" in ") + where + QStringLiteral("; they are not a whole set, so delete them.") + advice;
 }
 
 void RipRun::endAfterFailedArchiver(const ProcessEnd& end, int volumes)
