@@ -1,11 +1,13 @@
 #include "doubles/temphome.h"
 
 #include "pipeline/setlock.h"
+#include "platform/drivemap.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -187,4 +189,46 @@ TEST_F(ProgramFixture, ARunAimedAtASetThatAnotherRunWritesIsRefused)
     other.release();
     EXPECT_EQ(run("!" + script, &errors), 0) << errors.toStdString();
     EXPECT_EQ(zips().size(), 3);
+}
+
+TEST_F(ProgramFixture, TwoRunsStartedTogetherOnOneZipFolderLeaveOneWholeSet)
+{
+    // A second application directory whose drive e: is the same folder.
+    QTemporaryDir otherHome;
+    DriveMap otherMap(otherHome.path());
+    otherMap.ensureDefaults();
+    ASSERT_TRUE(otherMap.mapDrive('e', driveE));
+    const QString script = QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk";
+    const auto start = [&](QProcess& p, const QString& appDir) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("ZAVOK32_HOME", appDir);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", {"!" + script});
+    };
+    QProcess first, second;
+    start(first, home.home());
+    start(second, otherHome.path());
+    ASSERT_TRUE(first.waitForFinished(120000));
+    ASSERT_TRUE(second.waitForFinished(120000));
+    const QList<int> codes{first.exitCode(), second.exitCode()};
+    for (QProcess* p : {&first, &second}) {
+        if (p->exitCode() == 5)
+            EXPECT_TRUE(p->readAllStandardError().contains("is writing the set demo")) << "refused with its reason";
+        else
+            EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
+    }
+    EXPECT_TRUE(codes.contains(0));
+
+    // Whether they met or not, the ZIPs hold one set that gives the source back.
+    const QString out = home.dir.path() + "/unpacked";
+    QDir().mkpath(out);
+    for (const QString& zip : zips())
+        ASSERT_EQ(QProcess::execute("unzip", {"-oq", driveE + "/zips/" + zip, "-d", out}), 0);
+    ASSERT_EQ(QProcess::execute("7z", {"x", "-y", "-bd", "-o" + out + "/set", out + "/demo.rar"}), 0);
+    for (const QString& file : {QStringLiteral("readme.txt"), QStringLiteral("data/levels.dat")}) {
+        QFile a(driveE + "/demo/" + file), b(out + "/set/" + file);
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)) << file.toStdString();
+        EXPECT_TRUE(a.readAll() == b.readAll()) << file.toStdString();
+    }
 }
