@@ -5,6 +5,7 @@
 #include "app/sourcepageswiring.h"
 #include "contents/zipsizestep.h"
 #include "contents/zipsizestepbinding.h"
+#include "job/exitstatus.h"
 #include "pipeline/riprun.h"
 #include "pipeline/standardrunsteps.h"
 #include "platform/appdirectory.h"
@@ -208,29 +209,39 @@ QString Application::notReadyReason() const
 std::optional<int> Application::load(const QString& commandLineTail)
 {
     const Startup::Outcome outcome = m_startup->load(commandLineTail);
+    // With a display the window stays whenever a launch leaves it to the
+    // user, so the user can see what is missing; with none, nobody could
+    // ever answer it or close it, and the program ends with the reason.
+    const QString lastMessage = m_messages && !m_messages->lastMessage().isEmpty()
+        ? QStringLiteral(": ") + m_messages->lastMessage()
+        : QString();
     switch (outcome) {
     case Startup::Outcome::Refused:
         m_window->hide();
-        return 1;
+        return exitstatus::DriveRoot;
     case Startup::Outcome::Waiting:
         return std::nullopt;
     case Startup::Outcome::Ended:
-        return m_ended ? m_endCode : 0;
+        return m_ended ? m_endCode : exitstatus::Done;
     case Startup::Outcome::UnattendedNotReady:
-        // With a display the window stays, so the user can see what is
-        // missing; with none, nobody could ever close it.
         if (!m_options.headless)
             return std::nullopt;
         std::fprintf(stderr, "zavok32: %s\n", qPrintable(notReadyReason()));
-        return 2;
+        return exitstatus::NotRun;
+    case Startup::Outcome::HandedToUser:
+        if (!m_options.headless)
+            return std::nullopt;
+        std::fprintf(stderr,
+                     "zavok32: %s: the job was not run%s. With a display it would wait in the window for you; "
+                     "correct the script and start it again.\n",
+                     qPrintable(m_job.scriptPath()), qPrintable(lastMessage));
+        return exitstatus::NotRun;
     case Startup::Outcome::RunReturned:
         if (!m_options.headless)
             return std::nullopt;
-        std::fprintf(stderr, "zavok32: %s: the run stopped before its end%s\n", qPrintable(m_job.scriptPath()),
-                     m_messages && !m_messages->lastMessage().isEmpty()
-                         ? qPrintable(QStringLiteral(": ") + m_messages->lastMessage())
-                         : "");
-        return 3;
+        std::fprintf(stderr, "zavok32: %s: the job was not run%s\n", qPrintable(m_job.scriptPath()),
+                     qPrintable(lastMessage));
+        return exitstatus::NotRun;
     }
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/singleinstance.h"
+#include "job/exitstatus.h"
 #include "platform/appdirectory.h"
 #include "ui/mainwindow.h"
 
@@ -21,9 +22,9 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "zavok32: another copy is running for this application directory; "
                                  "it was brought to the front and %s was not loaded\n",
                          qPrintable(tail));
-            return 4;
+            return exitstatus::AnotherCopy;
         }
-        return 0;
+        return exitstatus::Done;
     }
     instance.listen();
 

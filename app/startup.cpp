@@ -151,14 +151,14 @@ Startup::Outcome Startup::load(const QString& commandLineTail)
             outcome = Outcome::Waiting;
         }
     }
-    if (outcome != Outcome::Waiting)
+    if (outcome != Outcome::Waiting && outcome != Outcome::HandedToUser)
         return outcome;
 
     call(showMainWindow);
     call(loadSoundSwitch);
     call(markSourceItem);
     appfiles::ensureFolder(m_appDirHost, QStringLiteral("Scripts"));
-    return Outcome::Waiting;
+    return outcome;
 }
 
 Startup::Outcome Startup::loadFromFreeSpace(const QString& tail)
@@ -172,6 +172,7 @@ Startup::Outcome Startup::loadFromFreeSpace(const QString& tail)
 
     const CommandLine commandLine = parseCommandLine(tail);
     m_app.launchMode = commandLine.mode;
+    const bool askedUnattended = m_app.unattended();
     if (tail.isEmpty())
         return Outcome::Waiting;
 
@@ -210,7 +211,9 @@ Startup::Outcome Startup::loadFromFreeSpace(const QString& tail)
         }
         return ended() ? Outcome::Ended : Outcome::RunReturned;
     }
-    return Outcome::Waiting;
+    // The job check hands an unattended launch to the user when it had
+    // something to show (a missing skip entry).
+    return askedUnattended ? Outcome::HandedToUser : Outcome::Waiting;
 }
 
 void Startup::shutdown()

@@ -26,6 +26,7 @@ public:
         Refused,            // drive-root install: the message was shown, the process ends
         Waiting,            // the window waits for the user
         UnattendedNotReady, // an unattended launch whose job did not pass its check
+        HandedToUser,       // an unattended launch that the job check turned interactive: the window waits
         RunReturned,        // an unattended run came back without ending the program
         Ended,              // something asked the program to end
     };

@@ -119,9 +119,10 @@ bool ArchiveBuilder::writeEntry(const SourceEntry& entry)
     if (const auto why = m_format.cannotStore(entry))
         return fail(*why);
 
-    QFile in(entry.hostPath);
-    if (!entry.isDirectory && !in.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot read %1: %2").arg(entry.hostPath, in.errorString()));
+    QFile in;
+    QString openError;
+    if (!entry.isDirectory && !openForReading(entry, in, &openError))
+        return fail(QStringLiteral("cannot read %1: %2").arg(entry.hostPath, openError));
 
     const int64_t headerSize = int64_t(this->headerSize(entry));
     uint64_t remaining = entry.isDirectory ? 0 : entry.size;

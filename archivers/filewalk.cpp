@@ -1,24 +1,37 @@
 #include "filewalk.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <algorithm>
+
+using Type = NativeDirectory::Status::Type;
 
 FileWalk::FileWalk(const QString& root, bool recursive, SkipList skip, Exclusion exclude)
     : m_recursive(recursive)
     , m_skip(std::move(skip))
     , m_exclude(std::move(exclude))
 {
-    enter(root, QString());
+    enter(QFile::encodeName(root), root, true, QString());
 }
 
-bool FileWalk::enter(const QString& hostDir, const QString& storedPrefix)
+bool FileWalk::enter(const QByteArray& nativeDir, const QString& shownDir, bool utf8Path, const QString& storedPrefix)
 {
-    QDir dir(hostDir);
-    if (!dir.exists() || !dir.isReadable()) {
-        m_error = QStringLiteral("cannot read the folder %1").arg(hostDir);
+    QString why;
+    const auto entries = NativeDirectory::list(nativeDir, &why);
+    if (!entries) {
+        m_error = QStringLiteral("cannot read the folder %1: %2").arg(shownDir, why);
         return false;
     }
-    const auto filter = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-    m_levels.push_back({storedPrefix, dir.entryInfoList(filter, QDir::Name | QDir::IgnoreCase), 0});
+    Level level{nativeDir, shownDir, utf8Path, storedPrefix, {}, 0};
+    level.items.reserve(entries->size());
+    for (const NativeDirectory::Entry& e : *entries)
+        level.items.push_back({e, e.name.toLower()});
+    std::sort(level.items.begin(), level.items.end(), [](const Item& a, const Item& b) {
+        const int order = a.key.compare(b.key);
+        return order != 0 ? order < 0 : a.entry.nativeName < b.entry.nativeName;
+    });
+    m_levels.push_back(std::move(level));
     return true;
 }
 
@@ -36,6 +49,22 @@ SourceEntry FileWalk::describe(const QFileInfo& info, const QString& storedName)
     return e;
 }
 
+SourceEntry FileWalk::describe(const Level& level, const Item& item, const NativeDirectory::Status& status,
+                               const QString& stored) const
+{
+    SourceEntry e;
+    e.hostPath = level.shownDir + QLatin1Char('/') + item.entry.name;
+    e.nativePath = NativeDirectory::join(level.nativeDir, item.entry.nativeName);
+    e.storedName = stored;
+    e.isDirectory = status.type == Type::Directory;
+    e.size = status.size;
+    e.modified = status.modified;
+    e.attributes = e.isDirectory ? SourceEntry::Directory : SourceEntry::Archive;
+    if (!status.writable)
+        e.attributes |= SourceEntry::ReadOnly;
+    return e;
+}
+
 bool FileWalk::next(SourceEntry& entry)
 {
     while (!m_levels.empty() && m_error.isEmpty()) {
@@ -44,35 +73,54 @@ bool FileWalk::next(SourceEntry& entry)
             m_levels.pop_back();
             continue;
         }
-        const QFileInfo info = level.items.at(level.position++);
-        const QString stored = level.storedPrefix + info.fileName();
+        const Item& item = level.items[level.position++];
+        const QString stored = level.storedPrefix + item.entry.name;
+        const QByteArray native = NativeDirectory::join(level.nativeDir, item.entry.nativeName);
+        const NativeDirectory::Status status = NativeDirectory::status(native);
+        const auto renamed = [&] {
+            if (!item.entry.utf8)
+                warn(QStringLiteral("the name %1 is not UTF-8: stored as %2, its bytes read as Windows-1252")
+                         .arg(level.storedPrefix + NativeDirectory::escaped(item.entry.nativeName), stored));
+        };
 
-        if (info.isSymLink() && !info.exists()) {
-            warn(QStringLiteral("skipped broken link %1").arg(stored));
-            continue;
+        if (status.type == Type::Missing) {
+            if (status.link) {
+                warn(QStringLiteral("skipped broken link %1").arg(stored));
+                continue;
+            }
+            m_error = QStringLiteral("cannot read %1").arg(level.shownDir + QLatin1Char('/') + item.entry.name);
+            return false;
         }
-        if (info.isDir()) {
+        if (status.type == Type::Directory) {
             if (m_skip.skipsDirectory(stored))
                 continue;
             if (!m_recursive)
                 continue;
-            if (info.isSymLink()) {
+            if (status.link) {
                 // A linked folder may lead back up the tree; its target is not followed.
                 warn(QStringLiteral("skipped linked folder %1").arg(stored));
                 continue;
             }
-            entry = describe(info, stored);
-            if (!enter(info.absoluteFilePath(), stored + u'\\'))
+            renamed();
+            entry = describe(level, item, status, stored);
+            const QString shown = level.shownDir + QLatin1Char('/') + item.entry.name;
+            const bool utf8Path = level.utf8Path && item.entry.utf8;
+            // enter() may move the levels: nothing of `level` is used after it.
+            if (!enter(native, shown, utf8Path, stored + u'\\'))
                 return false;
             return true;
         }
-        if (!info.isFile()) {
+        if (status.type != Type::File) {
             warn(QStringLiteral("skipped special file %1").arg(stored));
             continue;
         }
-        if (m_skip.skipsFile(stored) || (m_exclude && m_exclude(info)))
+        if (m_skip.skipsFile(stored))
             continue;
-        entry = describe(info, stored);
+        // Only a name Qt can spell can be one of the set's own volumes.
+        if (m_exclude && level.utf8Path && item.entry.utf8 && m_exclude(QFileInfo(QFile::decodeName(native))))
+            continue;
+        renamed();
+        entry = describe(level, item, status, stored);
         return true;
     }
     return false;

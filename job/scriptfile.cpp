@@ -129,7 +129,7 @@ void ScriptFile::openScript()
     m_job.setScriptPath(path);
     setCaptionFrom(path);
 
-    readScript();
+    read(false);
     if (checkJob)
         checkJob();
     if (measureSource)
@@ -146,9 +146,14 @@ void ScriptFile::openScript()
 
 void ScriptFile::readScript()
 {
+    read(true);
+}
+
+void ScriptFile::read(bool atStart)
+{
     ScriptReader reader(m_job, m_app, m_services, m_appDirHost);
     reader.onSizeStepChanged = onSizeStepChanged;
-    reader.readScript();
+    reader.readScript(atStart ? ScriptReader::Occasion::Start : ScriptReader::Occasion::Menu);
 }
 
 QString ScriptFile::scriptsDirectory() const

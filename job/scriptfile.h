@@ -24,12 +24,14 @@ public:
 
     void saveScript();
     void openScript();
+    // The read of a script named on the command line.
     void readScript();
 
     // The whole text of a script for the job, as written at a given time.
     static QString scriptText(const RipJob& job, const QDateTime& at);
 
 private:
+    void read(bool atStart);
     QString scriptsDirectory() const;
     void setCaptionFrom(const QString& path);
 

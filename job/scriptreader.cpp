@@ -1,6 +1,7 @@
 #include "job/scriptreader.h"
 
 #include "job/appstate.h"
+#include "job/exitstatus.h"
 #include "job/ripjob.h"
 #include "platform/driveservice.h"
 #include "platform/fileops.h"
@@ -10,34 +11,48 @@
 #include "platform/shell.h"
 #include "platform/textfile.h"
 
+#include <QFileInfo>
+
 #include <optional>
 
 namespace {
 
 // Reads lines one by one, as a script is read: a missing line is a failure.
+// Every failure says on which line of the file it is and what was wrong.
 class LineCursor
 {
 public:
     explicit LineCursor(QStringList lines) : m_lines(std::move(lines)) {}
     bool atEnd() const { return m_next >= m_lines.size(); }
+    // The 1-based number of the line last read.
+    int lineNumber() const { return int(m_next); }
     std::optional<QString> next()
     {
         if (atEnd())
             return std::nullopt;
         return m_lines[m_next++];
     }
-    // The text from a 1-based character position on.
-    std::optional<QString> nextFrom(int position)
+    // The next line's text from a 1-based character position on; a missing
+    // line is a failure that names what it should have held.
+    std::optional<QString> nextFrom(int position, const QString& what)
     {
         const auto line = next();
-        if (!line)
+        if (!line) {
+            m_failure = {int(m_next) + 1, QStringLiteral("the script ends before the %1 line").arg(what)};
             return std::nullopt;
+        }
         return line->mid(position - 1);
     }
+    // The line last read, as a message quotes it.
+    QString quoted() const { return QLatin1Char('"') + m_lines.value(m_next - 1) + QLatin1Char('"'); }
+    void fail(const QString& what) { m_failure = {lineNumber(), what}; }
+    void failOnLine(int line, const QString& what) { m_failure = {line, what}; }
+    ScriptReader::Failure failure() const { return m_failure; }
 
 private:
     QStringList m_lines;
     qsizetype m_next = 0;
+    ScriptReader::Failure m_failure;
 };
 
 // "True", "False" or a number (0 is false); anything else fails.
@@ -55,14 +70,27 @@ std::optional<bool> parseBoolean(const QString& text)
     return value != 0.0;
 }
 
-std::optional<int> numberFrom(LineCursor& lines, int position)
+std::optional<bool> booleanFrom(LineCursor& lines, int position, const QString& what)
 {
-    const auto text = lines.nextFrom(position);
+    const auto text = lines.nextFrom(position, what);
+    if (!text)
+        return std::nullopt;
+    const auto value = parseBoolean(*text);
+    if (!value)
+        lines.fail(lines.quoted() + QStringLiteral(" is not True, False or a number"));
+    return value;
+}
+
+std::optional<int> numberFrom(LineCursor& lines, int position, const QString& what)
+{
+    const auto text = lines.nextFrom(position, what);
     if (!text)
         return std::nullopt;
     const auto value = numbertext::numericValue16(*text);
-    if (!value)
+    if (!value) {
+        lines.fail(lines.quoted() + QStringLiteral(" is not a number from -32768 to 32767"));
         return std::nullopt;
+    }
     return int(*value);
 }
 
@@ -76,98 +104,136 @@ ScriptReader::ScriptReader(RipJob& job, const AppState& app, Services& services,
 {
 }
 
-void ScriptReader::readScript()
+QString ScriptReader::Failure::text(const QString& scriptPath) const
 {
-    const auto host = m_services.drives->toHost(m_job.scriptPath());
-    const bool ok = host && read(*host);
-    if (!ok && !m_app.unattended())
-        m_services.messages->show(QStringLiteral("Zavok32 error"), errorText(), MessageIcon::Stop);
-    if (ok && m_services.shell)
-        m_services.shell->processPendingEvents();
+    return scriptPath + (line > 0 ? QStringLiteral(", line %1").arg(line) : QString()) + QStringLiteral(": ") + what;
 }
 
-bool ScriptReader::read(const QString& hostPath)
+void ScriptReader::readScript(Occasion occasion)
+{
+    const auto host = m_services.drives->toHost(m_job.scriptPath());
+    Failure failure;
+    if (!host || !QFileInfo(*host).isFile())
+        failure = {0, QStringLiteral("the script was not found")};
+    else
+        failure = read(*host);
+    if (failure.what.isEmpty()) {
+        if (m_services.shell)
+            m_services.shell->processPendingEvents();
+        return;
+    }
+    if (!m_app.unattended()) {
+        m_services.messages->show(QStringLiteral("Zavok32 error"), errorText(), MessageIcon::Stop);
+        return;
+    }
+    // Nobody is there to see the job half read: running it on the values
+    // that were not read would make a set nobody asked for.
+    if (occasion == Occasion::Start && m_services.shell)
+        m_services.shell->endApplication(exitstatus::NotRun,
+                                         failure.text(m_job.scriptPath())
+                                             + QStringLiteral("; the job was not run. Correct the script and start it again."));
+}
+
+ScriptReader::Failure ScriptReader::read(const QString& hostPath)
 {
     const auto content = TextFile::readLines(hostPath);
     if (!content)
-        return false;
+        return {0, QStringLiteral("the script cannot be read")};
     LineCursor lines(*content);
+    const auto failed = [&lines] { return lines.failure(); };
 
-    if (!lines.next())
-        return false;
-    const auto source = lines.nextFrom(9);
+    if (!lines.nextFrom(1, QStringLiteral("first")))
+        return failed();
+    const auto source = lines.nextFrom(9, QStringLiteral("Source:"));
     if (!source)
-        return false;
+        return failed();
     m_job.setSourcePath(*source);
-    if (!lines.next()) // "Skip: "
-        return false;
+    if (!lines.nextFrom(1, QStringLiteral("Skip:")))
+        return failed();
+    // Gathered first and set once: a long list set entry by entry would
+    // refresh every view of it each time.
+    const int skipStart = lines.lineNumber();
+    QString skipEntries = m_job.skipEntries();
     for (;;) {
         const auto entry = lines.next();
-        if (!entry)
-            return false; // the end of the file inside the skip section
+        if (!entry) {
+            m_job.setSkipEntries(skipEntries);
+            lines.failOnLine(skipStart, QStringLiteral("the skip list that starts here has no empty line to end it"));
+            return failed();
+        }
         if (entry->isEmpty())
             break;
-        m_job.setSkipEntries(m_job.skipEntries() + *entry + QStringLiteral("\r\n"));
+        skipEntries += *entry + QStringLiteral("\r\n");
+    }
+    m_job.setSkipEntries(skipEntries);
+
+    const auto diz = lines.nextFrom(6, QStringLiteral("Diz:"));
+    if (!diz)
+        return failed();
+    m_job.setDizPath(*diz);
+    const auto autoNumbering = booleanFrom(lines, 8, QStringLiteral("AutoN:"));
+    if (!autoNumbering)
+        return failed();
+    m_job.setAutoNumbering(*autoNumbering);
+    const auto column = lines.nextFrom(6, QStringLiteral("Col:"));
+    if (!column)
+        return failed();
+    m_job.setDizColumn(*column);
+    const auto line = lines.nextFrom(6, QStringLiteral("Lin:"));
+    if (!line)
+        return failed();
+    m_job.setDizLine(*line);
+    const auto nfo = lines.nextFrom(6, QStringLiteral("Nfo:"));
+    if (!nfo)
+        return failed();
+    m_job.setNfoPath(*nfo);
+    const auto firstOnly = numberFrom(lines, 6, QStringLiteral("1st:"));
+    if (!firstOnly)
+        return failed();
+    if (!m_job.setFirstZipOnly(*firstOnly)) {
+        lines.fail(lines.quoted() + QStringLiteral(" is not 0 or 1"));
+        return failed();
     }
 
-    const auto diz = lines.nextFrom(6);
-    if (!diz)
-        return false;
-    m_job.setDizPath(*diz);
-    const auto autoText = lines.nextFrom(8);
-    const auto autoNumbering = autoText ? parseBoolean(*autoText) : std::nullopt;
-    if (!autoNumbering)
-        return false;
-    m_job.setAutoNumbering(*autoNumbering);
-    const auto column = lines.nextFrom(6);
-    if (!column)
-        return false;
-    m_job.setDizColumn(*column);
-    const auto line = lines.nextFrom(6);
-    if (!line)
-        return false;
-    m_job.setDizLine(*line);
-    const auto nfo = lines.nextFrom(6);
-    if (!nfo)
-        return false;
-    m_job.setNfoPath(*nfo);
-    const auto firstOnly = numberFrom(lines, 6);
-    if (!firstOnly || !m_job.setFirstZipOnly(*firstOnly))
-        return false;
-
     // The option is set before the path: marking it empties the path.
-    const auto fileText = lines.nextFrom(7);
+    const auto fileText = lines.nextFrom(7, QStringLiteral("File:"));
     if (!fileText)
-        return false;
+        return failed();
     if (*fileText == QLatin1String("False")) {
         m_job.chooseExtra(ExtraChoice::Directory);
     } else {
         const auto isFile = parseBoolean(*fileText);
-        if (!isFile)
-            return false;
+        if (!isFile) {
+            lines.fail(lines.quoted() + QStringLiteral(" is not True, False or a number"));
+            return failed();
+        }
         if (*isFile)
             m_job.chooseExtra(ExtraChoice::File);
         else if (m_job.extraChoice() == ExtraChoice::File)
             m_job.chooseExtra(ExtraChoice::Neither);
     }
-    const auto extra = lines.nextFrom(8);
+    const auto extra = lines.nextFrom(8, QStringLiteral("Extra: (path)"));
     if (!extra)
-        return false;
+        return failed();
     m_job.setExtraPath(*extra);
 
-    const auto zipDir = lines.nextFrom(6);
+    const auto zipDir = lines.nextFrom(6, QStringLiteral("Zip:"));
     if (!zipDir)
-        return false;
+        return failed();
     m_job.setZipDirectory(*zipDir);
     m_job.setZipBaseNameBound(RipJob::kLongNameBound);
-    const auto name = lines.nextFrom(7);
+    const auto name = lines.nextFrom(7, QStringLiteral("name:"));
     if (!name)
-        return false;
+        return failed();
     m_job.setZipBaseName(*name);
 
-    const auto step = numberFrom(lines, 8);
-    if (!step || !m_job.setArchiveSizeStep(*step))
-        return false;
+    const auto step = numberFrom(lines, 8, QStringLiteral("Size:"));
+    if (!step)
+        return failed();
+    if (!m_job.setArchiveSizeStep(*step)) {
+        lines.fail(lines.quoted() + QStringLiteral(" is not a size step from 0 to %1").arg(RipJob::kMaxSizeStep));
+        return failed();
+    }
     if (onSizeStepChanged)
         onSizeStepChanged();
     if (m_job.archiveSizeStep() != 0) {
@@ -175,18 +241,29 @@ bool ScriptReader::read(const QString& hostPath)
         m_job.setZipBaseNameBound(RipJob::kShortNameBound);
     }
 
-    const auto archiveLevel = numberFrom(lines, 8);
-    if (!archiveLevel || !m_job.setArchiveCompression(*archiveLevel == -1 ? 3 : *archiveLevel))
-        return false;
-    const auto zipLevel = numberFrom(lines, 8);
-    if (!zipLevel || !m_job.setZipCompression(*zipLevel == -1 ? 3 : *zipLevel))
-        return false;
+    const auto archiveLevel = numberFrom(lines, 8, QStringLiteral("Solid:"));
+    if (!archiveLevel)
+        return failed();
+    if (!m_job.setArchiveCompression(*archiveLevel == -1 ? 3 : *archiveLevel)) {
+        lines.fail(lines.quoted() + QStringLiteral(" is not a compression level from 0 to 5, or -1"));
+        return failed();
+    }
+    const auto zipLevel = numberFrom(lines, 8, QStringLiteral("Extra: (level)"));
+    if (!zipLevel)
+        return failed();
+    if (!m_job.setZipCompression(*zipLevel == -1 ? 3 : *zipLevel)) {
+        lines.fail(lines.quoted() + QStringLiteral(" is not a compression level from 0 to 5, or -1"));
+        return failed();
+    }
 
     if (lines.atEnd())
-        return true;
+        return {};
     const QString commentPath = *lines.next();
     m_job.setZipCommentPath(commentPath);
-    return commentPath.isEmpty() || readZipComment(commentPath);
+    if (commentPath.isEmpty() || readZipComment(commentPath))
+        return {};
+    lines.fail(QStringLiteral("the ZIP comment file %1 cannot be copied").arg(commentPath));
+    return failed();
 }
 
 bool ScriptReader::readZipComment(const QString& path)

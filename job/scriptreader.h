@@ -20,13 +20,30 @@ public:
     // effects (size caption, estimate, name bound).
     std::function<void()> onSizeStepChanged;
 
-    // Reads the file named by the job's scriptPath. Reports its own failures.
-    void readScript();
+    // Why a script could not be read: the 1-based line (0 for the file as a
+    // whole) and what was wrong with it. Empty `what`: no failure.
+    struct Failure {
+        int line = 0;
+        QString what;
+        // d:\job.zvk, line 17: " Size: 99999" is not a number from -32768 to 32767
+        QString text(const QString& scriptPath) const;
+    };
+
+    // Where a script is read: named on the command line at start-up, or
+    // opened from the File menu.
+    enum class Occasion { Start, Menu };
+
+    // Reads the file named by the job's scriptPath. Reports its own failures:
+    // "Error in Zavok script" in an interactive launch, nothing in an
+    // unattended one; but at the start of an unattended launch the program
+    // ends with exit status 2 and one line saying where the script is wrong,
+    // since a job read only in part must not run.
+    void readScript(Occasion occasion = Occasion::Start);
 
     static QString errorText() { return QStringLiteral("Error in Zavok script"); }
 
 private:
-    bool read(const QString& hostPath);
+    Failure read(const QString& hostPath);
     bool readZipComment(const QString& path);
 
     RipJob& m_job;

@@ -127,7 +127,7 @@ bool prepareArchiverStep(RipJob& job, RipRunState& run, const QString& appDirHos
 }
 
 bool runArchiverStep(const RipJob& job, const RipRunState& run, Services& services, const QString& appDirHost,
-                     QString* error)
+                     QString* error, ProcessEnd* end)
 {
     const QString folder = currentDirectory(job);
     const auto host = folder.isEmpty() ? std::nullopt : DriveMap(appDirHost).toHost(folder);
@@ -139,7 +139,9 @@ bool runArchiverStep(const RipJob& job, const RipRunState& run, Services& servic
         setError(error, QStringLiteral("No way to start the archiver"));
         return false;
     }
-    services.processes->execCmd(commandLine(job, run), *host);
+    const ProcessEnd ended = services.processes->execCmd(commandLine(job, run), *host);
+    if (end)
+        *end = ended;
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "job/ripjob.h"
+#include "platform/processend.h"
 
 #include <QString>
 
@@ -52,9 +53,9 @@ QString commandLine(const RipJob& job, const RipRunState& run);
 bool prepareArchiverStep(RipJob& job, RipRunState& run, const QString& appDirHost, QString* error = nullptr);
 
 // Starts the archiver through services.processes in the folder that
-// currentDirectory() names and waits for it to end. Its exit code is not
-// read: what it leaves in the work directory is what counts.
+// currentDirectory() names and waits for it to end; *end says how it ended
+// (not started, its exit status, or the signal that ended it).
 bool runArchiverStep(const RipJob& job, const RipRunState& run, Services& services, const QString& appDirHost,
-                     QString* error = nullptr);
+                     QString* error = nullptr, ProcessEnd* end = nullptr);
 
 } // namespace archiverstep

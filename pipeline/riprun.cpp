@@ -1,10 +1,12 @@
 #include "pipeline/riprun.h"
 
 #include "job/appstate.h"
+#include "job/exitstatus.h"
 #include "job/ripjob.h"
 #include "job/riprunstate.h"
 #include "job/viewstate.h"
 #include "job/volumeestimate.h"
+#include "pipeline/extranames.h"
 #include "pipeline/reportpresenter.h"
 #include "pipeline/runfailure.h"
 #include "pipeline/runreport.h"
@@ -24,7 +26,8 @@ const QString kErrorTitle = QStringLiteral("Zavok32 error");
 // Work directories are looked for up to this number; a drive holding that
 // many leftovers is not one to fill further.
 constexpr int kMaxWorkDirectories = 99999;
-constexpr int kExitFailed = 1;
+// The highest volume number a set may reach; names up to it are the set's own.
+constexpr int kMaxVolumes = 999;
 
 } // namespace
 
@@ -83,7 +86,7 @@ void RipRun::runJob()
             state.savedSourceText = job.sourcePath();
             state.sourceTextSaved = true;
 
-            m_ctx.steps.runArchiver();
+            const ProcessEnd archiver = m_ctx.steps.runArchiver();
 
             if (m_ctx.app.unattended())
                 shell.showPage(PageId::Run);
@@ -92,10 +95,19 @@ void RipRun::runJob()
 
             const int count = countVolumes();
             state.volumeCount = qint16(count);
-            if (count == 0) {
+            if (archiver.started() && !archiver.succeeded()) {
+                endAfterFailedArchiver(archiver, count);
+            } else if (count == 0) {
                 m_ctx.view.run.status = QStringLiteral("Aborted");
                 m_ctx.view.notify();
-                finishRun(true);
+                if (!archiver.started()) {
+                    const QString message = archiverFailureMessage(archiver, 0, state.workDirectory, {}, job.archivesOnly());
+                    if (!m_ctx.app.unattended())
+                        m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
+                    finishRun(true, message);
+                } else {
+                    finishRun(true);
+                }
             } else {
                 bool packaged = true;
                 if (job.archivesOnly()) {
@@ -121,6 +133,7 @@ void RipRun::runJob()
     } catch (const std::exception& failure) {
         endAfterUnexpectedFailure(QString::fromLocal8Bit(failure.what()), {});
     }
+    m_lock.release();
     m_running = false;
 }
 
@@ -165,6 +178,9 @@ RipRun::Outcome RipRun::checkAndPlan()
     }
     job.setZipBaseName(job.zipBaseName().toLower());
 
+    if (!job.archivesOnly() && lockTheSet() == Outcome::Ended)
+        return Outcome::Ended;
+
     if (!m_ctx.app.unattended() && !job.archivesOnly()) {
         const QString dir = job.zipDirectory();
         const QString pattern = dir + (dir.endsWith(QLatin1Char('\\')) ? QString() : QStringLiteral("\\")) + job.zipBaseName() + QLatin1Char('*');
@@ -182,7 +198,7 @@ RipRun::Outcome RipRun::checkAndPlan()
         if (!state.numberingChecked) {
             state.clearAfterRun();
             if (m_ctx.app.unattended())
-                endUnattended(kExitFailed, QStringLiteral("the numbering line or column does not fit the description file"));
+                endUnattended(exitstatus::NotRun, QStringLiteral("the numbering line or column does not fit the description file"));
             return Outcome::Ended;
         }
     }
@@ -209,7 +225,112 @@ RipRun::Outcome RipRun::checkAndPlan()
         else
             state.archiveExtension = state.threeDigitNumbering ? QStringLiteral(".001") : QStringLiteral(".rar");
     }
+    if (!job.archivesOnly())
+        return checkExtraNames();
     return Outcome::Done;
+}
+
+RipRun::Outcome RipRun::lockTheSet()
+{
+    const RipJob& job = m_ctx.job;
+    const QString zipDir = job.zipDirectory();
+    switch (m_lock.acquire(hostPath(zipDir), job.zipBaseName())) {
+    case SetLock::Result::Locked:
+        return Outcome::Done;
+    case SetLock::Result::HeldElsewhere: {
+        const QString message = setInUseMessage(zipDir, job.zipBaseName(), m_lock.holder());
+        m_ctx.state.clearAfterRun();
+        if (m_ctx.app.unattended()) {
+            endUnattended(exitstatus::SetInUse, message);
+            return Outcome::Ended;
+        }
+        m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
+        m_ctx.services.shell->showPage(PageId::Zip);
+        m_ctx.services.shell->focus(FocusTarget::ZipName);
+        return Outcome::Ended;
+    }
+    case SetLock::Result::Failed:
+        break;
+    }
+    throw RunFailure(QStringLiteral("cannot write in the ZIP folder %1: %2").arg(zipDir, m_lock.error()),
+                     QStringLiteral("Zavok32 cannot write in the ZIP folder %1 (%2).").arg(zipDir, m_lock.error())
+                         + QStringLiteral("\rChoose a folder you can write to on the Zip page, then run the job again."));
+}
+
+RipRun::Outcome RipRun::checkExtraNames()
+{
+    const RipJob& job = m_ctx.job;
+    QList<ExtraNames::OwnName> own;
+    own << ExtraNames::OwnName{QStringLiteral("file_id.diz"), QStringLiteral("the description")};
+    const QString nfo = job.nfoPath();
+    const QString nfoName = nfo.mid(std::max(nfo.lastIndexOf(QLatin1Char('\\')), nfo.lastIndexOf(QLatin1Char('/'))) + 1);
+    if (!nfoName.isEmpty())
+        own << ExtraNames::OwnName{nfoName, QStringLiteral("the information file")};
+    // The real count is known only once the archiver has run; every name the
+    // set could give a volume is its own.
+    const int volumes = job.archiveSizeStep() == 0 ? 1 : kMaxVolumes;
+    for (int n = 1; n <= volumes; ++n)
+        own << ExtraNames::OwnName{m_ctx.steps.volumeFileName(n), QStringLiteral("volume %1 of the set").arg(n)};
+
+    const auto clash = ExtraNames::find(job, *m_ctx.services.drives, own);
+    if (!clash)
+        return Outcome::Done;
+    const QString message = ExtraNames::message(job, *clash);
+    m_ctx.state.clearAfterRun();
+    if (m_ctx.app.unattended()) {
+        endUnattended(exitstatus::NotRun, message);
+        return Outcome::Ended;
+    }
+    m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
+    m_ctx.services.shell->showPage(PageId::Nfo);
+    return Outcome::Ended;
+}
+
+QString RipRun::setInUseMessage(const QString& zipDirectory, const QString& baseName, const QString& holder)
+{
+    return QStringLiteral("Another run (%1) is writing the set %2 in %3.").arg(holder, baseName, zipDirectory)
+           + QStringLiteral("\rNothing was done. Wait until that run has ended, or choose another base name or ZIP folder.");
+}
+
+QString RipRun::archiverFailureMessage(const ProcessEnd& end, int volumes, const QString& workDos,
+                                       const QString& workHost, bool archivesOnly)
+{
+    const QString archiver = QStringLiteral("The archiver ") + end.program + QLatin1Char(' ') + end.describe();
+    if (!end.started())
+        return archiver + QStringLiteral(".\rPut it beside zavok32 or on the search path (PATH), then run the job again.");
+    const QString advice = QStringLiteral(
+        "\rStart zavok32 from a terminal to read what the archiver printed, put that right, and run the job again.");
+    if (volumes == 0)
+        return archiver + QStringLiteral(" and wrote no volume.\rNothing was packaged.") + advice;
+    const QString where = workDos + (workHost.isEmpty() ? QString() : QStringLiteral(" (") + workHost + QLatin1Char(')'));
+    const QString count = volumes == 1 ? QStringLiteral("The one volume") : QStringLiteral("The %1 volumes").arg(volumes);
+    return archiver + QStringLiteral(" before the set was complete.\r")
+           + (archivesOnly ? QString() : QStringLiteral("No ZIP was made. "))
+           + count + QStringLiteral(" it wrote ") + (volumes == 1 ? QStringLiteral("is") : QStringLiteral("are"))
+           + QStringLiteral(" in ") + where + QStringLiteral("; they are not a whole set, so delete them.") + advice;
+}
+
+void RipRun::endAfterFailedArchiver(const ProcessEnd& end, int volumes)
+{
+    // A set cut short is no set: none of it may reach a ZIP, and what was
+    // written stays where the user is told it is.
+    RipRunState& state = m_ctx.state;
+    const QString workDos = state.workDirectory;
+    const QString message = archiverFailureMessage(end, volumes, workDos, volumes ? hostPath(workDos) : QString(),
+                                                   m_ctx.job.archivesOnly());
+    m_ctx.view.run.status = QStringLiteral("Aborted");
+    m_ctx.view.run.progress = 0;
+    m_ctx.view.run.zipName.clear();
+    m_ctx.view.notify();
+    if (volumes == 0 && !m_ctx.job.archivesOnly())
+        removeWorkDirectory();
+    putSourceTextBack();
+    state.clearAfterRun();
+    if (m_ctx.app.unattended()) {
+        endUnattended(exitstatus::Stopped, message);
+        return;
+    }
+    m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
 }
 
 void RipRun::makeWorkDirectory()
@@ -252,7 +373,20 @@ void RipRun::showCompletion()
     m_ctx.view.notify();
 }
 
-void RipRun::finishRun(bool nothingMade)
+void RipRun::removeWorkDirectory()
+{
+    const QString work = m_ctx.state.workDirectory;
+    if (!m_ctx.services.drives->pathExists(work))
+        return;
+    const QString host = hostPath(work);
+    QDir::setCurrent(hostPath(work.left(2) + QLatin1Char('\\')));
+    if (!QDir().rmdir(host))
+        throw RunFailure(QStringLiteral("the work directory %1 is not empty").arg(work));
+    if (const auto c = m_ctx.services.drives->toHost(QStringLiteral("c:\\")))
+        QDir::setCurrent(*c);
+}
+
+void RipRun::finishRun(bool nothingMade, const QString& why)
 {
     RipRunState& state = m_ctx.state;
     Shell& shell = *m_ctx.services.shell;
@@ -260,21 +394,16 @@ void RipRun::finishRun(bool nothingMade)
     m_ctx.view.run.zipName.clear();
     m_ctx.view.notify();
     shell.processPendingEvents();
-    if (!m_ctx.job.archivesOnly() && m_ctx.services.drives->pathExists(state.workDirectory)) {
-        const QString host = hostPath(state.workDirectory);
-        QDir::setCurrent(hostPath(state.workDirectory.left(2) + QLatin1Char('\\')));
-        if (!QDir().rmdir(host))
-            throw RunFailure(QStringLiteral("the work directory %1 is not empty").arg(state.workDirectory));
-        if (const auto c = m_ctx.services.drives->toHost(QStringLiteral("c:\\")))
-            QDir::setCurrent(*c);
-    }
+    if (!m_ctx.job.archivesOnly())
+        removeWorkDirectory();
     putSourceTextBack();
     state.clearAfterRun();
     shell.processPendingEvents();
     if (m_ctx.app.unattended()) {
         // A run that made nothing must not end as if it had worked.
         if (nothingMade)
-            endUnattended(kExitFailed, QStringLiteral("the archiver made no file in ") + state.workDirectory);
+            endUnattended(exitstatus::Stopped,
+                          why.isEmpty() ? QStringLiteral("the archiver made no file in ") + state.workDirectory : why);
         else
             shell.closeMainWindow();
     }
@@ -284,7 +413,7 @@ RipRun::Outcome RipRun::refuse(PageId page, const QString& reason)
 {
     m_ctx.state.clearAfterRun();
     if (m_ctx.app.unattended()) {
-        endUnattended(kExitFailed, reason);
+        endUnattended(exitstatus::NotRun, reason);
         return Outcome::Ended;
     }
     m_ctx.services.shell->showPage(page);
@@ -295,7 +424,7 @@ RipRun::Outcome RipRun::refuse(PageId page, FocusTarget focus, const QString& re
 {
     m_ctx.state.clearAfterRun();
     if (m_ctx.app.unattended()) {
-        endUnattended(kExitFailed, reason);
+        endUnattended(exitstatus::NotRun, reason);
         return Outcome::Ended;
     }
     m_ctx.services.shell->showPage(page);
@@ -312,7 +441,7 @@ void RipRun::endAfterFailedZipStep(const QString& reason)
     m_ctx.view.window.busyPointer = false;
     m_ctx.view.notify();
     if (m_ctx.app.unattended())
-        endUnattended(kExitFailed, reason);
+        endUnattended(exitstatus::Stopped, reason);
 }
 
 void RipRun::endAfterUnexpectedFailure(const QString& reason, const QString& message)
@@ -329,7 +458,7 @@ void RipRun::endAfterUnexpectedFailure(const QString& reason, const QString& mes
                                   message.isEmpty() ? QStringLiteral("Ripping error, check your *.zvk file") : message,
                                   MessageIcon::Exclamation);
     if (m_ctx.app.unattended())
-        endUnattended(kExitFailed, reason);
+        endUnattended(exitstatus::Stopped, reason);
 }
 
 void RipRun::putSourceTextBack()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "pipeline/runcontext.h"
+#include "pipeline/setlock.h"
+#include "platform/processend.h"
 #include "platform/shell.h"
 
 #include <QString>
@@ -29,14 +31,26 @@ public:
     // The X:\ZavokNNN name for a number (three digits at least).
     static QString workDirectoryName(QChar drive, int number);
 
+    // What the user is told when the archiver did not finish its set: how it
+    // ended, that nothing was packaged, where the volumes it wrote are (DOS
+    // and host path) and what to do.
+    static QString archiverFailureMessage(const ProcessEnd& end, int volumes, const QString& workDos,
+                                          const QString& workHost, bool archivesOnly);
+    // A second run aimed at a set that a live run is writing.
+    static QString setInUseMessage(const QString& zipDirectory, const QString& baseName, const QString& holder);
+
 private:
     enum class Outcome { Done, Ended };
 
     Outcome checkAndPlan();
+    Outcome lockTheSet();
+    Outcome checkExtraNames();
     void makeWorkDirectory();
     int countVolumes() const;
     void showCompletion();
-    void finishRun(bool nothingMade);
+    void finishRun(bool nothingMade, const QString& why = {});
+    void endAfterFailedArchiver(const ProcessEnd& end, int volumes);
+    void removeWorkDirectory();
 
     // Ends a run refused by a check: the page and box of the problem, or the
     // end of the application when nobody is watching.
@@ -50,6 +64,7 @@ private:
     QString hostPath(const QString& dosPath) const;
 
     RunContext m_ctx;
+    SetLock m_lock;
     bool m_running = false;
     bool m_stopRequested = false;
 };

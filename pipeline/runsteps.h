@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/processend.h"
+
 #include <QString>
 #include <functional>
 
@@ -27,8 +29,9 @@ struct RunSteps {
     std::function<void()> checkDizNumbering;
     // Works out the archiver's switches and writes the skip and image lists.
     std::function<void()> prepareArchiver;
-    // Starts the archiver in the source's folder and waits until it has ended.
-    std::function<void()> runArchiver;
+    // Starts the archiver in the source's folder, waits until it has ended
+    // and says how it ended.
+    std::function<ProcessEnd()> runArchiver;
     // File name of volume n (from 1) inside the work directory.
     std::function<QString(int volume)> volumeFileName;
     // Names of the ZIP for volume n; leaves them in the run state and puts

@@ -51,7 +51,9 @@ RunSteps standardRunSteps(RipJob& job, RipRunState& state, AppState& app, ViewSt
     };
     steps.runArchiver = [&job, &state, &services] {
         QString error;
-        orFail(archiverstep::runArchiverStep(job, state, services, AppDirectory::path(), &error), error);
+        ProcessEnd end;
+        orFail(archiverstep::runArchiverStep(job, state, services, AppDirectory::path(), &error, &end), error);
+        return end;
     };
     steps.volumeFileName = [&job, &state](int n) { return volumenaming::volumeFileName(job, state, n); };
     steps.startVolume = [&job, &state, &app, &view, &services](int n) {

@@ -3,7 +3,9 @@
 #include "platform/driveservice.h"
 #include "platform/hostdriveservice.h"
 #include "platform/numbertext.h"
+#include "platform/ziptargetsource.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,15 +64,6 @@ QString errorText(const zip_error_t* error)
     zip_error_set(&copy, zip_error_code_zip(error), zip_error_code_system(error));
     const QString text = QString::fromLocal8Bit(zip_error_strerror(&copy));
     zip_error_fini(&copy);
-    return text;
-}
-
-QString errorText(int zipErrorCode)
-{
-    zip_error_t error;
-    zip_error_init_with_code(&error, zipErrorCode);
-    const QString text = QString::fromLocal8Bit(zip_error_strerror(&error));
-    zip_error_fini(&error);
     return text;
 }
 
@@ -141,10 +134,10 @@ zip_int64_t notifyingSourceCallback(void* userdata, void* data, zip_uint64_t len
 }
 
 // Reads the file in pieces at zip_close; nothing is loaded whole.
-zip_source_t* notifyingFileSource(zip_t* archive, const QString& hostPath, const QString& zipName,
+zip_source_t* notifyingFileSource(zip_t* archive, const QByteArray& nativePath, const QString& zipName,
                                   LibzipComponent::Callbacks* callbacks)
 {
-    zip_source_t* file = zip_source_file(archive, QFile::encodeName(hostPath).constData(), 0, -1);
+    zip_source_t* file = zip_source_file(archive, nativePath.constData(), 0, -1);
     if (!file)
         return nullptr;
     auto* state = new NotifyingSource{file, zipName, callbacks, {}};
@@ -285,28 +278,23 @@ std::optional<QString> LibzipComponent::resolve(const QString& path) const
     return m_drives.toHost(joined + path);
 }
 
-namespace {
-
-// Links to folders are not followed, as the source measurement does not
-// follow them: a link could lead out of the folder or round in a circle.
-void addFolder(const QString& folderHost, const QString& prefix, const QString& excluded,
-               QList<LibzipComponent::Entry>* entries)
+void LibzipComponent::walkFolder(const QString& folder, const QString& prefix, const QString& excludedHostPath,
+                                 QList<Entry>* entries) const
 {
-    const QFileInfoList infos = QDir(folderHost).entryInfoList(
-        QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::DirsLast);
-    if (infos.isEmpty() && !prefix.isEmpty())
-        entries->append({QString(), prefix});
-    for (const QFileInfo& info : infos) {
-        if (info.isDir()) {
-            if (!info.isSymLink())
-                addFolder(info.filePath(), prefix + info.fileName() + QLatin1Char('/'), excluded, entries);
-        } else if (excluded.isEmpty() || info.canonicalFilePath() != excluded) {
-            entries->append({info.filePath(), prefix + info.fileName()});
-        }
-    }
+    QStringList warnings;
+    ZipFolderWalk::walk(folder, prefix, QFile::encodeName(excludedHostPath), entries, &warnings);
+    for (const QString& w : warnings)
+        warn(w);
 }
 
-} // namespace
+void LibzipComponent::warn(const QString& text) const
+{
+    // The extra goes into every ZIP of a set: each thing left out is told once.
+    if (m_warnings.contains(text))
+        return;
+    m_warnings.append(text);
+    qWarning().noquote() << "zavok32: warning:" << text;
+}
 
 bool LibzipComponent::expandList(QList<Entry>* entries, QString* error, const QString& excludedHostPath) const
 {
@@ -335,7 +323,7 @@ bool LibzipComponent::expandList(QList<Entry>* entries, QString* error, const QS
                 return false;
             }
             if (name == QLatin1String("*.*") || name == QLatin1String("*")) {
-                addFolder(*folder, QString(), excludedHostPath, entries);
+                walkFolder(*folder, QString(), excludedHostPath, entries);
                 continue;
             }
             const QFileInfoList infos =
@@ -343,7 +331,7 @@ bool LibzipComponent::expandList(QList<Entry>* entries, QString* error, const QS
             for (const QFileInfo& info : infos) {
                 if (HostDriveService::matchesPattern(info.fileName(), name)
                     && (excludedHostPath.isEmpty() || info.canonicalFilePath() != excludedHostPath))
-                    entries->append({info.filePath(), info.fileName()});
+                    entries->append({info.filePath(), QFile::encodeName(info.filePath()), info.fileName()});
             }
             continue;
         }
@@ -351,10 +339,10 @@ bool LibzipComponent::expandList(QList<Entry>* entries, QString* error, const QS
         const auto host = resolve(item);
         const QFileInfo info(host.value_or(QString()));
         if (host && info.isFile()) {
-            entries->append({*host, info.fileName()});
+            entries->append({*host, QFile::encodeName(*host), info.fileName()});
         } else if (host && info.isDir()) {
             const QString prefix = info.fileName().isEmpty() ? QString() : info.fileName() + QLatin1Char('/');
-            addFolder(*host, prefix, excludedHostPath, entries);
+            walkFolder(*host, prefix, excludedHostPath, entries);
         } else {
             *error = QStringLiteral("File not found: ") + item;
             return false;
@@ -392,10 +380,18 @@ int LibzipComponent::add()
     if (!expandList(&entries, &listError, targetInfo.exists() ? targetInfo.canonicalFilePath() : QString()))
         return fail(kFailed, listError);
 
-    int openError = 0;
-    zip_t* archive = zip_open(QFile::encodeName(*target).constData(), ZIP_CREATE, &openError);
-    if (!archive)
-        return fail(kFailed, QStringLiteral("Cannot open %1: %2").arg(targetDos, errorText(openError)));
+    zip_error_t openError;
+    zip_error_init(&openError);
+    zip_source_t* file = ziptargetsource::create(QFile::encodeName(*target), &openError);
+    zip_t* archive = file ? zip_open_from_source(file, ZIP_CREATE, &openError) : nullptr;
+    if (!archive) {
+        if (file)
+            zip_source_free(file);
+        const QString why = errorText(&openError);
+        zip_error_fini(&openError);
+        return fail(kFailed, QStringLiteral("Cannot open %1: %2").arg(targetDos, why));
+    }
+    zip_error_fini(&openError);
 
     Callbacks callbacks{*this};
     const auto discard = [&](const QString& what) {
@@ -414,7 +410,7 @@ int LibzipComponent::add()
                 return discard(QStringLiteral("Cannot add the folder ") + entry.zipName);
             continue;
         }
-        zip_source_t* source = notifyingFileSource(archive, entry.hostPath, entry.zipName, &callbacks);
+        zip_source_t* source = notifyingFileSource(archive, entry.nativePath, entry.zipName, &callbacks);
         if (!source)
             return discard(QStringLiteral("Cannot read ") + entry.hostPath);
         const zip_int64_t index = zip_file_add(archive, name.constData(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
@@ -425,7 +421,7 @@ int LibzipComponent::add()
         if (zip_set_file_compression(archive, zip_uint64_t(index), method, level) < 0)
             return discard(QStringLiteral("Cannot set the compression of ") + entry.zipName);
         struct stat st {};
-        if (::stat(QFile::encodeName(entry.hostPath).constData(), &st) == 0)
+        if (::stat(entry.nativePath.constData(), &st) == 0)
             zip_file_set_external_attributes(archive, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
                                              zip_uint32_t(S_IFREG | (st.st_mode & 07777)) << 16);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/zipcomponent.h"
+#include "platform/zipfolderwalk.h"
 
 #include <QList>
 #include <QString>
@@ -17,18 +18,21 @@ class DriveService;
 //   process's current folder.
 // - A listed file is stored under its plain file name. "folder\*.*" (or
 //   "folder\*") adds every file below the folder, subfolders included, stored
-//   as relative paths with "/" ("sub/readme.txt"); empty subfolders become
-//   folder entries; links to folders are not followed. Another wildcard ("folder\*.txt") adds the matching files
-//   of that folder only. A folder named without a pattern is added like
+//   as relative paths with "/" ("sub/readme.txt"), as ZipFolderWalk walks it
+//   (what it leaves out is told by warnings()). Another wildcard
+//   ("folder\*.txt") adds the matching files of that folder only. A folder
+//   named without a pattern is added like
 //   "*.*" but under its own name ("extras/readme.txt"). An entry whose name
 //   is already in the ZIP replaces it; every other entry of an existing ZIP
 //   stays.
 // - A non-empty comment replaces the ZIP's comment; an empty one leaves an
 //   existing comment as it is.
-// - add() writes a complete new file beside the target and puts it in place
-//   only when everything is written, so a stop or a failure leaves an
-//   earlier ZIP byte for byte as it was (and makes no file when there was
-//   none). The source files are read in pieces while writing, never whole.
+// - add() writes a complete new file beside the target, named
+//   "<name>.zip.unfinished-XXXXXX", and puts it in place only when everything
+//   is written, so a stop or a failure leaves an earlier ZIP byte for byte as
+//   it was (and makes no file when there was none), and a killed process
+//   leaves a file that nobody takes for a finished ZIP. The source files are
+//   read in pieces while writing, never whole.
 // - The stop flag stays set until setStop(false): while it is set, add()
 //   fails at once without touching anything, and setting it during an add
 //   cancels that add at the next piece written.
@@ -57,14 +61,14 @@ public:
     QString lastError() const override { return m_lastError; }
 
     int compressionLevel() const { return m_level; }
+    // What was left out or renamed while adding, each once, in order; every
+    // warning also goes to stderr.
+    QStringList warnings() const { return m_warnings; }
     bool stopRequested() const { return m_stop; }
 
     // What one add would put into the ZIP: a host file (or, for a folder
     // entry, an empty path) and the name it is stored under.
-    struct Entry {
-        QString hostPath;
-        QString zipName;
-    };
+    using Entry = ZipFolderWalk::Entry;
     // Expands the list as add() does; false (with the reason in *error) when
     // a listed path cannot be used. Files equal to excludedHostPath are left
     // out, so a folder that holds the target never takes the ZIP into itself.
@@ -77,6 +81,9 @@ private:
 
     std::optional<QString> resolve(const QString& dosOrRelative) const;
     int fail(int result, const QString& error);
+    void walkFolder(const QString& folder, const QString& prefix, const QString& excludedHostPath,
+                    QList<Entry>* entries) const;
+    void warn(const QString& text) const;
 
     const DriveService& m_drives;
     int m_level = 6;
@@ -86,4 +93,5 @@ private:
     bool m_stop = false;
     bool m_busy = false;
     QString m_lastError;
+    mutable QStringList m_warnings;
 };

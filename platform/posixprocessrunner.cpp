@@ -113,14 +113,17 @@ QString PosixProcessRunner::findProgram(const QString& name, const QString& curr
     return {};
 }
 
-void PosixProcessRunner::execCmd(const QString& commandLine, const QString& currentDirHost)
+ProcessEnd PosixProcessRunner::execCmd(const QString& commandLine, const QString& currentDirHost)
 {
     const QStringList args = WindowsCommandLine::split(commandLine);
-    const QString program = findProgram(args.value(0), currentDirHost);
+    const QString name = args.value(0);
+    const QString program = findProgram(name, currentDirHost);
     if (program.isEmpty()) {
-        qWarning().noquote() << "zavok32: cannot find the program" << args.value(0)
-                             << "beside zavok32, in" << m_appDirHost << "or on PATH";
-        return;
+        const QString reason = name.isEmpty()
+            ? QStringLiteral("the command line names no program")
+            : QStringLiteral("%1 is not beside zavok32, in %2, in %3 or on PATH").arg(name, m_appDirHost, currentDirHost);
+        qWarning().noquote() << "zavok32: cannot start" << name << ":" << reason;
+        return ProcessEnd::notStarted(name, reason);
     }
 
     std::vector<QByteArray> encoded;
@@ -150,11 +153,24 @@ void PosixProcessRunner::execCmd(const QString& commandLine, const QString& curr
     const int error = posix_spawn(&pid, programPath.constData(), &setup.actions, &setup.attributes,
                                   argv.data(), environ);
     if (error != 0) {
-        qWarning().noquote() << "zavok32: cannot start" << program << "in" << currentDirHost << ":"
-                             << QString::fromLocal8Bit(std::strerror(error));
-        return;
+        const QString reason = QStringLiteral("%1 in %2: %3").arg(program, currentDirHost, QString::fromLocal8Bit(std::strerror(error)));
+        qWarning().noquote() << "zavok32: cannot start" << reason;
+        return ProcessEnd::notStarted(name, reason);
     }
+    return waitFor(pid, name);
+}
+
+ProcessEnd PosixProcessRunner::waitFor(pid_t pid, const QString& name)
+{
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    pid_t waited = -1;
+    do {
+        waited = waitpid(pid, &status, 0);
+    } while (waited < 0 && errno == EINTR);
+    if (waited < 0)
+        return ProcessEnd::notStarted(name, QStringLiteral("its end could not be waited for: ")
+                                                + QString::fromLocal8Bit(std::strerror(errno)));
+    if (WIFSIGNALED(status))
+        return ProcessEnd::signalled(name, WTERMSIG(status));
+    return ProcessEnd::exited(name, WIFEXITED(status) ? WEXITSTATUS(status) : -1);
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <sys/types.h>
 
 // Starts outside programs the way the Windows program loader did, without a
 // shell: the command line is split by the Windows C runtime's rules
@@ -22,14 +23,16 @@
 // ending, so "wrar.exe" finds "wrar". A name with a folder in it ("/", "\" or
 // a drive letter) is used as it stands; a DOS path goes through the drive map.
 //
-// A program that cannot be found or started makes execCmd return at once; the
-// reason goes to stderr for a person reading a log.
+// A program that cannot be found or started makes execCmd return at once as
+// NotStarted, with the reason (which also goes to stderr for a person reading
+// a log); otherwise it says how the child ended: its exit status or the
+// signal that ended it.
 class PosixProcessRunner : public ProcessRunner
 {
 public:
     explicit PosixProcessRunner(const QString& appDirHost);
 
-    void execCmd(const QString& commandLine, const QString& currentDirHost) override;
+    ProcessEnd execCmd(const QString& commandLine, const QString& currentDirHost) override;
 
     // Host path of the program the first word of a command line names, or an
     // empty text when there is none.
@@ -40,6 +43,7 @@ public:
 
 private:
     QStringList candidateNames(const QString& name) const;
+    static ProcessEnd waitFor(pid_t pid, const QString& name);
 
     QString m_appDirHost;
 };

@@ -1,8 +1,13 @@
 #include "doubles/temphome.h"
 
+#include "pipeline/setlock.h"
+#include "platform/drivemap.h"
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -49,6 +54,21 @@ struct ProgramFixture : ::testing::Test {
         return program.exitCode();
     }
     QStringList zips() const { return QDir(driveE + "/zips").entryList({"*.zip"}, QDir::Files, QDir::Name); }
+
+    // The example job with one line changed, written beside the example tree.
+    QString exampleWith(const QByteArray& from, const QByteArray& to) const
+    {
+        QFile example(QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk");
+        EXPECT_TRUE(example.open(QIODevice::ReadOnly));
+        QByteArray bytes = example.readAll();
+        EXPECT_TRUE(bytes.contains(from));
+        bytes.replace(from, to);
+        const QString path = driveE + "/job.zvk";
+        QFile job(path);
+        EXPECT_TRUE(job.open(QIODevice::WriteOnly));
+        job.write(bytes);
+        return path;
+    }
 };
 
 } // namespace
@@ -125,4 +145,90 @@ TEST_F(ProgramFixture, ASecondCopyLeavesTheFirstRunningAndEnds)
     first.waitForFinished(5000);
     if (first.state() != QProcess::NotRunning)
         first.kill();
+}
+
+TEST_F(ProgramFixture, WithoutADisplayAMissingSkipEntryEndsTheLaunchInsteadOfWaiting)
+{
+    // The job check turns the launch interactive to show the missing entry;
+    // with no display that window would wait for ever.
+    const QString script = exampleWith("Skip: \r\n\r\n", "Skip: \r\nnot there\\*.*\r\n\r\n");
+    QString errors;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(run("!" + script, &errors), 2);
+    EXPECT_LT(clock.elapsed(), 60000);
+    const QStringList lines = errors.split('\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines.last().contains("skip folder not found")) << errors.toStdString();
+    EXPECT_TRUE(lines.last().contains("correct the script")) << errors.toStdString();
+    EXPECT_TRUE(zips().isEmpty());
+}
+
+TEST_F(ProgramFixture, AnUnattendedScriptThatFailsToReadDoesNotRun)
+{
+    const QString script = exampleWith(" Size: 1\r\n", " Size: 99999\r\n");
+    QString errors;
+    EXPECT_EQ(run("!" + script, &errors), 2);
+    EXPECT_TRUE(errors.contains("line 15: \" Size: 99999\" is not a number")) << errors.toStdString();
+    EXPECT_EQ(errors.count("zavok32:"), 1) << errors.toStdString();
+    EXPECT_TRUE(zips().isEmpty()) << "no set of a size nobody asked for";
+    EXPECT_FALSE(QDir(home.host("c:\\")).exists("Zavok001"));
+}
+
+TEST_F(ProgramFixture, ARunAimedAtASetThatAnotherRunWritesIsRefused)
+{
+    // Held as another program run would hold it, whatever its application
+    // directory.
+    SetLock other;
+    ASSERT_EQ(other.acquire(driveE + "/zips", "demo"), SetLock::Result::Locked);
+    QString errors;
+    const QString script = QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk";
+    EXPECT_EQ(run("!" + script, &errors), 5);
+    EXPECT_TRUE(errors.contains("is writing the set demo in e:\\zips")) << errors.toStdString();
+    EXPECT_TRUE(zips().isEmpty());
+    other.release();
+    EXPECT_EQ(run("!" + script, &errors), 0) << errors.toStdString();
+    EXPECT_EQ(zips().size(), 3);
+}
+
+TEST_F(ProgramFixture, TwoRunsStartedTogetherOnOneZipFolderLeaveOneWholeSet)
+{
+    // A second application directory whose drive e: is the same folder.
+    QTemporaryDir otherHome;
+    DriveMap otherMap(otherHome.path());
+    otherMap.ensureDefaults();
+    ASSERT_TRUE(otherMap.mapDrive('e', driveE));
+    const QString script = QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk";
+    const auto start = [&](QProcess& p, const QString& appDir) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("ZAVOK32_HOME", appDir);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", {"!" + script});
+    };
+    QProcess first, second;
+    start(first, home.home());
+    start(second, otherHome.path());
+    ASSERT_TRUE(first.waitForFinished(120000));
+    ASSERT_TRUE(second.waitForFinished(120000));
+    const QList<int> codes{first.exitCode(), second.exitCode()};
+    for (QProcess* p : {&first, &second}) {
+        if (p->exitCode() == 5)
+            EXPECT_TRUE(p->readAllStandardError().contains("is writing the set demo")) << "refused with its reason";
+        else
+            EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
+    }
+    EXPECT_TRUE(codes.contains(0));
+
+    // Whether they met or not, the ZIPs hold one set that gives the source back.
+    const QString out = home.dir.path() + "/unpacked";
+    QDir().mkpath(out);
+    for (const QString& zip : zips())
+        ASSERT_EQ(QProcess::execute("unzip", {"-oq", driveE + "/zips/" + zip, "-d", out}), 0);
+    ASSERT_EQ(QProcess::execute("7z", {"x", "-y", "-bd", "-o" + out + "/set", out + "/demo.rar"}), 0);
+    for (const QString& file : {QStringLiteral("readme.txt"), QStringLiteral("data/levels.dat")}) {
+        QFile a(driveE + "/demo/" + file), b(out + "/set/" + file);
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)) << file.toStdString();
+        EXPECT_TRUE(a.readAll() == b.readAll()) << file.toStdString();
+    }
 }

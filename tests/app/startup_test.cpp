@@ -159,6 +159,29 @@ TEST_F(StartupFixture, AnUnattendedJobThatPassesRuns)
     EXPECT_TRUE(view.zip.freeSpaceCaption.endsWith(" M"));
 }
 
+TEST_F(StartupFixture, AnUnattendedLaunchThatTheCheckHandsToTheUserSaysSo)
+{
+    // A missing skip entry: the check shows it and makes the launch interactive.
+    startup->checkJob = [this] {
+        calls << "check";
+        app.launchMode = LaunchMode::Interactive;
+        job.setReadyToRun(true);
+    };
+    EXPECT_EQ(startup->load("!c:\\a.zvk"), Startup::Outcome::HandedToUser);
+    EXPECT_EQ(calls, (QStringList{"show", "read", "check", "measure", "show", "sounds", "mark"}));
+    EXPECT_TRUE(QDir(home.home()).exists("Scripts"));
+}
+
+TEST_F(StartupFixture, AScriptThatEndsTheProgramWhileReadingGoesNoFurther)
+{
+    startup->readScript = [this] {
+        calls << "read";
+        ended = true;
+    };
+    EXPECT_EQ(startup->load("!c:\\a.zvk"), Startup::Outcome::Ended);
+    EXPECT_EQ(calls, (QStringList{"show", "read"}));
+}
+
 TEST_F(StartupFixture, ARunThatComesBackIsReported)
 {
     ready = true;

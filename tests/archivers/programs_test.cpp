@@ -11,6 +11,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const QString SevenZip = QStringLiteral("7z");
@@ -60,6 +64,16 @@ QString volume(const TestWorkspace& ws, const QString& name)
 TestWorkspace::Result unace(const QString& command, const QString& archive, const QString& cwd)
 {
     return TestWorkspace::run(Unace, {command, QStringLiteral("-y"), archive}, cwd);
+}
+
+// Qt cannot name these files; the system's own calls can.
+void writeByBytes(const QString& folder, const QByteArray& relative, const QByteArray& bytes)
+{
+    const QByteArray path = QFile::encodeName(folder) + '/' + relative;
+    const int fd = ::open(path.constData(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0) << path.toStdString();
+    ASSERT_EQ(::write(fd, bytes.constData(), size_t(bytes.size())), bytes.size());
+    ::close(fd);
 }
 
 } // namespace
@@ -267,5 +281,76 @@ TEST(FailureTest, BadCallsSayWhyAndLeaveNoVolumes)
 
     r = ws.archiver("wrar", {"a", "-r", "-y", "c:\\no such folder\\game.rar"});
     EXPECT_NE(r.exitCode, 0);
+    EXPECT_TRUE(ws.volumes().isEmpty());
+}
+
+TEST(NameTest, NamesThatAreNotUtf8ComeBackUnderTheirWindows1252Reading)
+{
+    TestWorkspace ws;
+    ws.writeFile(QStringLiteral("plain.txt"), "plain");
+    writeByBytes(ws.source(), "l\xe9gacy.txt", "legacy bytes");
+    ASSERT_EQ(::mkdir((QFile::encodeName(ws.source()) + "/dir\xe9").constData(), 0755), 0);
+    writeByBytes(ws.source(), "dir\xe9/in.txt", "inside");
+    writeByBytes(ws.source(), "\x80uro \x81.txt", "euro");
+    // What the set's readers make of it: the same bytes under these names.
+    const QString want = ws.scratch(QStringLiteral("want"));
+    for (const auto& [name, bytes] : std::initializer_list<std::pair<QString, QByteArray>>{
+             {QStringLiteral("plain.txt"), "plain"},
+             {QStringLiteral("l\u00e9gacy.txt"), "legacy bytes"},
+             {QStringLiteral("dir\u00e9/in.txt"), "inside"},
+             {QStringLiteral("\u20acuro \u0081.txt"), "euro"}}) {
+        QDir().mkpath(QFileInfo(want + u'/' + name).path());
+        QFile f(want + u'/' + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    for (const QString program : {QStringLiteral("wrar"), QStringLiteral("wace")}) {
+        SCOPED_TRACE(program.toStdString());
+        const bool ace = program == QStringLiteral("wace");
+        QDir(ws.work()).removeRecursively();
+        QDir().mkpath(ws.work());
+        const auto r = ws.archiver(program, {"a", "-r", "-y", ace ? "-v100" : "-v100000b", "-m3",
+                                             ace ? "c:\\Zavok001\\game.ace" : "c:\\Zavok001\\game.rar"});
+        ASSERT_TRUE(r.ok()) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("the name l\\xE9gacy.txt is not UTF-8: stored as l\u00e9gacy.txt")))
+            << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("dir\\xE9"))) << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains(QStringLiteral("in.txt"))) << "a name that is UTF-8 is not warned about";
+
+        const QString out = ws.scratch(program);
+        if (ace)
+            ASSERT_TRUE(unace("x", ws.work() + QStringLiteral("/game.ace"), out).ok());
+        else
+            ASSERT_TRUE(TestWorkspace::run(SevenZip, {"x", "-o" + out, ws.work() + QStringLiteral("/game.rar")}, out).ok());
+        QString difference;
+        EXPECT_TRUE(TestWorkspace::sameTree(want, out, &difference)) << difference.toStdString();
+    }
+}
+
+TEST(NameTest, SpecialFilesAndBrokenLinksAreLeftOutWithAWarning)
+{
+    TestWorkspace ws;
+    ws.writeFile(QStringLiteral("a.txt"), "a");
+    ASSERT_EQ(::mkfifo((QFile::encodeName(ws.source()) + "/pipe").constData(), 0644), 0);
+    QFile::link(ws.source() + QStringLiteral("/gone"), ws.source() + QStringLiteral("/broken"));
+    auto r = ws.archiver("wrar", {"a", "-r", "-y", "c:\\Zavok001\\game.rar"});
+    ASSERT_TRUE(r.ok()) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("skipped special file pipe"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("skipped broken link broken"))) << r.err.toStdString();
+}
+
+TEST(NameTest, AFolderThatCannotBeReadFailsTheArchiverWithItsName)
+{
+    TestWorkspace ws;
+    ws.writeFile(QStringLiteral("a.txt"), "a");
+    ws.writeFile(QStringLiteral("locked/secret.txt"), "s");
+    QFile::setPermissions(ws.source() + QStringLiteral("/locked"), QFileDevice::WriteOwner);
+    if (::access(QFile::encodeName(ws.source() + QStringLiteral("/locked")).constData(), R_OK) == 0)
+        GTEST_SKIP() << "running as a user who reads every folder";
+    const auto r = ws.archiver("wace", {"a", "-r", "-y", "c:\\Zavok001\\game.ace"});
+    QFile::setPermissions(ws.source() + QStringLiteral("/locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_NE(r.exitCode, 0);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("locked"))) << r.err.toStdString();
     EXPECT_TRUE(ws.volumes().isEmpty());
 }

@@ -180,10 +180,85 @@ TEST_F(ScriptTest, ShortFilesFailAndAreSilentWhenUnattended)
 
     for (LaunchMode mode : {LaunchMode::AutoRun, LaunchMode::AutoRunDated}) {
         t.messages.shown.clear();
+        t.shell.endCalls = 0;
         app.launchMode = mode;
         readLines({"Zavok32 script - x", "Source: d:\\games", "Skip: "});
         EXPECT_TRUE(t.messages.shown.isEmpty());
+        EXPECT_EQ(t.shell.endCalls, 1) << "a job read in part must not run";
+        EXPECT_EQ(t.shell.endReason, "d:\\job.zvk, line 3: the skip list that starts here has no empty line to end it; "
+                                     "the job was not run. Correct the script and start it again.");
     }
+}
+
+TEST_F(ScriptTest, UnattendedAScriptThatFailsToReadEndsTheProgramWithTheLineAndWhy)
+{
+    app.launchMode = LaunchMode::AutoRun;
+    struct Case {
+        int line;
+        QString text;
+        QString why;
+    };
+    const QList<Case> cases = {
+        {16, " Size: 99999", "line 17: \" Size: 99999\" is not a number from -32768 to 32767"},
+        {16, " Size: 200", "line 17: \" Size: 200\" is not a size step from 0 to 199"},
+        {17, " Solid: 7", "line 18: \" Solid: 7\" is not a compression level from 0 to 5, or -1"},
+        {18, " Extra:-32769", "line 19: \" Extra:-32769\" is not a number from -32768 to 32767"},
+        {7, "AutoN: maybe", "line 8: \"AutoN: maybe\" is not True, False or a number"},
+        {11, " 1st: 2", "line 12: \" 1st: 2\" is not 0 or 1"},
+    };
+    for (const Case& c : cases) {
+        t.shell = FakeShell();
+        QStringList lines = fullScript();
+        lines[c.line] = c.text;
+        readLines(lines);
+        EXPECT_TRUE(t.messages.shown.isEmpty());
+        EXPECT_EQ(t.shell.endCalls, 1) << c.text.toStdString();
+        EXPECT_EQ(t.shell.exitCode, 2);
+        EXPECT_TRUE(t.shell.endReason.startsWith("d:\\job.zvk, " + c.why)) << t.shell.endReason.toStdString();
+    }
+
+    t.shell = FakeShell();
+    readLines(fullScript().mid(0, 10));
+    EXPECT_TRUE(t.shell.endReason.startsWith("d:\\job.zvk, line 11: the script ends before the Nfo: line"))
+        << t.shell.endReason.toStdString();
+
+    t.shell = FakeShell();
+    job.setScriptPath("d:\\nothing.zvk");
+    scripts.readScript();
+    EXPECT_TRUE(t.shell.endReason.startsWith("d:\\nothing.zvk: the script was not found")) << t.shell.endReason.toStdString();
+
+    // A script that reads ends nothing.
+    t.shell = FakeShell();
+    readLines(fullScript());
+    EXPECT_EQ(t.shell.endCalls, 0);
+
+    // Nor does one opened from the menu of a window that an unattended
+    // launch left open: that reading fails silently, as it always has.
+    app.launchMode = LaunchMode::AutoRunDated;
+    t.write("d:\\bad.zvk", "Zavok32 script - x\r\nSource: d:\\games\r\n");
+    t.fileDialog.answers.push_back(QStringLiteral("d:\\bad.zvk"));
+    scripts.openScript();
+    EXPECT_EQ(t.shell.endCalls, 0);
+    EXPECT_TRUE(t.messages.shown.isEmpty());
+    EXPECT_EQ(job.scriptPath(), "d:\\bad.zvk");
+}
+
+TEST_F(ScriptTest, ALongSkipListIsSetInOneGo)
+{
+    QStringList lines = fullScript();
+    QStringList entries;
+    for (int i = 0; i < 2000; ++i)
+        entries << QStringLiteral("file%1.txt").arg(i);
+    lines = lines.mid(0, 3) + entries + lines.mid(5);
+    int changes = 0;
+    QObject::connect(&job, &RipJob::changed, [&](RipJob::Field f) {
+        if (f == RipJob::Field::SkipEntries)
+            ++changes;
+    });
+    readLines(lines);
+    EXPECT_TRUE(t.messages.shown.isEmpty());
+    EXPECT_EQ(job.skipEntries(), entries.join("\r\n") + "\r\n");
+    EXPECT_LE(changes, 1) << "every view of the list would be redrawn once per entry";
 }
 
 TEST_F(ScriptTest, TheEndOfTheFileInsideTheSkipSectionFails)

@@ -44,7 +44,8 @@ TEST_F(RunFixture, FirstZipOnlyPutsInfoAndExtraInTheFirstZip)
     volumesToMake = 5;
     job.setFirstZipOnly(1);
     job.chooseExtra(ExtraChoice::File);
-    job.setExtraPath(QStringLiteral("d:\\file_id.diz"));
+    home.write(QStringLiteral("d:\\readme.txt"), "read me");
+    job.setExtraPath(QStringLiteral("d:\\readme.txt"));
     job.setAutoNumbering(true);
     job.setDizLine(QStringLiteral("1"));
     job.setDizColumn(QStringLiteral("1"));
@@ -431,4 +432,197 @@ TEST(RipRunLevels, ZipLevelsFollowTheCompressionList)
         EXPECT_EQ(RipRun::zipLevelFor(i), expected[i]);
     EXPECT_EQ(RipRun::zipLevelFor(-1), -1);
     EXPECT_EQ(RipRun::zipLevelFor(6), -1);
+}
+
+TEST_F(RunFixture, AnArchiverThatFailsOrIsKilledPackagesNothingAndSaysWhereItsVolumesAre)
+{
+    volumesToMake = 2;
+    int runs = 0;
+    for (const ProcessEnd& end : {ProcessEnd::exited(QStringLiteral("wrar.exe"), 1), ProcessEnd::signalled(QStringLiteral("wrar.exe"), 9)}) {
+        archiverEnd = end;
+        home.messages.shown.clear();
+        run->runJob();
+        const QString work = QStringLiteral("c:\\Zavok00") + QString::number(++runs);
+        SCOPED_TRACE(work.toStdString());
+        EXPECT_TRUE(zip.adds.isEmpty());
+        EXPECT_EQ(QDir(home.host(work)).entryList(QDir::Files), (Steps{"game.r00", "game.rar"}));
+        EXPECT_TRUE(presenter.shown.isEmpty());
+        EXPECT_EQ(view.run.status, QStringLiteral("Aborted"));
+        ASSERT_EQ(home.messages.shown.size(), 1);
+        const ShownMessage& told = home.messages.shown[0];
+        EXPECT_EQ(told.title, QStringLiteral("Zavok32 error"));
+        EXPECT_EQ(told.icon, MessageIcon::Stop);
+        EXPECT_TRUE(told.text.contains(end.describe())) << told.text.toStdString();
+        EXPECT_TRUE(told.text.contains(QStringLiteral("No ZIP was made")));
+        EXPECT_TRUE(told.text.contains(work + QStringLiteral(" (") + home.host(work) + QLatin1Char(')')));
+        EXPECT_EQ(state.volumeCount, 0);
+        EXPECT_FALSE(state.sourceTextSaved);
+    }
+    EXPECT_EQ(home.shell.endCalls, 0);
+
+    app.launchMode = LaunchMode::AutoRun;
+    home.messages.shown.clear();
+    run->runJob();
+    EXPECT_TRUE(home.messages.shown.isEmpty());
+    EXPECT_EQ(home.shell.endCalls, 1);
+    EXPECT_EQ(home.shell.exitCode, 3);
+    EXPECT_TRUE(home.shell.endReason.contains(QStringLiteral("c:\\Zavok003"))) << home.shell.endReason.toStdString();
+    EXPECT_EQ(home.shell.closeCalls, 0);
+    EXPECT_TRUE(zip.adds.isEmpty());
+
+    // One that wrote nothing leaves no empty work directory behind.
+    app.launchMode = LaunchMode::Interactive;
+    volumesToMake = 0;
+    archiverEnd = ProcessEnd::exited(QStringLiteral("wrar.exe"), 2);
+    home.messages.shown.clear();
+    run->runJob();
+    EXPECT_FALSE(exists(QStringLiteral("c:\\Zavok004")));
+    ASSERT_EQ(home.messages.shown.size(), 1);
+    EXPECT_TRUE(home.messages.shown[0].text.contains(QStringLiteral("wrote no volume")));
+}
+
+TEST_F(RunFixture, AnArchiverThatCannotStartIsNamedAndNothingIsLeft)
+{
+    volumesToMake = 0;
+    archiverEnd = ProcessEnd::notStarted(QStringLiteral("wrar.exe"), QStringLiteral("not on PATH"));
+    run->runJob();
+    EXPECT_EQ(view.run.status, QStringLiteral("Aborted"));
+    EXPECT_FALSE(exists(QStringLiteral("c:\\Zavok001")));
+    ASSERT_EQ(home.messages.shown.size(), 1);
+    EXPECT_TRUE(home.messages.shown[0].text.startsWith(QStringLiteral("The archiver wrar.exe could not be started: not on PATH")));
+
+    app.launchMode = LaunchMode::AutoRun;
+    run->runJob();
+    EXPECT_EQ(home.shell.exitCode, 3);
+    EXPECT_TRUE(home.shell.endReason.contains(QStringLiteral("not on PATH")));
+}
+
+TEST_F(RunFixture, ArchivesOnlyKeepsTheVolumesOfAFailedArchiverAndSaysSo)
+{
+    job.setArchivesOnly(true);
+    volumesToMake = 2;
+    archiverEnd = ProcessEnd::exited(QStringLiteral("wrar.exe"), 1);
+    run->runJob();
+    EXPECT_EQ(workFiles().size(), 2);
+    ASSERT_EQ(home.messages.shown.size(), 1);
+    EXPECT_FALSE(home.messages.shown[0].text.contains(QStringLiteral("ZIP")));
+    EXPECT_TRUE(presenter.shown.isEmpty());
+}
+
+struct ExtraClashCase {
+    const char* name;
+    bool isFile;
+    const char* path;  // the extra, or a file in the extra folder
+    const char* clash; // what the message names
+};
+
+class ExtraClash : public RunFixture, public ::testing::WithParamInterface<ExtraClashCase>
+{
+};
+
+TEST_P(ExtraClash, IsRefusedBeforeAnythingIsMadeOrDeleted)
+{
+    const ExtraClashCase& c = GetParam();
+    home.write(QString::fromLatin1(c.path), "the user's own");
+    home.write(QStringLiteral("d:\\extras\\harmless.txt"), "x");
+    if (c.isFile) {
+        job.chooseExtra(ExtraChoice::File);
+        job.setExtraPath(QString::fromLatin1(c.path));
+    } else {
+        job.chooseExtra(ExtraChoice::Directory);
+        job.setExtraPath(QStringLiteral("d:\\extras"));
+    }
+    home.write(QStringLiteral("e:\\zips\\game01.zip"), "old");
+    home.messages.answers.push_back(MessageResult::Ok); // add to the existing ZIPs
+    run->runJob();
+
+    EXPECT_TRUE(zip.adds.isEmpty());
+    EXPECT_FALSE(exists(QStringLiteral("c:\\Zavok001"))) << "the archiver did not even run";
+    EXPECT_EQ(home.read(QStringLiteral("e:\\zips\\game01.zip")), "old");
+    ASSERT_EQ(home.messages.shown.size(), 2);
+    const ShownMessage& told = home.messages.shown[1];
+    EXPECT_EQ(told.icon, MessageIcon::Stop);
+    EXPECT_TRUE(told.text.contains(QString::fromLatin1(c.clash))) << told.text.toStdString();
+    EXPECT_TRUE(told.text.contains(QStringLiteral("Nothing was packaged")));
+    EXPECT_EQ(home.shell.lastPage(), PageId::Nfo);
+
+    app.launchMode = LaunchMode::AutoRun;
+    run->runJob();
+    EXPECT_EQ(home.shell.endCalls, 1);
+    EXPECT_EQ(home.shell.exitCode, 2);
+    EXPECT_TRUE(home.shell.endReason.contains(QString::fromLatin1(c.clash)));
+    EXPECT_TRUE(zip.adds.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ExtraClash,
+                         ::testing::Values(ExtraClashCase{"FirstVolume", false, "d:\\extras\\game.rar", "game.rar"},
+                                           ExtraClashCase{"LaterVolume", false, "d:\\extras\\Game.R07", "Game.R07"},
+                                           ExtraClashCase{"Description", false, "d:\\extras\\FILE_ID.DIZ", "FILE_ID.DIZ"},
+                                           ExtraClashCase{"Information", false, "d:\\extras\\info.nfo", "info.nfo"},
+                                           ExtraClashCase{"ExtraFile", true, "d:\\other\\file_id.diz", "the description"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RunFixture, ExtraFilesOfOtherNamesGoInAsBefore)
+{
+    job.chooseExtra(ExtraChoice::Directory);
+    job.setExtraPath(QStringLiteral("d:\\extras"));
+    home.write(QStringLiteral("d:\\extras\\game.txt"), "x");
+    home.write(QStringLiteral("d:\\extras\\sub\\file_id.diz"), "deeper: not at the top of the ZIP");
+    run->runJob();
+    EXPECT_EQ(presenter.shown.size(), 1);
+    EXPECT_TRUE(home.messages.shown.isEmpty());
+}
+
+TEST_F(RunFixture, TwoRunsStartedTogetherOnOneSetDoNotMix)
+{
+    // A second program with its own job and state, aimed at the same ZIP
+    // folder and base name, is started while the first is archiving.
+    RipJob otherJob;
+    RipRunState otherState;
+    AppState otherApp;
+    ViewState otherView;
+    FakeMessageBox otherMessages;
+    FakeShell otherShell;
+    Services otherServices = home.services;
+    otherServices.messages = &otherMessages;
+    otherServices.shell = &otherShell;
+    otherJob.setSourcePath(QStringLiteral("d:\\src"));
+    otherJob.setDizPath(QStringLiteral("d:\\file_id.diz"));
+    otherJob.setNfoPath(QStringLiteral("d:\\info.nfo"));
+    otherJob.setZipDirectory(QStringLiteral("e:\\zips"));
+    otherJob.setZipBaseName(QStringLiteral("GAME"));
+    otherJob.setSourceMegabytes(4.0f);
+    RipRun other(RunContext{otherJob, otherState, otherApp, otherView, otherServices, steps(), nullptr});
+
+    RunSteps first = steps();
+    const auto archive = first.runArchiver;
+    const QString zipsHost = home.host(QStringLiteral("e:\\zips"));
+    SetLock::Result otherName = SetLock::Result::Failed;
+    first.runArchiver = [&] {
+        other.runJob();
+        otherApp.launchMode = LaunchMode::AutoRun;
+        other.runJob();
+        SetLock probe;
+        otherName = probe.acquire(zipsHost, QStringLiteral("another"));
+        return archive();
+    };
+    run = std::make_unique<RipRun>(RunContext{job, state, app, view, home.services, first, &presenter});
+    run->runJob();
+
+    ASSERT_EQ(otherMessages.shown.size(), 1);
+    EXPECT_EQ(otherMessages.shown[0].icon, MessageIcon::Stop);
+    EXPECT_TRUE(otherMessages.shown[0].text.contains(QStringLiteral("is writing the set game in e:\\zips")))
+        << otherMessages.shown[0].text.toStdString();
+    EXPECT_EQ(otherShell.focuses, QList<FocusTarget>{FocusTarget::ZipName});
+    EXPECT_EQ(otherShell.endCalls, 1);
+    EXPECT_EQ(otherShell.exitCode, 5);
+    EXPECT_EQ(zip.adds.size(), 9) << "only the first run's ZIPs";
+    EXPECT_EQ(presenter.shown.size(), 1);
+    EXPECT_FALSE(exists(QStringLiteral("c:\\Zavok002")));
+    EXPECT_EQ(otherName, SetLock::Result::Locked) << "another base name never waits";
+
+    // Once the first run has ended, the set is free again.
+    EXPECT_FALSE(QFileInfo::exists(zipsHost + QLatin1Char('/') + SetLock::fileName(QStringLiteral("game"))));
+    SetLock after;
+    EXPECT_EQ(after.acquire(zipsHost, QStringLiteral("game")), SetLock::Result::Locked);
 }

@@ -420,3 +420,43 @@ TEST_F(RunEndToEnd, TooManyVolumesAndMissingFilesStopTheRun)
     EXPECT_EQ(workFiles(), (QStringList{"game.r00", "game.rar"}));
     EXPECT_EQ(zipEntries(QStringLiteral("game01.zip")), (QStringList{"game.rar", "file_id.diz"}));
 }
+
+TEST_F(RunEndToEnd, AScriptedArchiverThatFailsOrIsKilledAfterTwoVolumesGetsNoZip)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    const QString work = home.host(QStringLiteral("c:\\")) + QStringLiteral("/Zavok001");
+    struct Ending {
+        const char* line;
+        const char* told;
+    };
+    for (const Ending& ending : {Ending{"exit 1", "ended with exit status 1"}, Ending{"kill -KILL $$", "was ended by signal 9"}}) {
+        SCOPED_TRACE(ending.line);
+        // Found in the application directory before the real one on PATH.
+        QFile script(home.home() + QStringLiteral("/wrar"));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf 'Rar!one' > '" + QFile::encodeName(work) + "/game.rar'\nprintf 'Rar!two' > '"
+                     + QFile::encodeName(work) + "/game.r00'\n" + ending.line + "\n");
+        script.close();
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        home.messages.shown.clear();
+        makeRun();
+        run->runJob();
+
+        EXPECT_TRUE(zipFiles().isEmpty());
+        EXPECT_EQ(workFiles(), (QStringList{"game.r00", "game.rar"}));
+        ASSERT_EQ(home.messages.shown.size(), 1);
+        EXPECT_TRUE(home.messages.shown[0].text.contains(QString::fromLatin1(ending.told))) << home.messages.shown[0].text.toStdString();
+        EXPECT_TRUE(home.messages.shown[0].text.contains(QStringLiteral("c:\\Zavok001")));
+        EXPECT_TRUE(presenter.shown.isEmpty());
+        QDir(work).removeRecursively();
+    }
+
+    app.launchMode = LaunchMode::AutoRun;
+    makeRun();
+    run->runJob();
+    EXPECT_EQ(home.shell.endCalls, 1);
+    EXPECT_EQ(home.shell.exitCode, 3);
+    EXPECT_TRUE(home.shell.endReason.contains(QStringLiteral("c:\\Zavok001")));
+    EXPECT_TRUE(zipFiles().isEmpty());
+}

@@ -17,7 +17,8 @@
 // A job ready to run on temporary drives (source d:\src, ZIPs to e:\zips,
 // work drive c), with doubles for the archiver, the naming and numbering
 // pieces, the ZIP component, sounds and the report window. The fake
-// archiver leaves `volumesToMake` volumes in the work directory.
+// archiver leaves `volumesToMake` volumes in the work directory and ends as
+// `archiverEnd` says.
 class RunFixture : public ::testing::Test
 {
 protected:
@@ -30,6 +31,7 @@ protected:
     FakeSoundPlayer sounds;
     FakeReportPresenter presenter;
     int volumesToMake = 3;
+    ProcessEnd archiverEnd = ProcessEnd::exited(QStringLiteral("wrar.exe"), 0);
     bool numberingFits = true;
     int checkJobCalls = 0;
     int numberingChecks = 0;
@@ -73,6 +75,7 @@ protected:
         s.runArchiver = [this] {
             for (int n = 1; n <= volumesToMake; ++n)
                 home.write(state.workDirectory + QLatin1Char('\\') + volumeName(n), "volume " + QByteArray::number(n));
+            return archiverEnd;
         };
         s.volumeFileName = [this](int n) { return volumeName(n); };
         s.startVolume = [this](int n) {

@@ -2,9 +2,11 @@
 // file that ARGRECORDER_OUT names, as NUL-ended fields: its own executable,
 // its current directory, then every argument (argv[0] first). With
 // ARGRECORDER_DELAY_MS set it waits that long first, so a test can tell that
-// its parent waited for it.
+// its parent waited for it. ARGRECORDER_EXIT gives the exit status after a
+// good record; ARGRECORDER_SIGNAL makes it end by that signal instead.
 #include <chrono>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -36,5 +38,13 @@ int main(int argc, char** argv)
     if (!file)
         return 3;
     const bool written = std::fwrite(record.data(), 1, record.size(), file) == record.size();
-    return std::fclose(file) == 0 && written ? 0 : 4;
+    if (std::fclose(file) != 0 || !written)
+        return 4;
+    if (const char* sig = std::getenv("ARGRECORDER_SIGNAL")) {
+        std::signal(std::atoi(sig), SIG_DFL);
+        std::raise(std::atoi(sig));
+    }
+    if (const char* code = std::getenv("ARGRECORDER_EXIT"))
+        return std::atoi(code);
+    return 0;
 }

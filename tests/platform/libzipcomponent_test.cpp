@@ -8,6 +8,10 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 QByteArray randomBytes(qsizetype size, quint32 seed)
@@ -316,4 +320,89 @@ TEST_F(ZipComponentTest, AThrowingHandlerCancelsTheAddInsteadOfCrashing)
     EXPECT_NE(addTo("d:\\out\\set01", "d:\\src\\a.txt\r"), 0);
     EXPECT_FALSE(QFileInfo::exists(d + "/out/set01.zip"));
     EXPECT_EQ(leftoversIn("d:\\out"), QStringList{});
+}
+
+TEST_F(ZipComponentTest, AnExtraFolderGivesFilesAndFoldersOnlyAndSaysWhatItLeftOut)
+{
+    put("d:\\extra\\readme.txt", "read me");
+    put("d:\\outside.txt", "not part of the extra");
+    const QString extra = d + "/extra";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(extra + "/pipe").constData(), 0644), 0);
+    QFile::link("/dev/zero", extra + "/zeros");
+    QFile::link(d + "/outside.txt", extra + "/away.txt");
+    QFile::link(extra + "/readme.txt", extra + "/again.txt");
+    QFile::link(d, extra + "/up");
+    QFile::link(extra + "/gone", extra + "/broken");
+    // A name from an old disk, not UTF-8: Qt's own listing never shows it.
+    const QByteArray legacy = QFile::encodeName(extra) + "/l\xe9gacy.txt";
+    const int fd = ::open(legacy.constData(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "old", 3), 3);
+    ::close(fd);
+
+    ASSERT_EQ(addTo("d:\\out\\x", "d:\\extra\\*.*\r"), 0) << zip.lastError().toStdString();
+    EXPECT_TRUE(unzipTestPasses(d + "/out/x.zip"));
+    EXPECT_EQ(namesIn(d + "/out/x.zip"), (QStringList{"again.txt", QStringLiteral("l\u00e9gacy.txt"), "readme.txt"}));
+    EXPECT_EQ(contentOf(d + "/out/x.zip", "again.txt"), QByteArray("read me"));
+    EXPECT_EQ(contentOf(d + "/out/x.zip", QStringLiteral("l\u00e9gacy.txt")), QByteArray("old"));
+
+    const QString told = zip.warnings().join('\n');
+    for (const char* left : {"/pipe: not a file or folder", "/zeros: a link to /dev/zero, outside the folder",
+                             "/away.txt: a link to", "/up: a link to", "/broken: a broken link", "l\\xE9gacy.txt is not UTF-8"})
+        EXPECT_TRUE(told.contains(QString::fromLatin1(left))) << left << "\n" << told.toStdString();
+    EXPECT_EQ(zip.warnings().size(), 6);
+
+    // The extra goes into every ZIP; what it leaves out is told once.
+    ASSERT_EQ(addTo("d:\\out\\y", "d:\\extra\\*.*\r"), 0);
+    EXPECT_EQ(zip.warnings().size(), 6);
+}
+
+TEST_F(ZipComponentTest, AFolderOfDevicesAndOtherFileSystemsIsNotReadWithoutEnd)
+{
+    // /dev holds devices, links out of it and, most often, other file
+    // systems (pts, shm) mounted inside: what a drive root holds at worst.
+    struct stat dev {}, pts {};
+    ASSERT_EQ(::stat("/dev", &dev), 0);
+    QList<LibzipComponent::Entry> entries;
+    QStringList warnings;
+    ZipFolderWalk::walk(QStringLiteral("/dev"), QString(), QByteArray(), &entries, &warnings);
+    for (const LibzipComponent::Entry& e : entries) {
+        if (e.nativePath.isEmpty())
+            continue; // an empty folder
+        struct stat st {};
+        ASSERT_EQ(::stat(e.nativePath.constData(), &st), 0);
+        EXPECT_TRUE(S_ISREG(st.st_mode)) << e.nativePath.toStdString();
+    }
+    if (::stat("/dev/pts", &pts) == 0 && pts.st_dev != dev.st_dev)
+        EXPECT_TRUE(warnings.join('\n').contains("/dev/pts: it is on another file system")) << warnings.join('\n').toStdString();
+    EXPECT_FALSE(warnings.isEmpty());
+}
+
+TEST_F(ZipComponentTest, AZipBeingWrittenIsNamedUnfinishedUntilItIsComplete)
+{
+    put("d:\\work\\big.r00", randomBytes(4000000, 5));
+    QStringList seen;
+    zip.onStatus = [&](int percent) {
+        if (percent >= 40 && seen.isEmpty())
+            seen = leftoversIn("d:\\out");
+    };
+    ASSERT_EQ(addTo("d:\\out\\set07", "d:\\work\\big.r00\r"), 0);
+    ASSERT_EQ(seen.size(), 1) << seen.join(',').toStdString();
+    EXPECT_TRUE(seen[0].startsWith("set07.zip.unfinished-")) << seen[0].toStdString();
+    EXPECT_FALSE(seen[0].endsWith(".zip"));
+    EXPECT_EQ(leftoversIn("d:\\out"), QStringList{"set07.zip"});
+    EXPECT_TRUE(unzipTestPasses(d + "/out/set07.zip"));
+
+    // Adding to it again keeps the finished file in place meanwhile, and the
+    // permissions it had.
+    ASSERT_EQ(::chmod(QFile::encodeName(d + "/out/set07.zip").constData(), 0604), 0);
+    put("d:\\work\\more.txt", randomBytes(3000000, 6));
+    seen.clear();
+    ASSERT_EQ(addTo("d:\\out\\set07", "d:\\work\\more.txt\r"), 0);
+    EXPECT_EQ(seen.size(), 2) << seen.join(',').toStdString();
+    EXPECT_TRUE(seen.contains("set07.zip"));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(d + "/out/set07.zip").constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0604u);
+    EXPECT_EQ(namesIn(d + "/out/set07.zip"), (QStringList{"big.r00", "more.txt"}));
 }

@@ -35,8 +35,8 @@ protected:
     void TearDown() override
     {
         qputenv("PATH", savedPath);
-        qunsetenv("ARGRECORDER_OUT");
-        qunsetenv("ARGRECORDER_DELAY_MS");
+        for (const char* name : {"ARGRECORDER_OUT", "ARGRECORDER_DELAY_MS", "ARGRECORDER_EXIT", "ARGRECORDER_SIGNAL"})
+            qunsetenv(name);
     }
 
     QString makeFolder(const QString& name)
@@ -93,12 +93,30 @@ TEST_F(ProcessRunnerTest, TheChildGetsExactlyItsArgumentsInTheChosenFolder)
                                     "it's", R"("quoted")"}));
 }
 
-TEST_F(ProcessRunnerTest, WaitsForTheChildToEnd)
+TEST_F(ProcessRunnerTest, WaitsForTheChildToEndAndSaysHowItEnded)
 {
     placeWitness(appDir, QStringLiteral("wace"));
     qputenv("ARGRECORDER_DELAY_MS", "300");
-    PosixProcessRunner(appDir).execCmd(QStringLiteral("wace.PIF a -y"), workDir);
+    PosixProcessRunner runner(appDir);
+    const ProcessEnd done = runner.execCmd(QStringLiteral("wace.PIF a -y"), workDir);
     EXPECT_TRUE(QFileInfo::exists(out));
+    EXPECT_TRUE(done.succeeded());
+    EXPECT_EQ(done.program, QStringLiteral("wace.PIF"));
+    qunsetenv("ARGRECORDER_DELAY_MS");
+
+    qputenv("ARGRECORDER_EXIT", "1");
+    const ProcessEnd failed = runner.execCmd(QStringLiteral("wace.pif a"), workDir);
+    EXPECT_EQ(failed.kind, ProcessEnd::Kind::Exited);
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_FALSE(failed.succeeded());
+    EXPECT_EQ(failed.describe(), QStringLiteral("ended with exit status 1"));
+
+    qputenv("ARGRECORDER_SIGNAL", "9");
+    const ProcessEnd killed = runner.execCmd(QStringLiteral("wace.pif a"), workDir);
+    EXPECT_EQ(killed.kind, ProcessEnd::Kind::Signalled);
+    EXPECT_EQ(killed.signal, 9);
+    EXPECT_FALSE(killed.succeeded());
+    EXPECT_TRUE(killed.describe().startsWith(QStringLiteral("was ended by signal 9"))) << killed.describe().toStdString();
 }
 
 TEST_F(ProcessRunnerTest, LooksBesideTheProgramThenInTheAppDirThenTheCurrentDirThenOnThePath)
@@ -141,12 +159,16 @@ TEST_F(ProcessRunnerTest, AMissingProgramOrFolderReturnsAtOnce)
 {
     qputenv("PATH", "/nonexistent");
     PosixProcessRunner runner(appDir);
-    runner.execCmd(QStringLiteral("wrar.exe a -r -y -v1440000b -m3  c:\\Zavok001\\game.rar"), workDir);
-    runner.execCmd(QString(), workDir);
+    const ProcessEnd missing = runner.execCmd(QStringLiteral("wrar.exe a -r -y -v1440000b -m3  c:\\Zavok001\\game.rar"), workDir);
+    EXPECT_EQ(missing.kind, ProcessEnd::Kind::NotStarted);
+    EXPECT_EQ(missing.program, QStringLiteral("wrar.exe"));
+    EXPECT_TRUE(missing.describe().contains(QStringLiteral("on PATH"))) << missing.describe().toStdString();
+    EXPECT_FALSE(runner.execCmd(QString(), workDir).started());
     EXPECT_FALSE(QFileInfo::exists(out));
 
     placeWitness(appDir, QStringLiteral("wrar"));
-    runner.execCmd(QStringLiteral("wrar.exe a"), root + QStringLiteral("/no such folder"));
+    const ProcessEnd noFolder = runner.execCmd(QStringLiteral("wrar.exe a"), root + QStringLiteral("/no such folder"));
+    EXPECT_EQ(noFolder.kind, ProcessEnd::Kind::NotStarted);
     EXPECT_FALSE(QFileInfo::exists(out));
 }
 

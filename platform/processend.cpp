@@ -1,0 +1,45 @@
+#include "platform/processend.h"
+
+#include <cstring>
+
+ProcessEnd ProcessEnd::notStarted(const QString& program, const QString& reason)
+{
+    ProcessEnd end;
+    end.program = program;
+    end.reason = reason;
+    return end;
+}
+
+ProcessEnd ProcessEnd::exited(const QString& program, int exitCode)
+{
+    ProcessEnd end;
+    end.kind = Kind::Exited;
+    end.program = program;
+    end.exitCode = exitCode;
+    return end;
+}
+
+ProcessEnd ProcessEnd::signalled(const QString& program, int signal)
+{
+    ProcessEnd end;
+    end.kind = Kind::Signalled;
+    end.program = program;
+    end.signal = signal;
+    return end;
+}
+
+QString ProcessEnd::describe() const
+{
+    switch (kind) {
+    case Kind::NotStarted:
+        return QStringLiteral("could not be started") + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+    case Kind::Exited:
+        return QStringLiteral("ended with exit status %1").arg(exitCode);
+    case Kind::Signalled: {
+        const char* name = ::strsignal(signal);
+        return QStringLiteral("was ended by signal %1").arg(signal)
+               + (name ? QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(name)) : QString());
+    }
+    }
+    return {};
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// How an outside program ended: never started (no such program, or the
+// system refused to start it), exited with a status, or was ended by a
+// signal. The run reads it to tell a finished archiver from one that failed
+// or was killed part-way; a caller that waits for a child in its own way
+// (while showing its output, say) fills the same record.
+struct ProcessEnd {
+    enum class Kind { NotStarted, Exited, Signalled };
+
+    Kind kind = Kind::NotStarted;
+    int exitCode = 0; // when Exited
+    int signal = 0;   // when Signalled
+    // The program as the command line named it ("wrar.exe").
+    QString program;
+    // When NotStarted: why, in words a user can act on.
+    QString reason;
+
+    static ProcessEnd notStarted(const QString& program, const QString& reason);
+    static ProcessEnd exited(const QString& program, int exitCode);
+    static ProcessEnd signalled(const QString& program, int signal);
+
+    bool started() const { return kind != Kind::NotStarted; }
+    // Exited with status 0.
+    bool succeeded() const { return kind == Kind::Exited && exitCode == 0; }
+
+    // What happened, to follow the program's name: "ended with exit status
+    // 1", "was ended by signal 9 (Killed)", "could not be started: ...".
+    QString describe() const;
+};
