@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 
 namespace {
@@ -95,6 +96,28 @@ std::optional<qint64> HostDriveService::fileLength(const QString& dosPath) const
     if (!info.isFile())
         return std::nullopt;
     return info.size();
+}
+
+std::optional<bool> HostDriveService::driveIsMountPoint(const QString& drive) const
+{
+    const auto letter = DriveMap::driveLetterOf(drive);
+    if (!letter)
+        return std::nullopt;
+    const auto root = m_map.driveRoot(*letter);
+    if (!root)
+        return std::nullopt;
+    const QString folder = QFileInfo(*root).canonicalFilePath();
+    if (folder.isEmpty())
+        return std::nullopt;
+    if (folder == QLatin1String("/"))
+        return true;
+    // A mount point lies on another device than the folder that holds it.
+    struct stat self {};
+    struct stat parent {};
+    if (stat(QFile::encodeName(folder).constData(), &self) != 0
+        || stat(QFile::encodeName(folder + QStringLiteral("/..")).constData(), &parent) != 0)
+        return std::nullopt;
+    return self.st_dev != parent.st_dev;
 }
 
 bool HostDriveService::fileExists(const QString& dosPath) const
