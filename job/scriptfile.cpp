@@ -149,6 +149,8 @@ void ScriptFile::readScript()
     ScriptReader reader(m_job, m_app, m_services, m_appDirHost);
     reader.onSizeStepChanged = onSizeStepChanged;
     reader.readScript();
+    if (scriptRead)
+        scriptRead();
 }
 
 QString ScriptFile::scriptsDirectory() const

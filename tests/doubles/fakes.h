@@ -5,10 +5,12 @@
 #include "platform/folderpicker.h"
 #include "platform/messagebox.h"
 #include "platform/shell.h"
+#include "source/ripintoquestion.h"
 
 #include <QList>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <optional>
 
@@ -128,6 +130,28 @@ public:
     QStringList windowEvents;
 
     std::optional<PageId> lastPage() const { return pages.isEmpty() ? std::nullopt : std::optional(pages.last()); }
+};
+
+// The Iso/bin option dialog, answered from a queue (empty queue: closed with
+// nothing chosen); `whileAsking` looks at the program while it is open.
+class FakeRipIntoQuestion : public RipIntoQuestion
+{
+public:
+    std::deque<Choice> answers;
+    int asked = 0;
+    std::function<void()> whileAsking;
+
+    Choice ask() override
+    {
+        ++asked;
+        if (whileAsking)
+            whileAsking();
+        if (answers.empty())
+            return Choice::Neither;
+        const Choice answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 class FixedClock : public Clock
