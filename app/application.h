@@ -24,6 +24,7 @@ class JobCheck;
 class MainWindow;
 class QtMessageBox;
 class QtReportPresenter;
+class RipIntoQuestion;
 class RipRun;
 class SourceMeasurement;
 class SourcePagesWiring;
@@ -44,6 +45,7 @@ public:
         SoundPlayer* sounds = nullptr;
         ProcessRunner* processes = nullptr;
         ZipComponent* zip = nullptr;
+        RipIntoQuestion* ripInto = nullptr;
         // No display: messages cannot be answered and a window cannot be closed.
         bool headless = false;
     };
@@ -59,6 +61,7 @@ public:
     // when the window waits for the user.
     std::optional<int> load(const QString& commandLineTail);
 
+    const Options& options() const { return m_options; }
     MainWindow& window() { return *m_window; }
     RipJob& job() { return m_job; }
     RipRunState& runState() { return m_runState; }
