@@ -20,12 +20,16 @@ struct DriveFigures {
     qint64 free = 0;
 };
 
-std::optional<DriveFigures> statDrive(const DriveMap& map, const QString& drive)
+// The host folder of the drive a text starts with ("d", "d:", "d:\x").
+std::optional<QString> rootOf(const DriveMap& map, const QString& drive)
 {
     const auto letter = DriveMap::driveLetterOf(drive);
-    if (!letter)
-        return std::nullopt;
-    const auto root = map.driveRoot(*letter);
+    return letter ? map.driveRoot(*letter) : std::nullopt;
+}
+
+std::optional<DriveFigures> statDrive(const DriveMap& map, const QString& drive)
+{
+    const auto root = rootOf(map, drive);
     if (!root)
         return std::nullopt;
     struct statvfs fs {};
@@ -100,10 +104,7 @@ std::optional<qint64> HostDriveService::fileLength(const QString& dosPath) const
 
 std::optional<bool> HostDriveService::driveIsMountPoint(const QString& drive) const
 {
-    const auto letter = DriveMap::driveLetterOf(drive);
-    if (!letter)
-        return std::nullopt;
-    const auto root = m_map.driveRoot(*letter);
+    const auto root = rootOf(m_map, drive);
     if (!root)
         return std::nullopt;
     const QString folder = QFileInfo(*root).canonicalFilePath();
