@@ -53,9 +53,12 @@ TEST_F(WorkDriveTest, AChosenDriveShowsItsRoomAndBecomesTheWorkDrive)
     EXPECT_TRUE(t.messages.shown.isEmpty()) << "nothing measured, nothing to warn about";
 
     // Halves go to the even neighbour.
-    drives.figures[QLatin1Char('z')] = {1, 650500000};
+    drives.figures[QLatin1Char('z')] = {1, 2500000};
     choose("z:");
-    EXPECT_EQ(view.source.freeSpaceLabel, "Free space on\r 650 Meg.");
+    EXPECT_EQ(view.source.freeSpaceLabel, "Free space on\r 2 Meg.");
+    drives.figures[QLatin1Char('d')] = {1, 3500000};
+    choose("d:");
+    EXPECT_EQ(view.source.freeSpaceLabel, "Free space on\r 4 Meg.");
 }
 
 TEST_F(WorkDriveTest, ACdOrAnAlmostFullDriveGivesWayToDriveC)
