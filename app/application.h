@@ -24,6 +24,7 @@ class JobCheck;
 class MainWindow;
 class QtMessageBox;
 class QtReportPresenter;
+class RipIntoQuestion;
 class RipRun;
 class SourceMeasurement;
 class SourcePagesWiring;
@@ -45,6 +46,7 @@ public:
         ProcessRunner* processes = nullptr;
         ZipComponent* zip = nullptr;
         TextEditor* textEditor = nullptr;
+        RipIntoQuestion* ripInto = nullptr;
         // No display: messages cannot be answered and a window cannot be closed.
         bool headless = false;
     };
@@ -60,6 +62,7 @@ public:
     // when the window waits for the user.
     std::optional<int> load(const QString& commandLineTail);
 
+    const Options& options() const { return m_options; }
     MainWindow& window() { return *m_window; }
     RipJob& job() { return m_job; }
     RipRunState& runState() { return m_runState; }

@@ -154,6 +154,8 @@ void ScriptFile::read(bool atStart)
     ScriptReader reader(m_job, m_app, m_services, m_appDirHost);
     reader.onSizeStepChanged = onSizeStepChanged;
     reader.readScript(atStart ? ScriptReader::Occasion::Start : ScriptReader::Occasion::Menu);
+    if (scriptRead)
+        scriptRead();
 }
 
 QString ScriptFile::scriptsDirectory() const

@@ -21,6 +21,9 @@ public:
     std::function<void()> checkJob;
     std::function<void()> measureSource;
     std::function<void()> onSizeStepChanged;
+    // After every read, before the check: what the fields read mean for the
+    // fields a script does not store.
+    std::function<void()> scriptRead;
 
     void saveScript();
     void openScript();

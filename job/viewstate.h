@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 // The texts and states of the window that logic writes and the widgets show.
 // Logic changes the members and calls notify(); the window redraws from them.
@@ -19,6 +20,10 @@ struct SourcePageView {
     QString sizeLabel = QStringLiteral("- Source size -");
     QString freeSpaceLabel;
     bool browseEnabled = true;
+    // The "Drive for Rars/Aces" list: its items ("c:", "d:", ...) and the
+    // index of the current one (-1: none).
+    QStringList driveItems;
+    int currentDrive = -1;
 };
 
 // The enable states and colours below are sticky, as the pages have always

@@ -23,6 +23,14 @@ public:
     virtual std::optional<qint64> driveTotalBytes(const QString& drive) const = 0;
     virtual std::optional<qint64> driveFreeBytes(const QString& drive) const = 0;
     virtual std::optional<qint64> fileLength(const QString& dosPath) const = 0;
+    // Whether a drive's letter names a whole file system (a mounted CD or
+    // disk) rather than a plain folder of one, so that its used space is its
+    // contents. Empty when the drive cannot be read.
+    virtual std::optional<bool> driveIsMountPoint(const QString& drive) const
+    {
+        Q_UNUSED(drive);
+        return true;
+    }
 
     // Plain existence test: a file (not a folder). The last component may be a
     // pattern such as "*.*".

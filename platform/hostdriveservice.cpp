@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 
 namespace {
@@ -19,12 +20,16 @@ struct DriveFigures {
     qint64 free = 0;
 };
 
-std::optional<DriveFigures> statDrive(const DriveMap& map, const QString& drive)
+// The host folder of the drive a text starts with ("d", "d:", "d:\x").
+std::optional<QString> rootOf(const DriveMap& map, const QString& drive)
 {
     const auto letter = DriveMap::driveLetterOf(drive);
-    if (!letter)
-        return std::nullopt;
-    const auto root = map.driveRoot(*letter);
+    return letter ? map.driveRoot(*letter) : std::nullopt;
+}
+
+std::optional<DriveFigures> statDrive(const DriveMap& map, const QString& drive)
+{
+    const auto root = rootOf(map, drive);
     if (!root)
         return std::nullopt;
     struct statvfs fs {};
@@ -95,6 +100,25 @@ std::optional<qint64> HostDriveService::fileLength(const QString& dosPath) const
     if (!info.isFile())
         return std::nullopt;
     return info.size();
+}
+
+std::optional<bool> HostDriveService::driveIsMountPoint(const QString& drive) const
+{
+    const auto root = rootOf(m_map, drive);
+    if (!root)
+        return std::nullopt;
+    const QString folder = QFileInfo(*root).canonicalFilePath();
+    if (folder.isEmpty())
+        return std::nullopt;
+    if (folder == QLatin1String("/"))
+        return true;
+    // A mount point lies on another device than the folder that holds it.
+    struct stat self {};
+    struct stat parent {};
+    if (stat(QFile::encodeName(folder).constData(), &self) != 0
+        || stat(QFile::encodeName(folder + QStringLiteral("/..")).constData(), &parent) != 0)
+        return std::nullopt;
+    return self.st_dev != parent.st_dev;
 }
 
 bool HostDriveService::fileExists(const QString& dosPath) const

@@ -16,6 +16,7 @@ public:
     std::optional<qint64> driveTotalBytes(const QString& drive) const override;
     std::optional<qint64> driveFreeBytes(const QString& drive) const override;
     std::optional<qint64> fileLength(const QString& dosPath) const override;
+    std::optional<bool> driveIsMountPoint(const QString& drive) const override;
     bool fileExists(const QString& dosPath) const override;
     bool pathExists(const QString& dosPath) const override;
 

@@ -50,8 +50,14 @@ std::optional<qint64> SourceMeasurement::sourceBytes() const
     if (RipJob::sourceKindOf(false, path) == SourceKind::WholeDrive) {
         // A drive root measures its used space, so a CD measures its whole
         // contents without walking it. A folder written with a closing "\"
-        // in a script is still a folder.
+        // in a script is still a folder. A letter that names a plain folder
+        // of a larger disk has that folder as its contents, not the disk.
         const QString drive = path.left(2);
+        const auto mountPoint = drives.driveIsMountPoint(drive);
+        if (!mountPoint)
+            return std::nullopt;
+        if (!*mountPoint)
+            return drives.folderSize(drive + QLatin1Char('\\'));
         const auto total = drives.driveTotalBytes(drive);
         const auto free = drives.driveFreeBytes(drive);
         if (!total || !free)
@@ -119,14 +125,17 @@ void SourceMeasurement::showBrowseEstimate()
 bool SourceMeasurement::measureSource()
 {
     beginBusy(false);
-    const auto bytes = sourceBytes();
+    // An image job read from a script is measured as Browse measures its
+    // image; anything else as a folder or drive.
+    const bool image = m_job.imageMode();
+    const auto bytes = image ? m_services.drives->fileLength(m_job.sourcePath()) : sourceBytes();
     if (!bytes) {
         m_view.source.sizeLabel = errorText();
         endBusy();
         return false;
     }
-    m_view.source.sizeLabel = folderSizeLabel(*bytes);
-    m_job.setSourceMegabytes(folderMegabytes(*bytes));
+    m_view.source.sizeLabel = image ? imageSizeLabel(*bytes) : folderSizeLabel(*bytes);
+    m_job.setSourceMegabytes(image ? imageMegabytes(*bytes) : folderMegabytes(*bytes));
 
     const auto whole = numbertext::toInt16(double(m_job.sourceMegabytes()));
     if (!whole) {

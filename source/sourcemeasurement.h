@@ -21,7 +21,9 @@ public:
     SourceMeasurement(RipJob& job, RipRunState& state, ViewState& view, Services& services);
 
     // Browse, folder source: measures sourcePath as a folder, or as the used
-    // space of its drive when it is a drive root ("d:\"). While it runs the
+    // space of its drive when it is a drive root ("d:\") of a mounted file
+    // system; a letter mapped to a plain folder measures that folder's
+    // contents. While it runs the
     // label reads "Calculating files and size", the Browse button and the
     // list bar are disabled and the pointer is busy; pending window events
     // run once. A size that cannot be obtained counts as 0.
@@ -38,8 +40,9 @@ public:
     // Does not touch threeDigitNumbering.
     void showBrowseEstimate();
 
-    // Measures sourcePath as a folder or drive after a script set it, and
-    // updates every value and caption, threeDigitNumbering included. On
+    // Measures sourcePath as a folder or drive after a script set it (as an
+    // image file when imageMode is on), and updates every value and caption,
+    // threeDigitNumbering included. On
     // failure (no such folder, no medium, more than 32,767 MB) the label
     // reads "Error", values set before the failure keep their new content
     // and the others their old one; returns false.

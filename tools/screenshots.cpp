@@ -6,17 +6,25 @@
 #include "contents/zipsizestep.h"
 #include "pipeline/runreport.h"
 #include "platform/soundplayer.h"
+#include "source/folderselection.h"
+#include "source/outputmode.h"
 #include "ui/aboutwindow.h"
+#include "ui/folderpickerdialog.h"
+#include "ui/isobinoptiondialog.h"
 #include "ui/mainwindow.h"
 #include "ui/reportwindow.h"
+#include "ui/sourcepage.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <QTreeWidget>
 #include <cstdio>
 
 namespace {
@@ -149,6 +157,53 @@ void saveContentsPages(Application& program, const QString& out)
     }
 }
 
+// The Source and Skip pages in each of their modes (folder, CD image, CD
+// image to archives only), the question an image asks, and the folder picker.
+void saveSourcePages(Application& program, const QString& out)
+{
+    MainWindow& window = program.window();
+    RipJob& job = program.job();
+    ViewState& view = program.view();
+    const auto shoot = [&](PageId page, const char* name) {
+        window.showPage(page);
+        save(&window, out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+    };
+    shoot(PageId::Source, "10-source-folder");
+    shoot(PageId::Skip, "11-skip-folder");
+
+    // Ticked for real, so the list bar and the Page menu change as they do.
+    window.sourcePage()->imageModeBox()->click();
+    job.setSourcePath(QStringLiteral("d:\\cd\\quake2.bin"));
+    job.setCuePath(QStringLiteral("d:\\cd\\quake2.cue"));
+    view.source.sizeLabel = QStringLiteral("688,128,000 Total bytes");
+    view.notify();
+    shoot(PageId::Source, "12-source-image");
+    shoot(PageId::Skip, "13-skip-image");
+
+    job.setArchivesOnly(true);
+    OutputMode(job, view).apply(true);
+    shoot(PageId::Source, "14-source-archives-only");
+    shoot(PageId::Skip, "15-skip-archives-only");
+
+    IsoBinOptionDialog question;
+    question.move(window.frameGeometry().center() - question.rect().center());
+    question.show();
+    question.intoZipsOption()->setChecked(true);
+    save(&question, out + QStringLiteral("/16-iso-bin-option.png"));
+    question.close();
+
+    FolderSelection selection(*program.services().drives);
+    selection.setSourceBrowseIsFolder(true);
+    FolderPickerDialog picker(*program.services().drives, {QStringLiteral("Source directory"), QStringLiteral("desktop"), {}},
+                              selection.handler());
+    picker.move(120, 60);
+    picker.show();
+    picker.tree()->setCurrentItem(picker.tree()->topLevelItem(0));
+    picker.tree()->topLevelItem(0)->setExpanded(true);
+    save(&picker, out + QStringLiteral("/17-folder-picker.png"));
+    picker.close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -214,6 +269,8 @@ int main(int argc, char* argv[])
     about.show();
     save(&about, out + QStringLiteral("/9-about-window.png"));
     about.close();
+
+    saveSourcePages(program, out);
     window.close();
     return 0;
 }

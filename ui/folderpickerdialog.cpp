@@ -1,14 +1,17 @@
 #include "ui/folderpickerdialog.h"
 
 #include "platform/driveservice.h"
+#include "source/folderpathentry.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,10 +40,22 @@ FolderPickerDialog::FolderPickerDialog(const DriveService& drives, const FolderP
     layout->addWidget(title);
 
     m_tree = new QTreeWidget(this);
+    m_tree->setObjectName(QStringLiteral("folderPickerTree"));
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
     m_tree->setMinimumSize(320, 300);
     layout->addWidget(m_tree, 1);
+
+    auto* pathRow = new QHBoxLayout;
+    m_path = new QLineEdit(this);
+    m_path->setObjectName(QStringLiteral("folderPickerPath"));
+    m_path->setPlaceholderText(QStringLiteral("d:\\games or /home/me/games"));
+    m_path->setClearButtonEnabled(true);
+    auto* pathLabel = new QLabel(QStringLiteral("&Folder:"), this);
+    pathLabel->setBuddy(m_path);
+    pathRow->addWidget(pathLabel);
+    pathRow->addWidget(m_path, 1);
+    layout->addLayout(pathRow);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("folderPickerStatus"));
@@ -54,6 +69,7 @@ FolderPickerDialog::FolderPickerDialog(const DriveService& drives, const FolderP
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    m_root = request.root;
     const QString root = request.root;
     if (root.isEmpty() || root.compare(QLatin1String("desktop"), Qt::CaseInsensitive) == 0) {
         for (QChar letter : m_drives.driveLetters()) {
@@ -62,10 +78,19 @@ FolderPickerDialog::FolderPickerDialog(const DriveService& drives, const FolderP
         }
     } else {
         QTreeWidgetItem* top = addFolderItem(nullptr, root, root);
+        fillChildren(top);
         top->setExpanded(true);
     }
     connect(m_tree, &QTreeWidget::itemExpanded, this, &FolderPickerDialog::fillChildren);
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &FolderPickerDialog::selectionChanged);
+    // Enter takes the typed path first; the dialog then presses OK if the
+    // handler left it enabled.
+    connect(m_path, &QLineEdit::returnPressed, this, &FolderPickerDialog::pathTyped);
+    connect(m_path, &QLineEdit::editingFinished, this, &FolderPickerDialog::pathTyped);
+    setTabOrder(m_tree, m_path);
+    setTabOrder(m_path, m_ok);
+    setTabOrder(m_ok, buttons->button(QDialogButtonBox::Cancel));
+    m_tree->setFocus(Qt::OtherFocusReason);
 
     m_ok->setEnabled(false);
     if (!request.initialSelection.isEmpty())
@@ -147,7 +172,38 @@ bool FolderPickerDialog::selectPath(const QString& dosPath)
 void FolderPickerDialog::selectionChanged()
 {
     QTreeWidgetItem* item = m_tree->currentItem();
-    QString path = item ? item->data(0, kPathRole).toString() : QString();
+    const QString path = item ? item->data(0, kPathRole).toString() : QString();
+    m_path->setText(path);
+    runHandler(path);
+}
+
+void FolderPickerDialog::pathTyped()
+{
+    const auto folder = FolderPathEntry::resolve(m_drives, m_root, m_path->text());
+    if (!folder) {
+        // The handler says what is wrong with nothing selected.
+        runHandler(QString());
+        return;
+    }
+    if (m_selected.compare(*folder, Qt::CaseInsensitive) == 0)
+        return;
+    // Selecting it in the tree runs the handler, unless the tree had it
+    // selected already; a folder the tree does not show (a hidden one) is
+    // checked as it stands.
+    if (selectPath(*folder)) {
+        const QString itemPath = m_tree->currentItem()->data(0, kPathRole).toString();
+        if (m_selected != itemPath) {
+            m_path->setText(itemPath);
+            runHandler(itemPath);
+        }
+        return;
+    }
+    m_path->setText(*folder);
+    runHandler(*folder);
+}
+
+void FolderPickerDialog::runHandler(QString path)
+{
     FolderPickerFeedback feedback;
     feedback.okEnabled = !path.isEmpty();
     if (m_onSelection)

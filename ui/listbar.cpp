@@ -1,6 +1,7 @@
 #include "ui/listbar.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QStyle>
 #include <QToolBox>
@@ -42,7 +43,8 @@ ListBar::ListBar(QWidget* parent)
     connect(m_box, &QToolBox::currentChanged, this, [this](int index) {
         const ListGroup before = m_shown;
         m_shown = index == 0 ? ListGroup::Main : ListGroup::Extra;
-        emit groupClicked(m_shown, before);
+        if (!m_quietGroupChange)
+            emit groupClicked(m_shown, before);
     });
 }
 
@@ -61,15 +63,65 @@ QListWidget* ListBar::makeList(ListGroup group, int firstIcon)
     list->setContextMenuPolicy(Qt::PreventContextMenu);
     list->setFrameShape(QFrame::NoFrame);
     int icon = firstIcon;
-    for (const QString& text : Navigation::itemTexts(group)) {
-        auto* item = new QListWidgetItem(style()->standardIcon(iconFor(icon++)), text, list);
-        item->setData(Qt::UserRole, text); // the key
-        item->setTextAlignment(Qt::AlignHCenter);
-    }
+    for (const QString& text : Navigation::itemTexts(group))
+        addItem(list, text, icon++, list->count());
     connect(list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         emit itemClicked(item->data(Qt::UserRole).toString());
     });
+    list->installEventFilter(this);
     return list;
+}
+
+QListWidgetItem* ListBar::addItem(QListWidget* list, const QString& text, int icon, int row)
+{
+    auto* item = new QListWidgetItem(style()->standardIcon(iconFor(icon)), text);
+    item->setData(Qt::UserRole, text); // the key
+    item->setTextAlignment(Qt::AlignHCenter);
+    list->insertItem(row, item);
+    return item;
+}
+
+bool ListBar::eventFilter(QObject* watched, QEvent* event)
+{
+    // With the keyboard, the arrows move to an item and Enter or Space
+    // clicks it.
+    auto* list = qobject_cast<QListWidget*>(watched);
+    if (list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && list->currentItem()) {
+            emit itemClicked(list->currentItem()->data(Qt::UserRole).toString());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ListBar::setSkipItemShown(bool shown)
+{
+    const QString key = QStringLiteral("Skip");
+    QListWidgetItem* present = item(key);
+    if (!shown && present)
+        delete m_main->takeItem(m_main->row(present));
+    else if (shown && !present)
+        addItem(m_main, key, 2, 1);
+}
+
+void ListBar::showCurrent(const QString& key)
+{
+    QListWidgetItem* current = item(key);
+    for (QListWidget* list : {m_main, m_extra}) {
+        const QSignalBlocker block(list);
+        list->clearSelection();
+        list->setCurrentItem(current && current->listWidget() == list ? current : nullptr);
+    }
+    if (!current)
+        return;
+    const ListGroup group = current->listWidget() == m_main ? ListGroup::Main : ListGroup::Extra;
+    if (group != m_shown) {
+        m_quietGroupChange = true;
+        setCurrentGroup(group);
+        m_quietGroupChange = false;
+    }
 }
 
 ListGroup ListBar::currentGroup() const

@@ -24,15 +24,28 @@ public:
     // The button that opens a group.
     QWidget* groupButton(ListGroup group) const;
 
+    // The "Skip" item leaves the first group while a CD image is the
+    // source, and comes back as its second item with its own picture.
+    void setSkipItemShown(bool shown);
+    // Highlights the item of the page shown, however it was reached, and
+    // opens its group without the group's sound; none when the page has no
+    // item in the bar.
+    void showCurrent(const QString& key);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     void itemClicked(const QString& text);
     void groupClicked(ListGroup clicked, ListGroup shownBefore);
 
 private:
     QListWidget* makeList(ListGroup group, int firstIcon);
+    QListWidgetItem* addItem(QListWidget* list, const QString& text, int icon, int row);
 
     QToolBox* m_box = nullptr;
     QListWidget* m_main = nullptr;
     QListWidget* m_extra = nullptr;
     ListGroup m_shown = ListGroup::Main;
+    bool m_quietGroupChange = false;
 };

@@ -75,8 +75,8 @@ MainWindow::MainWindow(RipJob& job, ViewState& view, AppState& app, Services& se
     column->addWidget(m_title);
 
     m_pages = new QStackedWidget(central);
-    m_source = new SourcePage(job, view, *services.drives, m_pages);
-    m_skip = new SkipPage(job, m_pages);
+    m_source = new SourcePage(job, view, m_pages);
+    m_skip = new SkipPage(job, view, m_pages);
     m_diz = new DizPage(job, view, m_pages);
     m_nfo = new NfoPage(job, view, m_pages);
     m_zip = new ZipPage(job, view, m_pages);
@@ -242,6 +242,8 @@ void MainWindow::showNavigation()
 {
     m_pages->setCurrentWidget(page(m_navigation.visiblePage()));
     m_title->setText(m_navigation.title());
+    // The bar follows the page shown by the menu, a shortcut or the run too.
+    m_listBar->showCurrent(Navigation::titleText(m_navigation.visiblePage()).trimmed());
     for (MenuCommand command : {MenuCommand::PageSource, MenuCommand::PageSkip, MenuCommand::PageDiz,
                                 MenuCommand::PageNfo, MenuCommand::PageZip, MenuCommand::PageRun}) {
         if (QAction* a = m_actions.value(command))
@@ -261,6 +263,10 @@ void MainWindow::showView()
 {
     setWindowTitle(m_view.window.caption);
     m_listBar->setEnabled(m_view.window.listBarEnabled);
+    m_listBar->setSkipItemShown(m_view.window.skipItemShown);
+    m_listBar->showCurrent(Navigation::titleText(m_navigation.visiblePage()).trimmed());
+    if (QAction* skip = m_actions.value(MenuCommand::PageSkip))
+        skip->setEnabled(m_view.window.skipMenuEnabled);
     if (m_view.window.busyPointer)
         setCursor(Qt::WaitCursor);
     else

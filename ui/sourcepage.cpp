@@ -2,7 +2,6 @@
 
 #include "job/ripjob.h"
 #include "job/viewstate.h"
-#include "platform/driveservice.h"
 #include "ui/pagetext.h"
 #include "ui/pathpanel.h"
 
@@ -14,16 +13,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SourcePage::SourcePage(RipJob& job, ViewState& view, const DriveService& drives, QWidget* parent)
+SourcePage::SourcePage(RipJob& job, ViewState& view, QWidget* parent)
     : QWidget(parent)
     , m_job(job)
     , m_view(view)
-    , m_driveService(drives)
 {
     setObjectName(QStringLiteral("sourcePage"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* sourceBox = new QGroupBox(QStringLiteral("Source directory"), this);
+    auto* sourceBox = new QGroupBox(QStringLiteral("Source drive or directory"), this);
     auto* grid = new QGridLayout(sourceBox);
     m_path = new PathPanel(sourceBox);
     m_path->setObjectName(QStringLiteral("sourcePathPanel"));
@@ -57,19 +55,20 @@ SourcePage::SourcePage(RipJob& job, ViewState& view, const DriveService& drives,
     layout->addWidget(driveBox);
     layout->addStretch(1);
 
-    // Takes the focus off every control when logic asks for it.
+    // Takes the focus off every control when logic asks for it; never a
+    // stop of the Tab key, which would seem to lose the focus there.
     m_sink = new QWidget(this);
     m_sink->setObjectName(QStringLiteral("sourceFocusSink"));
-    m_sink->setFocusPolicy(Qt::StrongFocus);
+    m_sink->setFocusPolicy(Qt::ClickFocus);
     m_sink->setFixedSize(0, 0);
 
-    refreshDrives();
     connect(m_browse, &QPushButton::clicked, this, &SourcePage::browseClicked);
     connect(m_imageMode, &QCheckBox::clicked, this, &SourcePage::imageModeClicked);
     connect(m_drives, &QComboBox::activated, this, [this](int index) {
+        // Logic decides the current drive: a refused one is replaced by c.
         const QString text = m_drives->itemText(index);
         if (!text.isEmpty())
-            emit workDriveChosen(text.at(0));
+            emit workDriveChosen(text);
     });
     connect(&m_job, &RipJob::changed, this, &SourcePage::showJob);
     connect(&m_view, &ViewState::changed, this, &SourcePage::showView);
@@ -77,25 +76,11 @@ SourcePage::SourcePage(RipJob& job, ViewState& view, const DriveService& drives,
     showView();
 }
 
-void SourcePage::refreshDrives()
-{
-    const QSignalBlocker block(m_drives);
-    m_drives->clear();
-    for (QChar letter : m_driveService.driveLetters())
-        m_drives->addItem(QString(letter) + QLatin1Char(':'));
-    showJob();
-}
-
 void SourcePage::showJob()
 {
     m_path->setText(m_job.sourcePath());
     if (m_imageMode->isChecked() != m_job.imageMode())
         m_imageMode->setChecked(m_job.imageMode());
-    const int index = m_drives->findText(QString(m_job.workDrive()) + QLatin1Char(':'), Qt::MatchStartsWith);
-    if (index >= 0 && index != m_drives->currentIndex()) {
-        const QSignalBlocker block(m_drives);
-        m_drives->setCurrentIndex(index);
-    }
 }
 
 void SourcePage::showView()
@@ -103,4 +88,15 @@ void SourcePage::showView()
     m_size->setText(pagetext::lines(m_view.source.sizeLabel));
     m_free->setText(pagetext::lines(m_view.source.freeSpaceLabel));
     m_browse->setEnabled(m_view.source.browseEnabled);
+
+    const QSignalBlocker block(m_drives);
+    QStringList shown;
+    for (int i = 0; i < m_drives->count(); ++i)
+        shown << m_drives->itemText(i);
+    if (shown != m_view.source.driveItems) {
+        m_drives->clear();
+        m_drives->addItems(m_view.source.driveItems);
+    }
+    if (m_drives->currentIndex() != m_view.source.currentDrive)
+        m_drives->setCurrentIndex(m_view.source.currentDrive);
 }

@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class DriveService;
 class PathPanel;
 class QCheckBox;
 class QComboBox;
@@ -12,23 +11,24 @@ class RipJob;
 class ViewState;
 
 // What is packed: the source path with Browse and the image switch, its
-// size, and the work drive with its free space.
+// size, and the work drive with its free space. The drive list shows the
+// items and the current drive that logic keeps in the view.
 class SourcePage : public QWidget
 {
     Q_OBJECT
 public:
-    SourcePage(RipJob& job, ViewState& view, const DriveService& drives, QWidget* parent = nullptr);
+    SourcePage(RipJob& job, ViewState& view, QWidget* parent = nullptr);
 
     QPushButton* browseButton() const { return m_browse; }
     QCheckBox* imageModeBox() const { return m_imageMode; }
     QComboBox* workDriveList() const { return m_drives; }
     QWidget* focusSink() const { return m_sink; }
-    void refreshDrives();
 
 signals:
     void browseClicked();
     void imageModeClicked(bool ticked);
-    void workDriveChosen(QChar letter);
+    // An item of the drive list chosen by the user, as its text.
+    void workDriveChosen(const QString& item);
 
 private:
     void showJob();
@@ -36,7 +36,6 @@ private:
 
     RipJob& m_job;
     ViewState& m_view;
-    const DriveService& m_driveService;
     PathPanel* m_path = nullptr;
     QPushButton* m_browse = nullptr;
     QCheckBox* m_imageMode = nullptr;

@@ -7,10 +7,12 @@
 #include "platform/messagebox.h"
 #include "platform/shell.h"
 #include "platform/texteditor.h"
+#include "source/ripintoquestion.h"
 
 #include <QList>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <optional>
 
@@ -144,6 +146,28 @@ public:
     {
         opened << hostPath;
         return starts;
+    }
+};
+
+// The Iso/bin option dialog, answered from a queue (empty queue: closed with
+// nothing chosen); `whileAsking` looks at the program while it is open.
+class FakeRipIntoQuestion : public RipIntoQuestion
+{
+public:
+    std::deque<Choice> answers;
+    int asked = 0;
+    std::function<void()> whileAsking;
+
+    Choice ask() override
+    {
+        ++asked;
+        if (whileAsking)
+            whileAsking();
+        if (answers.empty())
+            return Choice::Neither;
+        const Choice answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
 };
 

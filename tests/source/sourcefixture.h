@@ -12,8 +12,9 @@
 #include <stdexcept>
 
 // The real drive service, except that chosen drives report fixed capacity and
-// free space: a CD of a given size, or a disk far larger than the test could
-// fill. Everything else (folder sizes, file lengths, existence) is real.
+// free space and are mounted file systems of their own: a CD of a given size,
+// or a disk far larger than the test could fill. Everything else (folder
+// sizes, file lengths, existence) is real.
 class FixedFiguresDriveService : public HostDriveService
 {
 public:
@@ -34,6 +35,11 @@ public:
     {
         const auto f = fixed(drive);
         return f ? std::optional<qint64>(f->free) : HostDriveService::driveFreeBytes(drive);
+    }
+
+    std::optional<bool> driveIsMountPoint(const QString& drive) const override
+    {
+        return fixed(drive) ? std::optional<bool>(true) : HostDriveService::driveIsMountPoint(drive);
     }
 
 private:

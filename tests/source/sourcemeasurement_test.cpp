@@ -69,22 +69,28 @@ TEST_F(MeasurementTest, DriveRootMeasuresUsedSpaceNotItsFolders)
     EXPECT_EQ(view.source.sizeLabel, "3 Total bytes");
 }
 
-TEST_F(MeasurementTest, DriveRootOnTheRealFileSystemGivesItsUsedSpace)
+TEST_F(MeasurementTest, ALetterOfAPlainFolderMeasuresTheFolderNotItsDisk)
 {
+    // d: is a folder of the host's disk, as a mapped folder is: its contents
+    // are the medium, however full the disk around it is.
+    t.write("d:\\a.bin", QByteArray(700000, 'a'));
+    t.write("d:\\games\\b.bin", QByteArray(800000, 'b'));
+    ASSERT_EQ(t.drives.driveIsMountPoint("d"), false);
     job.setSourcePath("d:\\");
-    const qint64 before = *t.drives.driveTotalBytes("d") - *t.drives.driveFreeBytes("d");
-    drives.figures.clear();
-    // Browse, which has no upper bound: a host disk easily holds more than
-    // 32,767 MB.
     measurement.measureFolder();
-    const qint64 after = *t.drives.driveTotalBytes("d") - *t.drives.driveFreeBytes("d");
-    QString digits = view.source.sizeLabel;
-    digits.remove(" Total bytes").remove(',');
-    const qint64 shown = digits.toLongLong();
-    // Other programs write to the same disk meanwhile.
-    const qint64 slack = 1024LL * 1024 * 1024;
-    EXPECT_GE(shown, std::min(before, after) - slack);
-    EXPECT_LE(shown, std::max(before, after) + slack);
+    EXPECT_EQ(view.source.sizeLabel, "1,500,000 Total bytes");
+    EXPECT_FLOAT_EQ(job.sourceMegabytes(), 1.5f);
+    job.setSourcePath("d:");
+    ASSERT_TRUE(measurement.measureSource());
+    EXPECT_EQ(view.source.sizeLabel, "1,500,000 Total bytes");
+
+    // The host's root is a file system of its own: total minus free.
+    EXPECT_EQ(t.drives.driveIsMountPoint("z:\\"), true);
+    const QString cd = t.addDrive(QLatin1Char('e'));
+    QDir(cd).removeRecursively();
+    EXPECT_FALSE(t.drives.driveIsMountPoint("e").has_value());
+    job.setSourcePath("e:\\");
+    EXPECT_FALSE(measurement.measureSource());
 }
 
 TEST_F(MeasurementTest, OneMillionBytesIsZeroMegabytesAndOneFile)
