@@ -1,6 +1,7 @@
 #include "source/jobcheck.h"
 
 #include "job/appstate.h"
+#include "job/exitstatus.h"
 #include "job/ripjob.h"
 #include "platform/driveservice.h"
 #include "platform/messagebox.h"
@@ -10,7 +11,7 @@
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-constexpr int kExitCheckFailed = 1;
+constexpr int kExitCheckFailed = exitstatus::NotRun;
 
 QString joined(const QString& folder, const QString& name)
 {
@@ -88,18 +89,25 @@ void JobCheck::checkSkipEntries()
         return;
 
     m_job.setSkipEntries(QString());
+    // The list is handed to the job as it grows only when a message is about
+    // to show it; a page redraw per entry made long lists take minutes.
+    QString kept;
     const QStringList lines = (text + kCrLf).split(kCrLf).mid(0, lineCount);
     for (const QString& entry : lines) {
         if (entry.isEmpty())
             break;
         const QString fullPath = joined(m_job.sourcePath(), entry);
-        if (skipItemExists(entry, fullPath))
-            m_job.setSkipEntries(m_job.skipEntries() + entry + kCrLf);
-        else if (entry.endsWith(QLatin1Char('*')))
+        if (skipItemExists(entry, fullPath)) {
+            kept += entry + kCrLf;
+            continue;
+        }
+        m_job.setSkipEntries(kept);
+        if (entry.endsWith(QLatin1Char('*')))
             dropSkipEntry(fullPath + QStringLiteral(" skip folder not found"));
         else
             dropSkipEntry(fullPath + QStringLiteral(" skip file not found"));
     }
+    m_job.setSkipEntries(kept);
 }
 
 bool JobCheck::skipItemExists(const QString& entry, const QString& fullPath) const
