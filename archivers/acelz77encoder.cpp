@@ -40,11 +40,11 @@ AceLz77Encoder::Settings AceLz77Encoder::forLevel(int level, uint64_t fileSize)
     Settings s;
     s.level = level;
     switch (level) {
-    case 1: s.finder = {16, 16, 4, 32, 4}; s.lazy = false; s.missesBeforeSkipping = 16; break;
-    case 2: s.finder = {18, 18, 8, 32, 4}; s.maxLazy = 8; s.goodLength = 8; break;
-    case 4: s.finder = {20, 20, 96, 192, 4}; s.maxLazy = 64; s.goodLength = 32; s.missesBeforeSkipping = 256; break;
-    case 5: s.finder = {20, 20, 512, 259, 3}; s.maxLazy = 259; s.goodLength = 64; s.missesBeforeSkipping = 0; break;
-    default: s.finder = {20, 20, 24, 64, 4}; s.maxLazy = 16; s.goodLength = 8; break;
+    case 1: s.finder = {16, 16, 4, 32, 4, 13}; s.lazy = false; s.missesBeforeSkipping = 16; break;
+    case 2: s.finder = {18, 18, 8, 32, 4, 15}; s.maxLazy = 8; s.goodLength = 8; break;
+    case 4: s.finder = {20, 20, 96, 192, 4, 17}; s.maxLazy = 64; s.goodLength = 32; s.missesBeforeSkipping = 256; break;
+    case 5: s.finder = {20, 20, 512, 259, 3, 17}; s.maxLazy = 259; s.goodLength = 64; s.missesBeforeSkipping = 0; break;
+    default: s.finder = {20, 18, 24, 64, 4, 17}; s.maxLazy = 16; s.goodLength = 8; break;
     }
     // A small file needs no larger a window than itself, and clearing large
     // tables for it would cost more than packing it.
@@ -55,6 +55,7 @@ AceLz77Encoder::Settings AceLz77Encoder::forLevel(int level, uint64_t fileSize)
         --s.finder.windowBits;
     }
     s.finder.hashBits = std::min(s.finder.hashBits, s.finder.windowBits);
+    s.finder.longHashBits = std::min(s.finder.longHashBits, s.finder.windowBits - 3);
     return s;
 }
 
@@ -116,7 +117,16 @@ AceLz77Encoder::Match AceLz77Encoder::bestAt(int maxChain)
             bestScore = score(m);
         }
     }
-    // A long repeat leaves the chain nothing to find; the cursor still goes in.
+    // The far table is read before the cursor enters it.
+    if (best.length < m_settings.finder.niceLength) {
+        const AceMatchFinder::Found far = m_finder.findLong();
+        const Match longer{far.length, far.distance, -1};
+        if (far.length > 0 && score(longer) > bestScore) {
+            best = longer;
+            bestScore = score(longer);
+        }
+    }
+    // A long match leaves the chain nothing to find; the cursor still goes in.
     if (best.length >= m_settings.finder.niceLength)
         maxChain = 0;
     const AceMatchFinder::Found found = m_finder.insertAndFind(maxChain, 2);

@@ -36,6 +36,7 @@ AceMatchFinder::AceMatchFinder(const Settings& settings)
     , m_buffer(2 * std::size_t(m_window) + Slack, 0)
     , m_head(std::size_t(1) << settings.hashBits, 0)
     , m_prev(m_window, 0)
+    , m_long(settings.longHashBits > 0 ? std::size_t(1) << settings.longHashBits : 0, 0)
 {
 }
 
@@ -46,6 +47,40 @@ uint32_t AceMatchFinder::hashAt(uint32_t pos) const
     if (m_settings.hashBytes == 3)
         key &= 0xFFFFFF;
     return (key * 0x9E3779B1u) >> (32 - m_settings.hashBits);
+}
+
+uint32_t AceMatchFinder::longHashAt(uint32_t pos) const
+{
+    const uint8_t* p = m_buffer.data() + pos;
+    const uint64_t mixed = load64(p) ^ std::rotl(load64(p + 8), 17) ^ std::rotl(load64(p + 16), 31)
+        ^ std::rotl(load64(p + 24), 47);
+    return uint32_t((mixed * 0x9E3779B97F4A7C15ull) >> (64 - m_settings.longHashBits));
+}
+
+void AceMatchFinder::insertLong()
+{
+    // Positions are taken on a fixed grid, so one of every LongStep bytes of
+    // a repeat meets the position stored for its source.
+    if (m_long.empty() || m_cursor % LongStep != 0 || available() < LongKey)
+        return;
+    m_long[longHashAt(m_cursor)] = m_cursor + 1;
+}
+
+AceMatchFinder::Found AceMatchFinder::findLong() const
+{
+    Found found;
+    if (m_long.empty() || available() < LongKey)
+        return found;
+    const uint32_t stored = m_long[longHashAt(m_cursor)];
+    if (stored == 0 || stored - 1 >= m_cursor)
+        return found;
+    const uint32_t distance = m_cursor - (stored - 1);
+    if (distance > m_maxDistance)
+        return found;
+    const uint32_t length = matchLength(distance, longestFor(distance));
+    if (length >= LongKey)
+        found = {length, distance};
+    return found;
 }
 
 std::size_t AceMatchFinder::append(const char* data, std::size_t size)
@@ -72,6 +107,7 @@ void AceMatchFinder::slide()
     auto rebase = [this](uint32_t& v) { v = v > m_window ? v - m_window : 0; };
     std::for_each(m_head.begin(), m_head.end(), rebase);
     std::for_each(m_prev.begin(), m_prev.end(), rebase);
+    std::for_each(m_long.begin(), m_long.end(), rebase);
 }
 
 uint32_t AceMatchFinder::matchLength(uint32_t distance, uint32_t limit) const
@@ -96,11 +132,14 @@ void AceMatchFinder::prefetch() const
     constexpr uint32_t Ahead = 8;
     if (available() >= Ahead + 4)
         __builtin_prefetch(&m_head[hashAt(m_cursor + Ahead)], 1);
+    if (!m_long.empty() && available() >= Ahead + LongKey)
+        __builtin_prefetch(&m_long[longHashAt(m_cursor + Ahead)], 1);
 }
 
 void AceMatchFinder::insert()
 {
     prefetch();
+    insertLong();
     if (available() < uint32_t(m_settings.hashBytes))
         return;
     uint32_t& head = m_head[hashAt(m_cursor)];
@@ -112,6 +151,7 @@ AceMatchFinder::Found AceMatchFinder::insertAndFind(int maxChain, uint32_t longe
 {
     Found best;
     prefetch();
+    insertLong();
     if (available() < uint32_t(m_settings.hashBytes))
         return best;
     uint32_t& head = m_head[hashAt(m_cursor)];
@@ -122,7 +162,8 @@ AceMatchFinder::Found AceMatchFinder::insertAndFind(int maxChain, uint32_t longe
     const uint32_t cap = std::min(MaxMatch, available());
     if (cap <= longerThan)
         return best;
-    const uint32_t oldest = m_cursor > m_maxDistance ? m_cursor - m_maxDistance : 0;
+    const uint32_t reach = m_settings.chainReach ? std::min(m_settings.chainReach, m_maxDistance) : m_maxDistance;
+    const uint32_t oldest = m_cursor > reach ? m_cursor - reach : 0;
     const uint8_t* here = m_buffer.data() + m_cursor;
     uint32_t bestLength = longerThan;
     while (candidate != 0 && maxChain-- > 0) {

@@ -21,6 +21,14 @@ public:
         int maxChain = 64;          // chain links followed per search
         uint32_t niceLength = 128;  // a match this long ends the search
         int hashBytes = 3;          // prefix length the chains are keyed on: 3 or 4
+        // A second table, keyed on LongKey bytes, keeps one position of every
+        // LongStep-th string; it finds long repeats that lie too far back for
+        // the chains to reach in their steps. 0: none.
+        int longHashBits = 0;
+        // How far back the chains look; beyond, only the second table and
+        // the repeated distances find matches. Chains near the cursor stay
+        // in the cache, which decides the speed. 0: the whole window.
+        uint32_t chainReach = 0;
     };
     struct Found {
         uint32_t length = 0;
@@ -31,6 +39,8 @@ public:
     // Bytes that must follow the cursor before a search runs, unless the
     // file has ended: the longest match and the lazy look one byte on.
     static constexpr uint32_t Lookahead = MaxMatch + 8;
+    static constexpr uint32_t LongKey = 32;
+    static constexpr uint32_t LongStep = 8;
 
     explicit AceMatchFinder(const Settings& settings);
 
@@ -53,12 +63,16 @@ public:
     // for the longest match ACE can code that is longer than `longerThan`,
     // nearest first among equals.
     Found insertAndFind(int maxChain, uint32_t longerThan);
+    // The long repeat, if the second table knows one for the cursor.
+    Found findLong() const;
     // Enters the cursor in the chains without a search.
     void insert();
     void advance(uint32_t count) { m_cursor += count; }
 
 private:
     uint32_t hashAt(uint32_t pos) const;
+    uint32_t longHashAt(uint32_t pos) const;
+    void insertLong();
     void prefetch() const;
     void slide();
 
@@ -69,6 +83,7 @@ private:
     std::vector<uint8_t> m_buffer; // two windows and slack for wide compares
     std::vector<uint32_t> m_head;  // position + 1 of the latest string per hash; 0: none
     std::vector<uint32_t> m_prev;  // the link to the previous string, per window slot
+    std::vector<uint32_t> m_long;  // position + 1 of a recent long string per hash; 0: none
     uint32_t m_cursor = 0;
     uint32_t m_end = 0;
 };
