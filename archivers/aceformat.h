@@ -34,6 +34,8 @@ public:
     bool volumesEndInsideAFile() const override { return true; }
     std::optional<QString> cannotStore(const SourceEntry& entry) const override;
     std::unique_ptr<PackedData> packedData(const SourceEntry& entry) const override;
+    // A compressed file just under 4 GiB can grow past what 32 bits record.
+    uint64_t largestPart() const override { return 0xFFFFFFFFull; }
 
     static QByteArray advert();
 

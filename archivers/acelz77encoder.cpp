@@ -34,11 +34,10 @@ uint32_t repeatBase(int index)
 
 AceLz77Encoder::Settings AceLz77Encoder::forLevel(int level, uint64_t fileSize)
 {
-    // Dictionary bits, hash bits, chain, nice length, prefix; lazy, max lazy,
-    // good length. ACE 1.0 readers take dictionaries up to 1 MB, so -m3 and
-    // up share it.
+    // The finder's window bits, hash bits, chain, nice length, prefix bytes
+    // and far-table bits, then the parse. ACE 1.0 readers take dictionaries
+    // of up to 1 MB, so -m3 and up share that and differ in effort alone.
     Settings s;
-    s.level = level;
     switch (level) {
     case 1: s.finder = {16, 16, 4, 32, 4, 13}; s.lazy = false; s.missesBeforeSkipping = 16; break;
     case 2: s.finder = {18, 18, 8, 32, 4, 15}; s.maxLazy = 8; s.goodLength = 8; break;

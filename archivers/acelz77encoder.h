@@ -19,7 +19,6 @@
 class AceLz77Encoder {
 public:
     struct Settings {
-        int level = 3;
         AceMatchFinder::Settings finder;
         bool lazy = true;
         uint32_t maxLazy = 32;     // a match this long is taken without looking on

@@ -118,8 +118,11 @@ uint32_t AceMatchFinder::matchLength(uint32_t distance, uint32_t limit) const
     uint32_t len = 0;
     while (len < limit) {
         const uint64_t diff = load64(a + len) ^ load64(b + len);
-        if (diff != 0)
-            return std::min(limit, len + uint32_t(std::countr_zero(diff) / 8));
+        if (diff != 0) {
+            // The first differing byte is the lowest in memory order.
+            const int bit = std::endian::native == std::endian::little ? std::countr_zero(diff) : std::countl_zero(diff);
+            return std::min(limit, len + uint32_t(bit / 8));
+        }
         len += 8;
     }
     return limit;
@@ -162,8 +165,7 @@ AceMatchFinder::Found AceMatchFinder::insertAndFind(int maxChain, uint32_t longe
     const uint32_t cap = std::min(MaxMatch, available());
     if (cap <= longerThan)
         return best;
-    const uint32_t reach = m_settings.chainReach ? std::min(m_settings.chainReach, m_maxDistance) : m_maxDistance;
-    const uint32_t oldest = m_cursor > reach ? m_cursor - reach : 0;
+    const uint32_t oldest = m_cursor > m_maxDistance ? m_cursor - m_maxDistance : 0;
     const uint8_t* here = m_buffer.data() + m_cursor;
     uint32_t bestLength = longerThan;
     while (candidate != 0 && maxChain-- > 0) {

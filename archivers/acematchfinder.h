@@ -5,10 +5,11 @@
 #include <vector>
 
 // Finds earlier occurrences of the bytes at the cursor for ACE's LZ77 stage:
-// hash chains over three-byte prefixes within a sliding window. The buffer
-// holds two windows, so the data moves down once per window of input, and the
-// chains keep one link per window position, so memory is fixed by the window
-// size whatever the length of the file.
+// hash chains over three- or four-byte prefixes within a sliding window, and
+// a table of long strings for repeats farther back than the chains get in
+// their steps. The buffer holds two windows, so the data moves down once per
+// window of input, and the chains keep one link per window position, so
+// memory is fixed by the window size whatever the length of the file.
 //
 // ACE codes a match found this way only when it is long enough for its
 // distance (3 bytes up to 8,192 back, 4 beyond), and no longer than 257, 258
@@ -25,10 +26,6 @@ public:
         // LongStep-th string; it finds long repeats that lie too far back for
         // the chains to reach in their steps. 0: none.
         int longHashBits = 0;
-        // How far back the chains look; beyond, only the second table and
-        // the repeated distances find matches. Chains near the cursor stay
-        // in the cache, which decides the speed. 0: the whole window.
-        uint32_t chainReach = 0;
     };
     struct Found {
         uint32_t length = 0;

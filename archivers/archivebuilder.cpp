@@ -246,6 +246,9 @@ bool ArchiveBuilder::put(const char* data, qint64 size)
                 return false;
             continue;
         }
+        if (m_part.size + uint64_t(fits) > m_format.largestPart())
+            return fail(QStringLiteral("%1 packs to more bytes than one header can record; "
+                                       "volumes would split it").arg(m_entry->storedName));
         if (!m_writer.write(data, fits))
             return fail(m_writer.error());
         m_part.crc.update(data, std::size_t(fits));

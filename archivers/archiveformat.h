@@ -42,6 +42,8 @@ public:
     virtual bool volumesEndInsideAFile() const { return false; }
     // A reason why the entry cannot be written in this format, if there is one.
     virtual std::optional<QString> cannotStore(const SourceEntry&) const { return std::nullopt; }
+    // The most packed bytes one part's header can record.
+    virtual uint64_t largestPart() const { return ~uint64_t(0); }
     // A file's data as the format packs it: as it is, unless the format compresses.
     virtual std::unique_ptr<PackedData> packedData(const SourceEntry& entry) const
     {

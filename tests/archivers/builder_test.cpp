@@ -242,6 +242,27 @@ TEST(ArchiveBuilderTest, CompressedAceFilesCrossVolumesInPartsAndWhatDoesNotShri
     EXPECT_GT(parts[QStringLiteral("manual.txt")].size(), 1u) << "a compressed file crosses a volume";
 }
 
+TEST(ArchiveBuilderTest, PackedDataBeyondWhatAHeaderRecordsFailsRatherThanWrapping)
+{
+    // As a compressed file of almost 4 GiB in one ACE archive may grow past
+    // the 32 bits of its size field.
+    struct NarrowAce : AceFormat {
+        uint64_t largestPart() const override { return 4000; }
+    };
+    TestWorkspace ws;
+    ws.writeRandomFile(QStringLiteral("grows.bin"), 5000, 9);
+    NarrowAce format;
+    ArchiveBuilder whole(format, ws.work() + QStringLiteral("/t.ace"), 0, silent());
+    FileWalk walk(ws.source(), true, SkipList());
+    EXPECT_FALSE(whole.build(walk, 0));
+    EXPECT_TRUE(whole.error().contains(QStringLiteral("grows.bin"))) << whole.error().toStdString();
+    whole.discard();
+
+    ArchiveBuilder split(format, ws.work() + QStringLiteral("/v.ace"), 3000, silent());
+    FileWalk again(ws.source(), true, SkipList());
+    EXPECT_TRUE(split.build(again, 0)) << "volumes keep every part small";
+}
+
 TEST(ArchiveBuilderTest, TooSmallAVolumeFailsAndLeavesNothingOnceDiscarded)
 {
     TestWorkspace ws;
