@@ -1,5 +1,6 @@
 #include "aceformat.h"
 
+#include "acecompresseddata.h"
 #include "crc32.h"
 #include "dostime.h"
 #include "lebytes.h"
@@ -61,15 +62,21 @@ QByteArray AceFormat::entryHeader(const SourceEntry& entry, const EntryPart& par
     if (part.continuesInNext)
         flags |= FileContinuesIn;
     const QByteArray name = entry.storedName.toUtf8();
-    // ACE keeps its CRC register uninverted; the final part holds the whole
-    // file's value, earlier parts their own bytes'.
+    // ACE keeps its CRC register uninverted. The final part holds the whole
+    // file's value, which readers check; earlier parts hold that of their
+    // own bytes in the volume (the packed bytes of a compressed file), so
+    // that a damaged volume can be told.
     const uint32_t crc = part.continuesInNext ? ~part.partCrc : ~part.fileCrc;
+    // Every part repeats the method: readers take it from the latest header.
+    const Packing& p = part.packing;
 
     LeBytes b;
     b.u8(FileHead).u16(flags);
     b.u32(uint32_t(part.packedSize)).u32(uint32_t(entry.size));
     b.u32(DosTime::fromDateTime(entry.modified)).u32(entry.attributes).u32(crc);
-    b.u8(0).u8(0).u16(0); // stored, no quality, no dictionary
+    b.u8(p.compressed ? MethodLz77 : MethodStored);
+    b.u8(uint8_t(p.compressed ? p.level : 0));
+    b.u16(uint16_t(p.compressed ? p.dictionaryBits - 10 : 0)); // the dictionary as 2^(10 + n) bytes
     b.u16(0).u16(uint16_t(name.size())).bytes(name);
     // unace 1.2 reads file headers into a fixed record and refuses ones that
     // end right after the name.
@@ -84,4 +91,11 @@ std::optional<QString> AceFormat::cannotStore(const SourceEntry& entry) const
     if (entry.storedName.toUtf8().size() > 0xFFFF - 64)
         return QStringLiteral("name too long for an ACE header: %1").arg(entry.storedName);
     return std::nullopt;
+}
+
+std::unique_ptr<PackedData> AceFormat::packedData(const SourceEntry& entry) const
+{
+    if (m_level == 0 || entry.size < SmallestCompressed)
+        return ArchiveFormat::packedData(entry);
+    return std::make_unique<AceCompressedData>(entry, m_level);
 }

@@ -3,10 +3,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
-
-namespace {
-constexpr qint64 ChunkSize = 1 << 20;
-}
+#include <limits>
 
 ArchiveBuilder::ArchiveBuilder(const ArchiveFormat& format, const QString& firstVolume,
                                uint64_t volumeSize, Progress progress)
@@ -27,6 +24,8 @@ bool ArchiveBuilder::fail(const QString& text)
 
 int64_t ArchiveBuilder::room() const
 {
+    if (!m_multiVolume)
+        return std::numeric_limits<int64_t>::max() / 2;
     return int64_t(m_volumeSize) - m_writer.position() - m_format.volumeEndSize(m_multiVolume);
 }
 
@@ -118,87 +117,168 @@ bool ArchiveBuilder::writeEntry(const SourceEntry& entry)
 {
     if (const auto why = m_format.cannotStore(entry))
         return fail(*why);
+    m_entry = &entry;
+    m_entryHeaderSize = int64_t(headerSize(entry));
+    m_part = Part();
+    m_entryDone = 0;
+    if (entry.isDirectory) {
+        m_data = nullptr;
+        return writeEmpty();
+    }
 
-    QFile in;
-    QString openError;
-    if (!entry.isDirectory && !openForReading(entry, in, &openError))
-        return fail(QStringLiteral("cannot read %1: %2").arg(entry.hostPath, openError));
-
-    const int64_t headerSize = int64_t(this->headerSize(entry));
-    uint64_t remaining = entry.isDirectory ? 0 : entry.size;
-    bool first = true;
-    Crc32 fileCrc;
+    const std::unique_ptr<PackedData> data = m_format.packedData(entry);
+    m_data = data.get();
+    QByteArray piece;
+    QByteArray following;
+    bool got = false;
+    if (!pull(piece, &got))
+        return false;
+    if (!got)
+        return writeEmpty();
     for (;;) {
-        uint64_t partSize = remaining;
-        if (m_multiVolume) {
-            const int64_t needed = headerSize + (remaining > 0 ? 1 : 0);
-            if (room() < needed) {
-                if (!m_volumeHasEntries)
-                    return fail(QStringLiteral("volume size %1 is too small for %2")
-                                    .arg(m_volumeSize)
-                                    .arg(entry.storedName));
-                if (!finishVolume(false) || !startVolume())
-                    return false;
-                continue;
-            }
-            partSize = std::min<uint64_t>(remaining, uint64_t(room() - headerSize));
-            if (m_format.volumesEndInsideAFile() && partSize == remaining) {
-                const uint64_t after = uint64_t(room() - headerSize) - remaining;
-                if (neededAfter(after) > after) {
-                    if (remaining < 2)
-                        return fail(QStringLiteral("volumes of %1 bytes are too small for the entries "
-                                                   "that follow %2")
-                                        .arg(m_volumeSize)
-                                        .arg(entry.storedName));
-                    partSize = remaining - 1;
-                }
-            }
-        }
-
-        EntryPart part;
-        part.packedSize = partSize;
-        part.continuedFromPrevious = !first;
-        part.continuesInNext = partSize < remaining;
-        const qint64 headerAt = m_writer.position();
-        if (!m_writer.write(m_format.entryHeader(entry, part)))
-            return fail(m_writer.error());
-        Crc32 partCrc;
-        if (!copyData(in, partSize, partCrc, fileCrc))
+        if (!pull(following, &got))
             return false;
-        part.partCrc = partCrc.value();
-        part.fileCrc = fileCrc.value();
-        if (!m_writer.rewrite(headerAt, m_format.entryHeader(entry, part)))
-            return fail(m_writer.error());
-        m_volumeHasEntries = true;
+        if (!got)
+            break;
+        if (!put(piece.constData(), piece.size()))
+            return false;
+        piece.swap(following);
+    }
+    return put(piece.constData(), piece.size() - 1) && putLast(piece.back());
+}
 
-        remaining -= partSize;
-        first = false;
-        if (!part.continuesInNext)
-            return true;
+bool ArchiveBuilder::pull(QByteArray& piece, bool* got)
+{
+    *got = m_data->next(piece);
+    const uint64_t done = m_data->sourceDone();
+    if (done > m_entryDone) {
+        advance(done - m_entryDone);
+        m_entryDone = done;
+    }
+    if (!*got && !m_data->error().isEmpty())
+        return fail(m_data->error());
+    return true;
+}
+
+bool ArchiveBuilder::followersFitAfter(uint64_t bytes)
+{
+    return !m_multiVolume || !m_format.volumesEndInsideAFile() || neededAfter(bytes) <= bytes;
+}
+
+QString ArchiveBuilder::tooSmallForFollowers() const
+{
+    return QStringLiteral("volumes of %1 bytes are too small for the entries that follow %2")
+        .arg(m_volumeSize)
+        .arg(m_entry->storedName);
+}
+
+bool ArchiveBuilder::makeRoom(int64_t bytes)
+{
+    while (m_multiVolume && room() < bytes) {
+        if (!m_volumeHasEntries)
+            return fail(QStringLiteral("volume size %1 is too small for %2").arg(m_volumeSize).arg(m_entry->storedName));
         if (!finishVolume(false) || !startVolume())
             return false;
     }
+    return true;
 }
 
-bool ArchiveBuilder::copyData(QFile& in, uint64_t size, Crc32& partCrc, Crc32& fileCrc)
+bool ArchiveBuilder::writeEmpty()
 {
-    if (m_buffer.isEmpty())
-        m_buffer.resize(ChunkSize);
+    // A header alone: it cannot be split, and the volume must still hold
+    // what follows it.
+    if (!makeRoom(m_entryHeaderSize))
+        return false;
+    if (!followersFitAfter(uint64_t(room() - m_entryHeaderSize)))
+        return fail(tooSmallForFollowers());
+    EntryPart part;
+    part.fileCrc = m_data ? m_data->sourceCrc() : 0;
+    if (!m_writer.write(m_format.entryHeader(*m_entry, part)))
+        return fail(m_writer.error());
+    m_volumeHasEntries = true;
+    return true;
+}
+
+bool ArchiveBuilder::openPart()
+{
+    if (!makeRoom(m_entryHeaderSize + 1))
+        return false;
+    m_part.open = true;
+    m_part.headerAt = m_writer.position();
+    m_part.size = 0;
+    m_part.crc = Crc32();
+    // The header is written again, with sizes and CRCs, when the part closes.
+    if (!m_writer.write(m_format.entryHeader(*m_entry, EntryPart{})))
+        return fail(m_writer.error());
+    m_volumeHasEntries = true;
+    return true;
+}
+
+bool ArchiveBuilder::closePart(bool continues)
+{
+    EntryPart part;
+    part.packedSize = m_part.size;
+    part.continuedFromPrevious = m_part.continued;
+    part.continuesInNext = continues;
+    part.partCrc = m_part.crc.value();
+    part.fileCrc = m_data->sourceCrc();
+    part.packing = m_data->packing();
+    if (!m_writer.rewrite(m_part.headerAt, m_format.entryHeader(*m_entry, part)))
+        return fail(m_writer.error());
+    m_part.open = false;
+    m_part.continued = true;
+    return true;
+}
+
+bool ArchiveBuilder::cutVolume()
+{
+    return closePart(true) && finishVolume(false) && startVolume();
+}
+
+bool ArchiveBuilder::put(const char* data, qint64 size)
+{
     while (size > 0) {
-        const qint64 want = qint64(std::min<uint64_t>(size, uint64_t(ChunkSize)));
-        const qint64 got = in.read(m_buffer.data(), want);
-        if (got < 0)
-            return fail(QStringLiteral("cannot read %1: %2").arg(in.fileName(), in.errorString()));
-        if (got == 0)
-            return fail(QStringLiteral("%1 became shorter while it was being stored").arg(in.fileName()));
-        partCrc.update(m_buffer.constData(), std::size_t(got));
-        fileCrc.update(m_buffer.constData(), std::size_t(got));
-        if (!m_writer.write(m_buffer.constData(), got))
+        if (!m_part.open && !openPart())
+            return false;
+        const qint64 fits = m_multiVolume ? std::min<qint64>(size, room()) : size;
+        if (fits <= 0) {
+            if (!cutVolume())
+                return false;
+            continue;
+        }
+        if (m_part.size + uint64_t(fits) > m_format.largestPart())
+            return fail(QStringLiteral("%1 packs to more bytes than one header can record; "
+                                       "volumes would split it").arg(m_entry->storedName));
+        if (!m_writer.write(data, fits))
             return fail(m_writer.error());
-        size -= uint64_t(got);
-        advance(uint64_t(got));
+        m_part.crc.update(data, std::size_t(fits));
+        m_part.size += uint64_t(fits);
+        data += fits;
+        size -= fits;
     }
     return true;
+}
+
+bool ArchiveBuilder::putLast(char byte)
+{
+    for (;;) {
+        if (!m_part.open && !openPart())
+            return false;
+        if (m_multiVolume && room() <= 0) {
+            if (!cutVolume())
+                return false;
+            continue;
+        }
+        if (followersFitAfter(uint64_t(room() - 1)))
+            break;
+        // What follows would end this volume outside a file: the last byte
+        // moves on, so that the volume ends inside this one.
+        if (m_part.size == 0)
+            return fail(tooSmallForFollowers());
+        if (!cutVolume())
+            return false;
+    }
+    return put(&byte, 1) && closePart(false);
 }
 
 void ArchiveBuilder::advance(uint64_t bytes)

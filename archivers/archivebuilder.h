@@ -6,7 +6,6 @@
 #include "volumewriter.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <cstdint>
 #include <deque>
@@ -16,6 +15,11 @@
 // volume while they fit, a file that does not fit is split, and a volume that
 // cannot take another header is closed (padded to the exact size where the
 // format allows). volumeSize 0 writes one archive without volumes.
+//
+// A file's data arrives as the format packs it, in pieces whose total is
+// known only at the end. The last byte is therefore held back until the end
+// is reached: only then can it be known whether the volume may close after
+// this file or must close inside it.
 class ArchiveBuilder {
 public:
     using Progress = std::function<void(const QString&)>;
@@ -36,10 +40,28 @@ private:
     uint64_t neededAfter(uint64_t limit);
     uint64_t headerSize(const SourceEntry& entry) const;
     bool writeEntry(const SourceEntry& entry);
-    bool copyData(QFile& in, uint64_t size, Crc32& partCrc, Crc32& fileCrc);
+    bool makeRoom(int64_t bytes);
+    bool writeEmpty();
+    bool pull(QByteArray& piece, bool* got);
+    bool put(const char* data, qint64 size);
+    bool putLast(char byte);
+    bool openPart();
+    bool closePart(bool continues);
+    bool cutVolume();
+    bool followersFitAfter(uint64_t bytes);
+    QString tooSmallForFollowers() const;
     int64_t room() const;
     bool fail(const QString& text);
     void advance(uint64_t bytes);
+
+    // The entry being written, and its part in the current volume.
+    struct Part {
+        bool open = false;
+        bool continued = false; // an earlier part lies in an earlier volume
+        qint64 headerAt = 0;
+        uint64_t size = 0;
+        Crc32 crc;
+    };
 
     const ArchiveFormat& m_format;
     EntrySource* m_source = nullptr;
@@ -49,7 +71,11 @@ private:
     bool m_multiVolume;
     Progress m_progress;
     VolumeWriter m_writer;
-    QByteArray m_buffer;
+    const SourceEntry* m_entry = nullptr;
+    PackedData* m_data = nullptr;
+    int64_t m_entryHeaderSize = 0;
+    Part m_part;
+    uint64_t m_entryDone = 0;
     int m_volumeIndex = -1;
     bool m_volumeHasEntries = false;
     uint64_t m_totalBytes = 0;

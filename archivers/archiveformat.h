@@ -1,10 +1,13 @@
 #pragma once
 
+#include "packeddata.h"
 #include "sourceentry.h"
+#include "storeddata.h"
 
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 // One stretch of an entry's data that lies in one volume. A file that crosses
@@ -13,8 +16,9 @@ struct EntryPart {
     uint64_t packedSize = 0;
     bool continuedFromPrevious = false;
     bool continuesInNext = false;
-    uint32_t partCrc = 0; // CRC-32 of this part's bytes
-    uint32_t fileCrc = 0; // CRC-32 of the file's bytes up to the end of this part
+    uint32_t partCrc = 0; // CRC-32 of this part's bytes as they lie in the volume
+    uint32_t fileCrc = 0; // CRC-32 of the whole file's own bytes; known for the last part
+    Packing packing;      // the same in every part of an entry
 };
 
 // What differs between the RAR and ACE writers; the splitting itself is shared.
@@ -38,4 +42,11 @@ public:
     virtual bool volumesEndInsideAFile() const { return false; }
     // A reason why the entry cannot be written in this format, if there is one.
     virtual std::optional<QString> cannotStore(const SourceEntry&) const { return std::nullopt; }
+    // The most packed bytes one part's header can record.
+    virtual uint64_t largestPart() const { return ~uint64_t(0); }
+    // A file's data as the format packs it: as it is, unless the format compresses.
+    virtual std::unique_ptr<PackedData> packedData(const SourceEntry& entry) const
+    {
+        return std::make_unique<StoredData>(entry);
+    }
 };

@@ -179,7 +179,9 @@ int ArchiverApp::run(const QStringList& args)
     if (!readSkipList(o, &skipLines))
         return ExitFailed;
 
-    if (o.level > 0)
+    if (m_kind == ArchiverKind::Ace)
+        m_format = std::make_unique<AceFormat>(o.level);
+    else if (o.level > 0)
         m_out << "Compression level -m" << o.level << " asked: files are stored (-m0)." << Qt::endl;
 
     // A first pass measures the source, so that progress can be shown in percent.

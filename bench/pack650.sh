@@ -19,42 +19,15 @@ work="${2:-$(mktemp -d /tmp/zavok32-bench.XXXXXX)}"
 mkdir -p "$work"
 work="$(cd "$work" && pwd)"
 size=650000000
-chunk=10000000
 
 echo "work folder: $work"
 rm -rf "$work/src" "$work/zips" "$work/hand" "$work/home"
 mkdir -p "$work/src" "$work/zips" "$work/hand/vols" "$work/hand/zips" "$work/home/dosdevices"
 
-# Text-like sample: words of a small vocabulary in lines, as documentation
-# and logs read; deflate's window is far smaller than the sample, so its
-# repetition does not flatter the ZIP step.
-python3 - "$work/text.sample" <<'PY'
-import random, sys
-random.seed(650)
-words = ("the data volume archive file disk level error track sector game install setup run read write "
-         "copy folder drive image table index value header record system user option program version").split()
-out = []
-size = 0
-while size < 1_000_000:
-    line = " ".join(random.choice(words) for _ in range(random.randint(4, 14))) + "\r\n"
-    out.append(line); size += len(line)
-open(sys.argv[1], "w", newline="").write("".join(out)[:1_000_000])
-PY
-
 echo "building a $size-byte image of mixed data ..."
 mkdir -p "$work/src/cd"
 img="$work/src/cd/game.iso"
-: > "$img"
-i=0
-while [ $(( i * chunk )) -lt $size ]; do
-  case $(( i % 3 )) in
-    0) for _ in $(seq 1 $(( chunk / 1000000 ))); do cat "$work/text.sample"; done >> "$img" ;;
-    1) head -c $chunk /dev/urandom >> "$img" ;;
-    2) head -c $chunk /dev/zero >> "$img" ;;
-  esac
-  i=$(( i + 1 ))
-done
-truncate -s $size "$img"
+bash "$here/bench/benchimage.sh" "$img" $size
 
 printf 'Volume 01/01\r\nA benchmark set\r\n' > "$work/src/file_id.diz"
 printf 'About the benchmark\r\n' > "$work/src/bench.nfo"

@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <map>
+
 namespace {
 
 struct RarBlock {
@@ -45,6 +47,48 @@ std::vector<RarBlock> rarBlocks(const QByteArray& v)
         blocks.push_back(b);
         pos += headerSize + int(added);
     }
+    return blocks;
+}
+
+struct AceBlock {
+    uint8_t type = 0;
+    uint16_t flags = 0;
+    uint32_t size = 0;
+    uint32_t crc = 0;
+    uint8_t method = 0;
+    uint8_t quality = 0;
+    uint16_t parameter = 0;
+    QString name;
+    QByteArray data;
+};
+
+// Walks an ACE volume block by block, as unace skips through it; an empty
+// list when the blocks do not add up to the volume.
+std::vector<AceBlock> aceBlocks(const QByteArray& v)
+{
+    std::vector<AceBlock> blocks;
+    int pos = 0;
+    while (pos + 7 <= v.size()) {
+        AceBlock b;
+        const int headerSize = qFromLittleEndian<quint16>(v.constData() + pos + 2);
+        const char* h = v.constData() + pos + 4;
+        b.type = uint8_t(h[0]);
+        b.flags = qFromLittleEndian<quint16>(h + 1);
+        const uint32_t added = (b.flags & AceFormat::AddSize) ? qFromLittleEndian<quint32>(h + 3) : 0;
+        if (b.type == 1) {
+            b.size = qFromLittleEndian<quint32>(h + 7);
+            b.crc = qFromLittleEndian<quint32>(h + 19);
+            b.method = uint8_t(h[23]);
+            b.quality = uint8_t(h[24]);
+            b.parameter = qFromLittleEndian<quint16>(h + 25);
+            b.name = QString::fromUtf8(h + 31, qFromLittleEndian<quint16>(h + 29));
+        }
+        b.data = v.mid(pos + 4 + headerSize, added);
+        blocks.push_back(b);
+        pos += 4 + headerSize + int(added);
+    }
+    if (pos != v.size())
+        blocks.clear();
     return blocks;
 }
 
@@ -132,21 +176,91 @@ TEST(ArchiveBuilderTest, EveryAceVolumeButTheLastEndsInsideAFile)
     const QStringList volumes = builder.volumes();
     ASSERT_GT(volumes.size(), 4);
     for (int i = 0; i + 1 < volumes.size(); ++i) {
-        // Skip from block to block to the volume's last file header.
-        const QByteArray v = readAll(volumes[i]);
-        int pos = 0;
-        uint16_t lastFlags = 0;
-        while (pos + 7 <= v.size()) {
-            const int size = qFromLittleEndian<quint16>(v.constData() + pos + 2);
-            const uint16_t flags = qFromLittleEndian<quint16>(v.constData() + pos + 5);
-            const uint32_t data = (flags & AceFormat::AddSize) ? qFromLittleEndian<quint32>(v.constData() + pos + 7) : 0;
-            if (v[pos + 4] == 1)
-                lastFlags = flags;
-            pos += 4 + size + int(data);
-        }
-        EXPECT_EQ(pos, v.size());
-        EXPECT_TRUE(lastFlags & AceFormat::FileContinuesIn) << volumes[i].toStdString();
+        const auto blocks = aceBlocks(readAll(volumes[i]));
+        ASSERT_FALSE(blocks.empty()) << volumes[i].toStdString();
+        EXPECT_TRUE(blocks.back().flags & AceFormat::FileContinuesIn) << volumes[i].toStdString();
     }
+}
+
+TEST(ArchiveBuilderTest, CompressedAceFilesCrossVolumesInPartsAndWhatDoesNotShrinkIsStored)
+{
+    TestWorkspace ws;
+    ws.writeFile(QStringLiteral("manual.txt"), TestWorkspace::proseLike(40000, 5));
+    ws.writeRandomFile(QStringLiteral("noise.bin"), 9000, 3);
+    ws.writeFile(QStringLiteral("one.txt"), "1");
+    ws.writeFile(QStringLiteral("zeros.img"), QByteArray(70000, '\0'));
+    ws.writeFile(QStringLiteral("tiny.txt"), "too small to pack: stored");
+
+    AceFormat format(3);
+    ArchiveBuilder builder(format, ws.work() + QStringLiteral("/t.ace"), 1500, silent());
+    FileWalk walk(ws.source(), true, SkipList());
+    ASSERT_TRUE(builder.build(walk, 0)) << builder.error().toStdString();
+    const QStringList volumes = builder.volumes();
+    ASSERT_GT(volumes.size(), 3);
+
+    std::map<QString, std::vector<AceBlock>> parts;
+    for (int i = 0; i < volumes.size(); ++i) {
+        EXPECT_LE(QFileInfo(volumes[i]).size(), 1500);
+        const auto blocks = aceBlocks(readAll(volumes[i]));
+        ASSERT_FALSE(blocks.empty());
+        if (i + 1 < volumes.size()) {
+            EXPECT_TRUE(blocks.back().flags & AceFormat::FileContinuesIn) << "volume " << i;
+        }
+        for (const AceBlock& b : blocks)
+            if (b.type == 1)
+                parts[b.name].push_back(b);
+    }
+
+    for (const auto& [name, chain] : parts) {
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray original = readAll(ws.source() + u'/' + name);
+        QByteArray packed;
+        for (std::size_t i = 0; i < chain.size(); ++i) {
+            const bool last = i + 1 == chain.size();
+            EXPECT_EQ(bool(chain[i].flags & AceFormat::FileContinuedFrom), i > 0);
+            EXPECT_EQ(bool(chain[i].flags & AceFormat::FileContinuesIn), !last);
+            EXPECT_EQ(chain[i].size, uint32_t(original.size()));
+            EXPECT_EQ(chain[i].method, chain[0].method) << "every part names the method";
+            EXPECT_EQ(chain[i].parameter, chain[0].parameter);
+            packed += chain[i].data;
+            // A part in the middle vouches for its own bytes, the last for the file.
+            EXPECT_EQ(chain[i].crc, last ? Crc32::aceOf(original) : Crc32::aceOf(chain[i].data));
+        }
+        const bool shrinks = name == QStringLiteral("manual.txt") || name == QStringLiteral("zeros.img");
+        EXPECT_EQ(chain[0].method, shrinks ? AceFormat::MethodLz77 : AceFormat::MethodStored);
+        if (shrinks) {
+            EXPECT_EQ(chain[0].quality, 3);
+            EXPECT_LT(packed.size(), original.size() / 2);
+            EXPECT_EQ(packed.size() % 4, 0) << "readers fetch whole words";
+            // The dictionary is no larger than the file needs, and at most 1 MB.
+            EXPECT_LE(1 << (chain[0].parameter + 10), 2 * original.size());
+        } else {
+            EXPECT_EQ(packed, original);
+            EXPECT_EQ(chain[0].quality, 0);
+        }
+    }
+    EXPECT_GT(parts[QStringLiteral("manual.txt")].size(), 1u) << "a compressed file crosses a volume";
+}
+
+TEST(ArchiveBuilderTest, PackedDataBeyondWhatAHeaderRecordsFailsRatherThanWrapping)
+{
+    // As a compressed file of almost 4 GiB in one ACE archive may grow past
+    // the 32 bits of its size field.
+    struct NarrowAce : AceFormat {
+        uint64_t largestPart() const override { return 4000; }
+    };
+    TestWorkspace ws;
+    ws.writeRandomFile(QStringLiteral("grows.bin"), 5000, 9);
+    NarrowAce format;
+    ArchiveBuilder whole(format, ws.work() + QStringLiteral("/t.ace"), 0, silent());
+    FileWalk walk(ws.source(), true, SkipList());
+    EXPECT_FALSE(whole.build(walk, 0));
+    EXPECT_TRUE(whole.error().contains(QStringLiteral("grows.bin"))) << whole.error().toStdString();
+    whole.discard();
+
+    ArchiveBuilder split(format, ws.work() + QStringLiteral("/v.ace"), 3000, silent());
+    FileWalk again(ws.source(), true, SkipList());
+    EXPECT_TRUE(split.build(again, 0)) << "volumes keep every part small";
 }
 
 TEST(ArchiveBuilderTest, TooSmallAVolumeFailsAndLeavesNothingOnceDiscarded)

@@ -187,6 +187,18 @@ TEST(AceFormatTest, HeadersHaveTheLayoutUnace12Reads)
     EXPECT_EQ(file.mid(35, 7), QByteArray("d\\f.txt"));
     EXPECT_EQ(file.mid(42), QByteArray(4, '\0')) << "reserved tail";
 
+    EXPECT_EQ(file.mid(27, 4), QByteArray(4, '\0')) << "stored: no method, quality or dictionary";
+
+    // Compressed parts name the method, the level and the dictionary in
+    // every part, as readers take them from the latest header.
+    p.packing = {true, 3, 20};
+    p.continuesInNext = true;
+    const QByteArray packed = AceFormat(3).entryHeader(fileEntry(QStringLiteral("d\\f.txt"), 6), p);
+    EXPECT_EQ(packed.size(), file.size()) << "headers are rewritten in place";
+    EXPECT_EQ(uint8_t(packed[27]), AceFormat::MethodLz77);
+    EXPECT_EQ(uint8_t(packed[28]), 3);
+    EXPECT_EQ(u16At(packed, 29), 20 - 10) << "a dictionary of 2^(10 + n) bytes";
+
     EXPECT_TRUE(AceFormat().cannotStore(fileEntry(QStringLiteral("dvd.iso"), 1ull << 32)).has_value());
     EXPECT_FALSE(AceFormat().cannotStore(fileEntry(QStringLiteral("cd.iso"), 0xFFFFFFFFull)).has_value());
 }

@@ -10,6 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <map>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -74,6 +77,38 @@ void writeByBytes(const QString& folder, const QByteArray& relative, const QByte
     ASSERT_GE(fd, 0) << path.toStdString();
     ASSERT_EQ(::write(fd, bytes.constData(), size_t(bytes.size())), bytes.size());
     ::close(fd);
+}
+
+// What a compressor meets in a real source: prose, noise, zeros, the sizes 0
+// and 1, many small files, and a file larger than any dictionary whose
+// repeats lie 400 KB apart, which only a large window finds.
+qint64 makeCompressibleTree(const TestWorkspace& ws)
+{
+    ws.writeFile(QStringLiteral("docs/manual.txt"), TestWorkspace::proseLike(300000, 1));
+    ws.writeRandomFile(QStringLiteral("data/noise.bin"), 150000, 2);
+    ws.writeFile(QStringLiteral("data/zeros.img"), QByteArray(800000, '\0'));
+    ws.writeFile(QStringLiteral("empty.txt"), {});
+    ws.writeFile(QStringLiteral("one.txt"), "1");
+    QRandomGenerator random(3);
+    QByteArray block(400000, Qt::Uninitialized);
+    random.fillRange(reinterpret_cast<quint32*>(block.data()), block.size() / 4);
+    ws.writeFile(QStringLiteral("data/far repeats.dat"), block.repeated(6));
+    qint64 total = 300000 + 150000 + 800000 + 1 + 6 * block.size();
+    for (int i = 0; i < 120; ++i) {
+        const QByteArray small = TestWorkspace::proseLike(i * 37 % 3000, quint32(i));
+        ws.writeFile(QStringLiteral("small/f%1.txt").arg(i), small);
+        total += small.size();
+    }
+    return total;
+}
+
+qint64 setSize(const TestWorkspace& ws, const QString& stem)
+{
+    qint64 total = 0;
+    for (const QString& n : ws.volumes())
+        if (n.startsWith(stem + u'.'))
+            total += QFileInfo(volume(ws, n)).size();
+    return total;
 }
 
 } // namespace
@@ -204,6 +239,63 @@ TEST(WaceTest, LongSetsGoOnAfterC99AndDamageIsCaught)
     const auto missing = unace("t", "game.ace", ws.work());
     EXPECT_TRUE(missing.finished) << "must not wait for the missing volume";
     EXPECT_NE(missing.exitCode, 0);
+}
+
+TEST(WaceCompressionTest, EveryLevelGivesTheTreeBackThroughUnace)
+{
+    TestWorkspace ws;
+    const qint64 source = makeCompressibleTree(ws);
+    std::map<int, qint64> sizes;
+    for (int level = 1; level <= 5; ++level) {
+        SCOPED_TRACE(level);
+        const QString name = QStringLiteral("m%1").arg(level);
+        const auto r = ws.archiver("wace", {"a", "-r", "-y", QStringLiteral("-m%1").arg(level),
+                                            "c:\\Zavok001\\" + name + ".ace"});
+        ASSERT_TRUE(r.ok()) << r.err.toStdString();
+        EXPECT_FALSE(r.out.contains(QStringLiteral("stored"))) << r.out.toStdString();
+        sizes[level] = setSize(ws, name);
+
+        const auto tested = unace("t", name + ".ace", ws.work());
+        EXPECT_TRUE(tested.ok()) << tested.out.toStdString();
+        EXPECT_FALSE(tested.out.contains(QStringLiteral("CRC-check error")));
+        const QString out = ws.scratch(name);
+        ASSERT_TRUE(unace("x", volume(ws, name + ".ace"), out).ok());
+        QString difference;
+        EXPECT_TRUE(TestWorkspace::sameTree(ws.source(), out, &difference)) << difference.toStdString();
+    }
+    EXPECT_LT(sizes[1], source * 3 / 4);
+    EXPECT_LT(sizes[3], source / 4) << "the far repeats are found from -m3 on";
+    EXPECT_LE(sizes[5], sizes[3]);
+}
+
+TEST(WaceCompressionTest, CompressedVolumesKeepTheirSizeGiveTheTreeBackAndShowDamage)
+{
+    TestWorkspace ws;
+    makeCompressibleTree(ws);
+    ASSERT_TRUE(ws.archiver("wace", {"a", "-r", "-y", "-v200", "-m0", "c:\\Zavok001\\stored.ace"}).ok());
+    const auto r = ws.archiver("wace", {"a", "-r", "-y", "-v200", "-m3", "c:\\Zavok001\\game.ace"});
+    ASSERT_TRUE(r.ok()) << r.err.toStdString();
+
+    QStringList volumes;
+    for (const QString& n : ws.volumes())
+        if (n.startsWith(QStringLiteral("game.")))
+            volumes << n;
+    ASSERT_GE(volumes.size(), 3);
+    for (const QString& n : volumes)
+        EXPECT_LE(QFileInfo(volume(ws, n)).size(), 200000) << n.toStdString();
+    EXPECT_LT(volumes.size() * 3, ws.volumes().size() - volumes.size()) << "a third of the stored set's volumes";
+
+    EXPECT_TRUE(unace("t", "game.ace", ws.work()).ok());
+    const QString out = ws.scratch(QStringLiteral("x"));
+    ASSERT_TRUE(unace("x", volume(ws, "game.ace"), out).ok());
+    QString difference;
+    EXPECT_TRUE(TestWorkspace::sameTree(ws.source(), out, &difference)) << difference.toStdString();
+
+    const QString middle = volume(ws, QStringLiteral("game.c00"));
+    flipByte(middle, QFileInfo(middle).size() / 2);
+    const auto damaged = unace("t", "game.ace", ws.work());
+    EXPECT_TRUE(damaged.finished);
+    EXPECT_NE(damaged.exitCode, 0) << damaged.out.toStdString();
 }
 
 TEST(ImageSourceTest, ListedFilesAreStoredUnderTheirNamesOnly)

@@ -42,6 +42,27 @@ void TestWorkspace::writeRandomFile(const QString& relative, qint64 size, quint3
     writeFile(relative, bytes);
 }
 
+QByteArray TestWorkspace::proseLike(qint64 size, quint32 seed)
+{
+    static const char* const words[] = {"the", "volume", "disk", "setup", "install", "game", "sound", "card",
+                                        "drive", "press", "any", "key", "to", "continue", "of", "and", "file",
+                                        "copy", "memory", "driver", "config", "level", "save", "music"};
+    QRandomGenerator random(seed);
+    QByteArray out;
+    while (out.size() < size) {
+        const int count = 3 + int(random.bounded(10));
+        for (int i = 0; i < count; ++i) {
+            out += words[random.bounded(int(std::size(words)))];
+            out += i + 1 < count ? ' ' : '.';
+        }
+        if (random.bounded(4) == 0)
+            out += ' ' + QByteArray::number(random.bounded(100000));
+        out += "\r\n";
+    }
+    out.truncate(size);
+    return out;
+}
+
 void TestWorkspace::makeDir(const QString& relative) const
 {
     QDir().mkpath(source() + u'/' + relative);

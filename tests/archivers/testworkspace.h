@@ -27,6 +27,8 @@ public:
 
     void writeFile(const QString& relative, const QByteArray& bytes) const;
     void writeRandomFile(const QString& relative, qint64 size, quint32 seed) const;
+    // Lines of words, as manuals and read-me files are: packs to about a third.
+    static QByteArray proseLike(qint64 size, quint32 seed);
     void makeDir(const QString& relative) const;
 
     // Where wrar and wace were built.

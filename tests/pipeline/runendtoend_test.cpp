@@ -208,9 +208,14 @@ TEST_F(RunEndToEnd, CdImageWithInfoInTheFirstZipOnly)
     EXPECT_EQ(presenter.shown[0].sourceType, QStringLiteral(" CD image ISO file"));
 }
 
-TEST_F(RunEndToEnd, AceSetGivesTheTreeBack)
+TEST_F(RunEndToEnd, AceSetAtNormalIsCompressedAndGivesTheTreeBack)
 {
     makeTree(QStringLiteral("game"));
+    // 3 MB of text on top of 5.3 MB: stored, the set would take 6 volumes.
+    QByteArray manual;
+    for (int i = 0; manual.size() < 3000000; ++i)
+        manual += "Chapter " + QByteArray::number(i % 97) + ", page " + QByteArray::number(i) + " of the manual.\r\n";
+    writeHost(QStringLiteral("game/docs/manual.txt"), manual);
     setUpJob(QStringLiteral("d:\\game"), false);
     job.setArchiver(Archiver::Ace);
     job.setArchiveCompression(5);
@@ -219,7 +224,7 @@ TEST_F(RunEndToEnd, AceSetGivesTheTreeBack)
 
     EXPECT_EQ(job.archiveCompression(), 3);
     const QStringList zips = zipFiles();
-    ASSERT_GE(zips.size(), 4);
+    ASSERT_EQ(zips.size(), 4) << "the noise stays as it is, the text shrinks";
     QStringList volumes{QStringLiteral("game.ace")};
     for (int n = 2; n <= zips.size(); ++n)
         volumes << QStringLiteral("game.c") + numbertext::zeroPadded(n - 2, 2);

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// Finds earlier occurrences of the bytes at the cursor for ACE's LZ77 stage:
+// hash chains over three- or four-byte prefixes within a sliding window, and
+// a table of long strings for repeats farther back than the chains get in
+// their steps. The buffer holds two windows, so the data moves down once per
+// window of input, and the chains keep one link per window position, so
+// memory is fixed by the window size whatever the length of the file.
+//
+// ACE codes a match found this way only when it is long enough for its
+// distance (3 bytes up to 8,192 back, 4 beyond), and no longer than 257, 258
+// or 259 bytes for distances up to 256, up to 8,192 and beyond.
+class AceMatchFinder {
+public:
+    struct Settings {
+        int windowBits = 20;        // the dictionary the header announces
+        int hashBits = 17;
+        int maxChain = 64;          // chain links followed per search
+        uint32_t niceLength = 128;  // a match this long ends the search
+        int hashBytes = 3;          // prefix length the chains are keyed on: 3 or 4
+        // A second table, keyed on LongKey bytes, keeps one position of every
+        // LongStep-th string; it finds long repeats that lie too far back for
+        // the chains to reach in their steps. 0: none.
+        int longHashBits = 0;
+    };
+    struct Found {
+        uint32_t length = 0;
+        uint32_t distance = 0;
+    };
+
+    static constexpr uint32_t MaxMatch = 259;
+    // Bytes that must follow the cursor before a search runs, unless the
+    // file has ended: the longest match and the lazy look one byte on.
+    static constexpr uint32_t Lookahead = MaxMatch + 8;
+    static constexpr uint32_t LongKey = 32;
+    static constexpr uint32_t LongStep = 8;
+
+    explicit AceMatchFinder(const Settings& settings);
+
+    // Takes as many of the bytes as there is room for, and returns how many.
+    // Room is made only once fewer than Lookahead bytes follow the cursor.
+    std::size_t append(const char* data, std::size_t size);
+
+    uint32_t available() const { return m_end - m_cursor; }
+    uint8_t byteAt(int offset) const { return m_buffer[std::size_t(int64_t(m_cursor) + offset)]; }
+    // The farthest a match may reach back: a window less the look-ahead, so
+    // that a slide never drops history a match might still use.
+    uint32_t maxDistance() const { return m_maxDistance; }
+    // Whether the bytes `distance` back are inside this file and the window.
+    bool reaches(uint32_t distance) const { return distance <= m_cursor && distance <= m_maxDistance; }
+
+    // Length of the match `distance` back from the cursor, at most limit.
+    uint32_t matchLength(uint32_t distance, uint32_t limit) const;
+
+    // Enters the cursor in the chains, then follows the chain that it heads
+    // for the longest match ACE can code that is longer than `longerThan`,
+    // nearest first among equals.
+    Found insertAndFind(int maxChain, uint32_t longerThan);
+    // The long repeat, if the second table knows one for the cursor.
+    Found findLong() const;
+    // Enters the cursor in the chains without a search.
+    void insert();
+    void advance(uint32_t count) { m_cursor += count; }
+
+private:
+    uint32_t hashAt(uint32_t pos) const;
+    uint32_t longHashAt(uint32_t pos) const;
+    void insertLong();
+    void prefetch() const;
+    void slide();
+
+    Settings m_settings;
+    uint32_t m_window;
+    uint32_t m_mask;
+    uint32_t m_maxDistance;
+    std::vector<uint8_t> m_buffer; // two windows and slack for wide compares
+    std::vector<uint32_t> m_head;  // position + 1 of the latest string per hash; 0: none
+    std::vector<uint32_t> m_prev;  // the link to the previous string, per window slot
+    std::vector<uint32_t> m_long;  // position + 1 of a recent long string per hash; 0: none
+    uint32_t m_cursor = 0;
+    uint32_t m_end = 0;
+};
