@@ -116,6 +116,12 @@ void DizFile::test()
     m_services.shell->focus(FocusTarget::DizSink);
     if (!checkNumbering)
         return;
+    // Without a description there is nothing to number: say so rather than
+    // leave the button looking broken.
+    if (m_job.dizPath().isEmpty()) {
+        m_services.messages->show(errorTitle(), noDescriptionToTest(), MessageIcon::Exclamation);
+        return;
+    }
     m_state.dizPreviewMode = true;
     const std::optional<QString> failure = checkNumbering();
     m_state.dizPreviewMode = false;
@@ -132,6 +138,12 @@ void DizFile::numberBoxHovered(FocusTarget box)
 {
     if (m_job.autoNumbering())
         m_services.shell->focus(box);
+}
+
+void DizFile::pathChanged()
+{
+    m_view.diz.editEnabled = !m_job.dizPath().isEmpty();
+    m_view.notify();
 }
 
 void DizFile::numberingChanged()

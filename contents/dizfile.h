@@ -46,6 +46,9 @@ public:
     // The number boxes and "&Test" follow autoNumbering; run on every change
     // of it, whoever makes it (a script, the output mode of an image).
     void numberingChanged();
+    // "&Edit" is there only while a description is chosen; run on every
+    // change of dizPath.
+    void pathChanged();
 
     // The numbering check of the run, called with dizPreviewMode set; it
     // answers why it could not do its work, or nothing.
@@ -57,6 +60,7 @@ public:
     static QString ownCopyRefusal() { return QStringLiteral("The file_id.diz can't be from your application directory"); }
     static QString copyFailure(const QString& path, const QString& reason);
     static QString readFailure(const QString& path);
+    static QString noDescriptionToTest() { return QStringLiteral("Choose a file_id.diz with Browse or Create first, then test its numbering"); }
     static QString testFailure(const QString& reason);
 
     // Host path of the application directory's copy of the chosen file.

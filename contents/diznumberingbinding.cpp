@@ -9,5 +9,7 @@ DizNumberingBinding::DizNumberingBinding(RipJob& job, DizFile& diz, QObject* par
     connect(&job, &RipJob::changed, this, [&diz](RipJob::Field field) {
         if (field == RipJob::Field::AutoNumbering)
             diz.numberingChanged();
+        else if (field == RipJob::Field::DizPath)
+            diz.pathChanged();
     });
 }

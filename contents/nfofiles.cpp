@@ -23,6 +23,10 @@ NfoFiles::NfoFiles(RipJob& job, ViewState& view, Services& services, QString app
     , m_folderCheck(std::move(folderCheck))
 {
     connect(&m_job, &RipJob::changed, this, [this](RipJob::Field field) {
+        if (field == RipJob::Field::NfoPath && m_view.nfo.editEnabled == m_job.nfoPath().isEmpty()) {
+            m_view.nfo.editEnabled = !m_job.nfoPath().isEmpty();
+            m_view.notify();
+        }
         if (field == RipJob::Field::ExtraChoice && m_job.extraChoice() != ExtraChoice::Neither
             && !m_view.nfo.extraBrowseEnabled) {
             m_view.nfo.extraBrowseEnabled = true;

@@ -39,6 +39,7 @@ struct SkipPageView {
 
 struct DizPageView {
     bool filesEnabled = true;           // the page body, "&Browse", "&Create", "&Edit"
+    bool editEnabled = false;           // "&Edit": only with a description chosen, which it opens
     bool numberingChoiceEnabled = true; // "&None" and "S&ubsitute at column"
     bool numberBoxesEnabled = false;    // column and line boxes: window colour when on, button face when off
     bool testEnabled = false;           // "&Test"
@@ -48,6 +49,7 @@ struct DizPageView {
 
 struct NfoPageView {
     bool filesEnabled = true;        // the page body, "&Browse", "&Create", "&Edit"
+    bool editEnabled = false;        // "&Edit": only with an information file chosen, which it opens
     bool extraChoicesEnabled = true; // "&File" and "&Directory"
     bool extraBrowseEnabled = false; // the extra's "B&rowse": on once an option is marked
     bool firstZipOnlyEnabled = true; // "&1st zip only"

@@ -36,6 +36,7 @@ DizPage::DizPage(RipJob& job, ViewState& view, QWidget* parent)
     QPushButton* browse = addButton(m_body, QStringLiteral("&Browse"), QStringLiteral("dizBrowse"), &DizPage::browseClicked);
     QPushButton* create = addButton(m_body, QStringLiteral("&Create"), QStringLiteral("dizCreate"), &DizPage::createClicked);
     QPushButton* edit = addButton(m_body, QStringLiteral("&Edit"), QStringLiteral("dizEdit"), &DizPage::editClicked);
+    m_edit = edit;
     for (QPushButton* button : {browse, create, edit})
         fileButtons->addWidget(button);
     fileButtons->addStretch(1);
@@ -152,6 +153,7 @@ void DizPage::showView()
     m_line->setEnabled(diz.numberBoxesEnabled);
     paintNumberBoxes(diz.numberBoxesEnabled);
     m_test->setEnabled(diz.testEnabled);
+    m_edit->setEnabled(diz.editEnabled);
     m_numberingLabel->setEnabled(diz.labelsEnabled);
     m_lineLabel->setEnabled(diz.labelsEnabled);
     m_separator->setVisible(diz.separatorShown);

@@ -51,6 +51,7 @@ private:
     QWidget* m_body = nullptr;
     PathPanel* m_path = nullptr;
     QPushButton* m_test = nullptr;
+    QPushButton* m_edit = nullptr;
     QFrame* m_separator = nullptr;
     QLabel* m_numberingLabel = nullptr;
     QLabel* m_lineLabel = nullptr;

@@ -43,6 +43,8 @@ NfoPage::NfoPage(RipJob& job, ViewState& view, QWidget* parent)
         button->setObjectName(QStringLiteral("nfo") + QString(text).remove(QLatin1Char('&')));
         connect(button, &QPushButton::clicked, this, signal);
         nfoGrid->addWidget(button, 1, column++);
+        if (signal == &NfoPage::editClicked)
+            m_edit = button;
     }
     nfoGrid->setColumnStretch(4, 1);
     layout->addWidget(nfoBox);
@@ -117,6 +119,7 @@ void NfoPage::showView()
     m_file->setEnabled(nfo.extraChoicesEnabled);
     m_directory->setEnabled(nfo.extraChoicesEnabled);
     m_extraBrowse->setEnabled(nfo.extraBrowseEnabled);
+    m_edit->setEnabled(nfo.editEnabled);
     m_firstOnly->setEnabled(nfo.firstZipOnlyEnabled);
     m_extraLabel->setEnabled(nfo.extraLabelEnabled);
     m_extraPath->setBackgroundRole(nfo.extraPanelGreyed ? QPalette::Button : QPalette::Base);

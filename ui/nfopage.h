@@ -42,6 +42,7 @@ private:
     QRadioButton* m_file = nullptr;
     QRadioButton* m_directory = nullptr;
     QPushButton* m_extraBrowse = nullptr;
+    QPushButton* m_edit = nullptr;
     QCheckBox* m_firstOnly = nullptr;
     QWidget* m_sink = nullptr;
 };

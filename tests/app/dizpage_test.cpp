@@ -1,3 +1,4 @@
+#include "contents/dizfile.h"
 #include "dizfixture.h"
 
 #include "job/viewstate.h"
@@ -59,6 +60,8 @@ TEST_F(DizWindowFixture, TabVisitsTheControlsInOrderAndNeverTheFocusSink)
     QWidget* sink = window().dizPage()->focusSink();
     EXPECT_FALSE(sink->focusPolicy() & Qt::TabFocus);
     click("dizSubstitute");
+    home.write("c:\\text\\file_id.diz", "desc\r\n");
+    job().setDizPath("c:\\text\\file_id.diz");
     browse->setFocus();
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 6; ++i) {
@@ -110,10 +113,20 @@ TEST_F(DizWindowFixture, CreateWithNumberingOnMarksNoneAndOpensTheEditorOverADis
     EXPECT_TRUE(home.fileDialog.requests.isEmpty());
 }
 
-TEST_F(DizWindowFixture, EditWithNothingChosenOpensNothing)
+TEST_F(DizWindowFixture, EditIsThereOnlyWithADescriptionChosenAndTestWithoutOneSaysWhatToDo)
 {
-    click("dizEdit");
+    EXPECT_FALSE(find<QPushButton>("dizEdit")->isEnabled()) << "nothing to edit yet";
+    home.write("c:\\text\\file_id.diz", "desc\r\n");
+    job().setDizPath("c:\\text\\file_id.diz");
+    EXPECT_TRUE(find<QPushButton>("dizEdit")->isEnabled());
+    job().setDizPath("");
+    EXPECT_FALSE(find<QPushButton>("dizEdit")->isEnabled());
+
+    click("dizSubstitute");
+    click("dizTest");
     EXPECT_EQ(editor(), nullptr);
+    ASSERT_EQ(home.messages.shown.size(), 1);
+    EXPECT_EQ(home.messages.shown[0].text, DizFile::noDescriptionToTest());
     EXPECT_TRUE(window().isEnabled());
 }
 
