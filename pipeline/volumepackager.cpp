@@ -167,6 +167,10 @@ VolumePackager::Result VolumePackager::packageVolumes()
             const QString why = zip.lastError();
             return Result{false, QStringLiteral("%1 failed for %2%3").arg(what, names.shownName, why.isEmpty() ? QString() : QStringLiteral(": ") + why)};
         };
+        // The adds of one ZIP are held and written in one go at the end; a
+        // step that fails, or a run that ends early, drops them unwritten.
+        zip.startZip();
+        auto dropHeld = qScopeGuard([&zip] { zip.dropZip(); });
         if (!zipAddStep(volume + kCr, names.target))
             return failed(QStringLiteral("adding ") + volume);
 
@@ -198,6 +202,10 @@ VolumePackager::Result VolumePackager::packageVolumes()
                     return failed(QStringLiteral("adding ") + extra);
             }
         }
+
+        dropHeld.dismiss();
+        if (zip.finishZip() != 0 || m_stopRequested)
+            return failed(QStringLiteral("writing the ZIP"));
 
         const QString volumeHost = workHost + QLatin1Char('/') + volume;
         if (!QFile::remove(volumeHost))

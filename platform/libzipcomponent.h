@@ -27,7 +27,10 @@ class DriveService;
 //   stays.
 // - A non-empty comment replaces the ZIP's comment; an empty one leaves an
 //   existing comment as it is.
-// - add() writes a complete new file beside the target, named
+// - Between startZip() and finishZip() the adds are held: each checks its
+//   list and its target and answers at once, and finishZip() writes all of
+//   them in one go, in their order. Outside that, add() writes at once.
+// - A write makes a complete new file beside the target, named
 //   "<name>.zip.unfinished-XXXXXX", and puts it in place only when everything
 //   is written, so a stop or a failure leaves an earlier ZIP byte for byte as
 //   it was (and makes no file when there was none), and a killed process
@@ -38,8 +41,9 @@ class DriveService;
 //   cancels that add at the next piece written.
 // - Events come on the calling thread, during add(): onAdding with the name
 //   stored in the ZIP as each file is read, onStatus with the completion of
-//   the whole write in percent whenever it changes, and processPendingEvents
-//   as the write goes on, so the window's Abort can set the stop flag.
+//   the whole write in percent (of the bytes of its files) whenever it
+//   changes, and processPendingEvents every few kilobytes written, so the
+//   window's Abort can set the stop flag.
 class LibzipComponent : public ZipComponent
 {
 public:
@@ -51,12 +55,16 @@ public:
     static constexpr qsizetype kMaxCommentBytes = 65535;
 
     explicit LibzipComponent(const DriveService& drives);
+    ~LibzipComponent() override;
 
     void setCompressionLevel(int level) override;
     void setTarget(const QString& dosPathWithoutZip) override;
     void setComment(const QByteArray& comment) override;
     void setFileList(const QString& crSeparatedList) override;
     int add() override;
+    void startZip() override;
+    int finishZip() override;
+    void dropZip() override;
     void setStop(bool stop) override;
     QString lastError() const override { return m_lastError; }
 
@@ -78,7 +86,19 @@ public:
     struct Callbacks;
 
 private:
+    // Files for one ZIP, checked and waiting to be written.
+    struct Write {
+        QString targetDos;
+        QString targetHost;
+        struct File {
+            Entry entry;
+            int level;
+        };
+        QList<File> files;
+    };
 
+    int check(Write* write);
+    int write(const Write& write);
     std::optional<QString> resolve(const QString& dosOrRelative) const;
     int fail(int result, const QString& error);
     void walkFolder(const QString& folder, const QString& prefix, const QString& excludedHostPath,
@@ -92,6 +112,8 @@ private:
     QString m_list;
     bool m_stop = false;
     bool m_busy = false;
+    bool m_holding = false;
+    Write m_held;
     QString m_lastError;
     mutable QStringList m_warnings;
 };
