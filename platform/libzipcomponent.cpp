@@ -1,8 +1,10 @@
 #include "platform/libzipcomponent.h"
 
+#include "platform/deflatedfilesource.h"
 #include "platform/driveservice.h"
 #include "platform/hostdriveservice.h"
 #include "platform/numbertext.h"
+#include "platform/paralleldeflate.h"
 #include "platform/ziptargetsource.h"
 
 #include <QDebug>
@@ -487,7 +489,19 @@ int LibzipComponent::write(const Write& write)
         const bool statted = ::stat(entry.nativePath.constData(), &st) == 0;
         const qint64 size = statted ? qint64(st.st_size) : 0;
         callbacks.totalBytes += size;
-        zip_source_t* source = notifyingFileSource(archive, entry.nativePath, entry.zipName, &callbacks);
+        const bool onEveryCore = file.level > 0 && size >= kParallelFromBytes;
+        zip_source_t* source = nullptr;
+        if (onEveryCore) {
+            if (!m_deflate)
+                m_deflate = std::make_unique<ParallelDeflate>();
+            const QString zipName = entry.zipName;
+            source = deflatedfilesource::create(
+                archive, entry.nativePath, *m_deflate, file.level,
+                {[&callbacks, zipName] { return callbacks.adding(zipName); },
+                 [&callbacks](qint64 bytes) { return callbacks.advanced(bytes); }});
+        } else {
+            source = notifyingFileSource(archive, entry.nativePath, entry.zipName, &callbacks);
+        }
         if (!source)
             return discard(QStringLiteral("Cannot read ") + entry.hostPath);
         const zip_int64_t index = zip_file_add(archive, name.constData(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
@@ -495,6 +509,8 @@ int LibzipComponent::write(const Write& write)
             zip_source_free(source);
             return discard(QStringLiteral("Cannot add ") + entry.zipName);
         }
+        // Data that comes deflated is copied as it is when the entry asks for
+        // deflate too; anything else would have libzip inflate it again.
         const zip_int32_t method = file.level == 0 ? ZIP_CM_STORE : ZIP_CM_DEFLATE;
         if (zip_set_file_compression(archive, zip_uint64_t(index), method, zip_uint32_t(file.level)) < 0)
             return discard(QStringLiteral("Cannot set the compression of ") + entry.zipName);

@@ -5,9 +5,11 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
 #include <optional>
 
 class DriveService;
+class ParallelDeflate;
 
 // The ZIP writer over libzip.
 //
@@ -30,6 +32,8 @@ class DriveService;
 // - Between startZip() and finishZip() the adds are held: each checks its
 //   list and its target and answers at once, and finishZip() writes all of
 //   them in one go, in their order. Outside that, add() writes at once.
+// - Files of some size are deflated on every core (ParallelDeflate) and
+//   handed to libzip already deflated; small ones libzip deflates itself.
 // - A write makes a complete new file beside the target, named
 //   "<name>.zip.unfinished-XXXXXX", and puts it in place only when everything
 //   is written, so a stop or a failure leaves an earlier ZIP byte for byte as
@@ -53,6 +57,9 @@ public:
     static constexpr int kStopped = 2;
 
     static constexpr qsizetype kMaxCommentBytes = 65535;
+
+    // Files this large or larger are deflated on every core.
+    static constexpr qint64 kParallelFromBytes = 64 * 1024;
 
     explicit LibzipComponent(const DriveService& drives);
     ~LibzipComponent() override;
@@ -114,6 +121,7 @@ private:
     bool m_busy = false;
     bool m_holding = false;
     Write m_held;
+    std::unique_ptr<ParallelDeflate> m_deflate;
     QString m_lastError;
     mutable QStringList m_warnings;
 };
