@@ -115,8 +115,13 @@ Application::Application(Options options)
     m_startup = std::make_unique<Startup>(m_job, m_runState, m_view, m_app, m_services, m_appDir);
     Startup& s = *m_startup;
     s.showMainWindow = [this] {
+        // Without a display nobody sees the window: it is shown (its closing
+        // ends the program as ever) but never painted.
+        if (m_options.headless)
+            m_window->setUpdatesEnabled(false);
         m_window->show();
-        m_window->repaint();
+        if (!m_options.headless)
+            m_window->repaint();
     };
     s.readScript = [this] { m_scripts->readScript(); };
     s.checkJob = [this] {

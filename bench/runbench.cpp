@@ -1,7 +1,9 @@
 // Drives one unattended run from the command line, for the pack benchmark:
 //   zavok32_runbench SOURCE ZIPDIR BASE DIZ NFO [--image] [--step N] [--save-script FILE]
+//   zavok32_runbench --measure FOLDER
 // Paths are DOS paths through the application directory's drive map. With
-// --save-script the job is written as a *.zvk script instead of being run.
+// --save-script the job is written as a *.zvk script instead of being run;
+// --measure prints the byte count that Browse measures for a folder source.
 #include "job/appstate.h"
 #include "job/ripjob.h"
 #include "job/riprunstate.h"
@@ -63,6 +65,16 @@ int main(int argc, char** argv)
 {
     QCoreApplication qapp(argc, argv);
     QStringList args = qapp.arguments().mid(1);
+    if (args.size() == 2 && args[0] == QStringLiteral("--measure")) {
+        DriveMap map = DriveMap::forApplication();
+        map.ensureDefaults();
+        const HostDriveService drives(map);
+        const auto bytes = drives.folderSize(args[1]);
+        if (!bytes)
+            return 1;
+        std::printf("%lld\n", static_cast<long long>(*bytes));
+        return 0;
+    }
     if (args.size() < 5) {
         std::fprintf(stderr, "usage: zavok32_runbench SOURCE ZIPDIR BASE DIZ NFO [--image] [--step N] [--save-script FILE]\n");
         return 2;

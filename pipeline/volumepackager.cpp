@@ -4,6 +4,7 @@
 #include "job/ripjob.h"
 #include "job/viewstate.h"
 #include "pipeline/runfailure.h"
+#include "pipeline/viewthrottle.h"
 #include "platform/appdirectory.h"
 #include "platform/driveservice.h"
 #include "platform/fileops.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 namespace {
 
@@ -111,17 +113,35 @@ VolumePackager::Result VolumePackager::packageVolumes()
     view.notify();
 
     zip.setStop(false);
-    zip.onAdding = [&view](const QString& fileName) {
-        view.run.status = fileName.toLower();
-        view.notify();
+    ViewThrottle throttle(m_clock);
+    zip.onAdding = [&view, &throttle](const QString& fileName) {
+        const QString shown = fileName.toLower();
+        if (view.run.status != shown) {
+            view.run.status = shown;
+            throttle.changed();
+        }
+        if (throttle.redrawDue())
+            view.notify();
     };
-    zip.onStatus = [&view](int completion) {
+    zip.onStatus = [&view, &throttle](int completion) {
         if (view.run.progress != completion) {
             view.run.progress = completion;
-            view.notify();
+            throttle.changed();
         }
+        if (throttle.redrawDue())
+            view.notify();
     };
-    zip.processPendingEvents = [&shell] { shell.processPendingEvents(); };
+    zip.processPendingEvents = [&view, &shell, &throttle] {
+        if (throttle.redrawDue())
+            view.notify();
+        if (throttle.eventsDue())
+            shell.processPendingEvents();
+    };
+    const auto unhook = qScopeGuard([&zip] {
+        zip.onAdding = nullptr;
+        zip.onStatus = nullptr;
+        zip.processPendingEvents = nullptr;
+    });
 
     // Every ZIP gets the same comment; checking it before the first ZIP keeps
     // a comment that no ZIP can hold from leaving half a set behind.
@@ -147,6 +167,10 @@ VolumePackager::Result VolumePackager::packageVolumes()
             const QString why = zip.lastError();
             return Result{false, QStringLiteral("%1 failed for %2%3").arg(what, names.shownName, why.isEmpty() ? QString() : QStringLiteral(": ") + why)};
         };
+        // The adds of one ZIP are held and written in one go at the end; a
+        // step that fails, or a run that ends early, drops them unwritten.
+        zip.startZip();
+        auto dropHeld = qScopeGuard([&zip] { zip.dropZip(); });
         if (!zipAddStep(volume + kCr, names.target))
             return failed(QStringLiteral("adding ") + volume);
 
@@ -178,6 +202,10 @@ VolumePackager::Result VolumePackager::packageVolumes()
                     return failed(QStringLiteral("adding ") + extra);
             }
         }
+
+        dropHeld.dismiss();
+        if (zip.finishZip() != 0 || m_stopRequested)
+            return failed(QStringLiteral("writing the ZIP"));
 
         const QString volumeHost = workHost + QLatin1Char('/') + volume;
         if (!QFile::remove(volumeHost))

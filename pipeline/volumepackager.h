@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pipeline/runcontext.h"
+#include "pipeline/viewthrottle.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,6 +26,9 @@ public:
 
     Result packageVolumes();
 
+    // The clock that paces redraws and window events (tests give their own).
+    void setClock(ViewThrottle::MsClock clock) { m_clock = std::move(clock); }
+
     // Longest comment a ZIP file can hold.
     static constexpr qsizetype kMaxCommentBytes = 65535;
     // Comment files this large or larger are not used at all.
@@ -41,4 +45,5 @@ private:
 
     RunContext& m_ctx;
     const bool& m_stopRequested;
+    ViewThrottle::MsClock m_clock;
 };

@@ -1,8 +1,10 @@
 #include "platform/libzipcomponent.h"
 
+#include "platform/deflatedfilesource.h"
 #include "platform/driveservice.h"
 #include "platform/hostdriveservice.h"
 #include "platform/numbertext.h"
+#include "platform/paralleldeflate.h"
 #include "platform/ziptargetsource.h"
 
 #include <QDebug>
@@ -11,7 +13,12 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 #include <zip.h>
 
 // What libzip calls back into while it writes: the component's events and
@@ -19,6 +26,8 @@
 // frames, so every call is caught here and turns into a cancelled write.
 struct LibzipComponent::Callbacks {
     LibzipComponent& self;
+    qint64 totalBytes = 0;
+    qint64 doneBytes = 0;
     int lastPercent = -1;
     bool handlerFailed = false;
 
@@ -35,9 +44,13 @@ struct LibzipComponent::Callbacks {
         return !cancelled();
     }
 
-    void progress(double done)
+    // The completion counts the bytes of the files read so far: the one
+    // figure that moves evenly whether a file is deflated here or by libzip.
+    bool advanced(qint64 bytes)
     {
-        const int percent = qBound(0, int(done * 100.0 + 1e-9), 100);
+        doneBytes += bytes;
+        const int percent =
+            totalBytes > 0 ? int(qBound(qint64(0), doneBytes * 100 / totalBytes, qint64(100))) : 100;
         try {
             if (percent != lastPercent) {
                 lastPercent = percent;
@@ -49,6 +62,7 @@ struct LibzipComponent::Callbacks {
         } catch (...) {
             handlerFailed = true;
         }
+        return !cancelled();
     }
 
     bool cancelled() const { return self.m_stop || handlerFailed; }
@@ -95,7 +109,13 @@ zip_int64_t notifyingSourceCallback(void* userdata, void* data, zip_uint64_t len
         return zip_source_open(s->inner) < 0 ? passError(s) : 0;
     case ZIP_SOURCE_READ: {
         const zip_int64_t n = zip_source_read(s->inner, data, length);
-        return n < 0 ? passError(s) : n;
+        if (n < 0)
+            return passError(s);
+        if (n > 0 && !s->callbacks->advanced(n)) {
+            zip_error_set(&s->error, ZIP_ER_CANCELLED, 0);
+            return -1;
+        }
+        return n;
     }
     case ZIP_SOURCE_CLOSE:
         zip_source_close(s->inner);
@@ -149,11 +169,6 @@ zip_source_t* notifyingFileSource(zip_t* archive, const QByteArray& nativePath, 
         delete state;
     }
     return source;
-}
-
-void progressCallback(zip_t*, double done, void* userdata)
-{
-    static_cast<LibzipComponent::Callbacks*>(userdata)->progress(done);
 }
 
 int cancelCallback(zip_t*, void* userdata)
@@ -227,6 +242,8 @@ LibzipComponent::LibzipComponent(const DriveService& drives)
     : m_drives(drives)
 {
 }
+
+LibzipComponent::~LibzipComponent() = default;
 
 void LibzipComponent::setCompressionLevel(int level)
 {
@@ -351,7 +368,7 @@ bool LibzipComponent::expandList(QList<Entry>* entries, QString* error, const QS
     return true;
 }
 
-int LibzipComponent::add()
+int LibzipComponent::check(Write* write)
 {
     m_lastError.clear();
     if (m_busy)
@@ -379,10 +396,69 @@ int LibzipComponent::add()
     QString listError;
     if (!expandList(&entries, &listError, targetInfo.exists() ? targetInfo.canonicalFilePath() : QString()))
         return fail(kFailed, listError);
+    // An add that is held must fail now for a file that cannot be read, not
+    // later in the write of the whole ZIP.
+    for (const Entry& entry : entries) {
+        if (entry.hostPath.isEmpty())
+            continue;
+        const int fd = ::open(entry.nativePath.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return fail(kFailed, QStringLiteral("Cannot read %1: %2").arg(entry.hostPath, QString::fromLocal8Bit(std::strerror(errno))));
+        ::close(fd);
+    }
+    write->targetDos = targetDos;
+    write->targetHost = *target;
+    for (const Entry& entry : entries)
+        write->files.append({entry, m_level});
+    return kOk;
+}
 
+int LibzipComponent::add()
+{
+    Write next;
+    const int checked = check(&next);
+    if (checked != kOk)
+        return checked;
+    if (!m_holding)
+        return write(next);
+    if (!m_held.files.isEmpty() && m_held.targetHost != next.targetHost)
+        return fail(kFailed, QStringLiteral("%1 was given while %2 is not written yet").arg(next.targetDos, m_held.targetDos));
+    m_held.targetDos = next.targetDos;
+    m_held.targetHost = next.targetHost;
+    m_held.files.append(next.files);
+    return kOk;
+}
+
+void LibzipComponent::startZip()
+{
+    m_holding = true;
+    m_held = Write();
+}
+
+void LibzipComponent::dropZip()
+{
+    m_holding = false;
+    m_held = Write();
+}
+
+int LibzipComponent::finishZip()
+{
+    m_lastError.clear();
+    const Write held = std::exchange(m_held, Write());
+    m_holding = false;
+    if (held.files.isEmpty())
+        return kOk;
+    if (m_stop)
+        return fail(kStopped, QStringLiteral("Stopped: %1 was left as it was").arg(held.targetDos));
+    return write(held);
+}
+
+int LibzipComponent::write(const Write& write)
+{
+    const QString& targetDos = write.targetDos;
     zip_error_t openError;
     zip_error_init(&openError);
-    zip_source_t* file = ziptargetsource::create(QFile::encodeName(*target), &openError);
+    zip_source_t* file = ziptargetsource::create(QFile::encodeName(write.targetHost), &openError);
     zip_t* archive = file ? zip_open_from_source(file, ZIP_CREATE, &openError) : nullptr;
     if (!archive) {
         if (file)
@@ -400,9 +476,8 @@ int LibzipComponent::add()
         return fail(kFailed, text);
     };
 
-    const zip_int32_t method = m_level == 0 ? ZIP_CM_STORE : ZIP_CM_DEFLATE;
-    const zip_uint32_t level = m_level == 0 ? 0 : zip_uint32_t(m_level);
-    for (const Entry& entry : entries) {
+    for (const Write::File& file : write.files) {
+        const Entry& entry = file.entry;
         const QByteArray name = entry.zipName.toUtf8();
         if (entry.hostPath.isEmpty()) {
             if (zip_name_locate(archive, name.constData(), 0) < 0
@@ -410,7 +485,23 @@ int LibzipComponent::add()
                 return discard(QStringLiteral("Cannot add the folder ") + entry.zipName);
             continue;
         }
-        zip_source_t* source = notifyingFileSource(archive, entry.nativePath, entry.zipName, &callbacks);
+        struct stat st {};
+        const bool statted = ::stat(entry.nativePath.constData(), &st) == 0;
+        const qint64 size = statted ? qint64(st.st_size) : 0;
+        callbacks.totalBytes += size;
+        const bool onEveryCore = file.level > 0 && size >= kParallelFromBytes;
+        zip_source_t* source = nullptr;
+        if (onEveryCore) {
+            if (!m_deflate)
+                m_deflate = std::make_unique<ParallelDeflate>();
+            const QString zipName = entry.zipName;
+            source = deflatedfilesource::create(
+                archive, entry.nativePath, *m_deflate, file.level,
+                {[&callbacks, zipName] { return callbacks.adding(zipName); },
+                 [&callbacks](qint64 bytes) { return callbacks.advanced(bytes); }});
+        } else {
+            source = notifyingFileSource(archive, entry.nativePath, entry.zipName, &callbacks);
+        }
         if (!source)
             return discard(QStringLiteral("Cannot read ") + entry.hostPath);
         const zip_int64_t index = zip_file_add(archive, name.constData(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
@@ -418,10 +509,12 @@ int LibzipComponent::add()
             zip_source_free(source);
             return discard(QStringLiteral("Cannot add ") + entry.zipName);
         }
-        if (zip_set_file_compression(archive, zip_uint64_t(index), method, level) < 0)
+        // Data that comes deflated is copied as it is when the entry asks for
+        // deflate too; anything else would have libzip inflate it again.
+        const zip_int32_t method = file.level == 0 ? ZIP_CM_STORE : ZIP_CM_DEFLATE;
+        if (zip_set_file_compression(archive, zip_uint64_t(index), method, zip_uint32_t(file.level)) < 0)
             return discard(QStringLiteral("Cannot set the compression of ") + entry.zipName);
-        struct stat st {};
-        if (::stat(entry.nativePath.constData(), &st) == 0)
+        if (statted)
             zip_file_set_external_attributes(archive, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
                                              zip_uint32_t(S_IFREG | (st.st_mode & 07777)) << 16);
     }
@@ -435,7 +528,6 @@ int LibzipComponent::add()
             return discard(QStringLiteral("Cannot set the ZIP comment"));
     }
 
-    zip_register_progress_callback_with_state(archive, 0.001, progressCallback, nullptr, &callbacks);
     zip_register_cancel_callback_with_state(archive, cancelCallback, nullptr, &callbacks);
     m_busy = true;
     const int closed = zip_close(archive);
@@ -454,7 +546,7 @@ int LibzipComponent::add()
 
     if (!placeholder.isEmpty()) {
         QString error;
-        if (!writeCommentInPlace(*target, m_comment, placeholder, &error))
+        if (!writeCommentInPlace(write.targetHost, m_comment, placeholder, &error))
             return fail(kFailed, QStringLiteral("Cannot write the ZIP comment into %1: %2").arg(targetDos, error));
     }
     return kOk;

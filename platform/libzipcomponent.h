@@ -5,9 +5,11 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
 #include <optional>
 
 class DriveService;
+class ParallelDeflate;
 
 // The ZIP writer over libzip.
 //
@@ -27,7 +29,12 @@ class DriveService;
 //   stays.
 // - A non-empty comment replaces the ZIP's comment; an empty one leaves an
 //   existing comment as it is.
-// - add() writes a complete new file beside the target, named
+// - Between startZip() and finishZip() the adds are held: each checks its
+//   list and its target and answers at once, and finishZip() writes all of
+//   them in one go, in their order. Outside that, add() writes at once.
+// - Files of some size are deflated on every core (ParallelDeflate) and
+//   handed to libzip already deflated; small ones libzip deflates itself.
+// - A write makes a complete new file beside the target, named
 //   "<name>.zip.unfinished-XXXXXX", and puts it in place only when everything
 //   is written, so a stop or a failure leaves an earlier ZIP byte for byte as
 //   it was (and makes no file when there was none), and a killed process
@@ -38,8 +45,9 @@ class DriveService;
 //   cancels that add at the next piece written.
 // - Events come on the calling thread, during add(): onAdding with the name
 //   stored in the ZIP as each file is read, onStatus with the completion of
-//   the whole write in percent whenever it changes, and processPendingEvents
-//   as the write goes on, so the window's Abort can set the stop flag.
+//   the whole write in percent (of the bytes of its files) whenever it
+//   changes, and processPendingEvents every few kilobytes written, so the
+//   window's Abort can set the stop flag.
 class LibzipComponent : public ZipComponent
 {
 public:
@@ -50,13 +58,20 @@ public:
 
     static constexpr qsizetype kMaxCommentBytes = 65535;
 
+    // Files this large or larger are deflated on every core.
+    static constexpr qint64 kParallelFromBytes = 64 * 1024;
+
     explicit LibzipComponent(const DriveService& drives);
+    ~LibzipComponent() override;
 
     void setCompressionLevel(int level) override;
     void setTarget(const QString& dosPathWithoutZip) override;
     void setComment(const QByteArray& comment) override;
     void setFileList(const QString& crSeparatedList) override;
     int add() override;
+    void startZip() override;
+    int finishZip() override;
+    void dropZip() override;
     void setStop(bool stop) override;
     QString lastError() const override { return m_lastError; }
 
@@ -78,7 +93,19 @@ public:
     struct Callbacks;
 
 private:
+    // Files for one ZIP, checked and waiting to be written.
+    struct Write {
+        QString targetDos;
+        QString targetHost;
+        struct File {
+            Entry entry;
+            int level;
+        };
+        QList<File> files;
+    };
 
+    int check(Write* write);
+    int write(const Write& write);
     std::optional<QString> resolve(const QString& dosOrRelative) const;
     int fail(int result, const QString& error);
     void walkFolder(const QString& folder, const QString& prefix, const QString& excludedHostPath,
@@ -92,6 +119,9 @@ private:
     QString m_list;
     bool m_stop = false;
     bool m_busy = false;
+    bool m_holding = false;
+    Write m_held;
+    std::unique_ptr<ParallelDeflate> m_deflate;
     QString m_lastError;
     mutable QStringList m_warnings;
 };

@@ -20,6 +20,19 @@ public:
     // folder; a path may end in "*.*" for every file of a folder.
     virtual void setFileList(const QString& crSeparatedList) = 0;
     virtual int add() = 0;
+
+    // Holds the adds that follow, all for one ZIP, and writes them together
+    // in finishZip(), so that the file is written once. Each held add still
+    // checks its own files and answers 0 or failure at once; nothing is
+    // written before finishZip(). A component that cannot hold writes at
+    // every add and finds nothing left to do here.
+    virtual void startZip() {}
+    // Writes the held adds in the order they were made; 0 on success. A
+    // failure or a stop leaves an earlier ZIP of the name as it was and
+    // makes no new one.
+    virtual int finishZip() { return 0; }
+    // Forgets the held adds without writing anything.
+    virtual void dropZip() {}
     virtual void setStop(bool stop) = 0;
     // Why the last add() failed, in words a user can act on; empty after a
     // success.

@@ -26,6 +26,10 @@ public:
     bool commentSet = false;
     // 1-based index of the add that returns non-zero; 0 for none.
     int failAt = 0;
+    // What happened to the held adds of each ZIP: "start", "finish" or
+    // "drop", in order; finishFailsAt makes that (1-based) finish fail.
+    QStringList zipCalls;
+    int finishFailsAt = 0;
     std::function<void(int addIndex)> whileAdding;
 
     void setCompressionLevel(int l) override { level = l; }
@@ -53,6 +57,16 @@ public:
             return 1;
         return index == failAt ? 1 : 0;
     }
+
+    void startZip() override { zipCalls << QStringLiteral("start"); }
+    int finishZip() override
+    {
+        zipCalls << QStringLiteral("finish");
+        if (stop)
+            return 1;
+        return int(zipCalls.count(QStringLiteral("finish"))) == finishFailsAt ? 1 : 0;
+    }
+    void dropZip() override { zipCalls << QStringLiteral("drop"); }
 
     QStringList listsFor(const QString& target) const
     {

@@ -311,6 +311,7 @@ TEST_F(RunFixture, FailedZipStepKeepsThisAndLaterVolumes)
     EXPECT_FALSE(view.window.busyPointer);
     EXPECT_EQ(state.volumeCount, 0);
     EXPECT_EQ(view.run.progress, 0);
+    EXPECT_EQ(zip.zipCalls, (Steps{"start", "finish", "start", "drop"})) << "the failed ZIP's adds are never written";
 
     app.launchMode = LaunchMode::AutoRun;
     zip.adds.clear();
@@ -319,6 +320,27 @@ TEST_F(RunFixture, FailedZipStepKeepsThisAndLaterVolumes)
     EXPECT_EQ(home.shell.endCalls, 1);
     EXPECT_NE(home.shell.exitCode, 0);
     EXPECT_TRUE(exists(QStringLiteral("c:\\Zavok002\\game.rar")));
+}
+
+TEST_F(RunFixture, AZipWhoseOneWriteFailsKeepsItsVolumeAndEveryLaterOne)
+{
+    volumesToMake = 4;
+    zip.finishFailsAt = 2;
+    run->runJob();
+    EXPECT_EQ(zip.zipCalls, (Steps{"start", "finish", "start", "finish"}));
+    EXPECT_EQ(zip.adds.size(), 6) << "every add of the second ZIP answered before its write";
+    EXPECT_EQ(workFiles(), (Steps{"game.r00", "game.r01", "game.r02"}));
+    EXPECT_TRUE(presenter.shown.isEmpty());
+    EXPECT_TRUE(view.window.listBarEnabled);
+
+    // A failure that is no ZIP step (the extra went missing) drops the held
+    // adds too, so the next run's ZIP does not start with them.
+    zip = FakeZipComponent();
+    job.chooseExtra(ExtraChoice::File);
+    job.setExtraPath(QStringLiteral("d:\\gone.txt"));
+    run->runJob();
+    EXPECT_EQ(zip.zipCalls, (Steps{"start", "drop"}));
+    EXPECT_EQ(home.messages.shown.size(), 1);
 }
 
 TEST_F(RunFixture, AbortAndExitStopThePackaging)

@@ -6,6 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
 
 namespace {
 
@@ -39,7 +44,7 @@ public:
         m_inner->onAdding = onAdding;
         m_inner->onStatus = onStatus;
         m_inner->processPendingEvents = processPendingEvents;
-        if (m_target == failTarget && !m_seen) {
+        if (m_target == failTarget && !m_seen && !duringWrite) {
             m_seen = true;
             if (beforeFirstAddTo) {
                 beforeFirstAddTo();
@@ -50,6 +55,27 @@ public:
         }
         return m_inner->add();
     }
+
+    void startZip() override { m_inner->startZip(); }
+    int finishZip() override
+    {
+        m_inner->onAdding = onAdding;
+        m_inner->onStatus = onStatus;
+        m_inner->processPendingEvents = processPendingEvents;
+        if (m_target == failTarget && duringWrite) {
+            m_inner->onStatus = [this](int percent) {
+                if (onStatus)
+                    onStatus(percent);
+                duringWrite(percent, *m_inner);
+            };
+        }
+        return m_inner->finishZip();
+    }
+    void dropZip() override { m_inner->dropZip(); }
+
+    // Runs on every percent while the ZIP of failTarget is written (with
+    // the real writer, to reach it part way in).
+    std::function<void(int percent, ZipComponent& inner)> duringWrite;
 
 private:
     std::unique_ptr<ZipComponent> m_inner;
@@ -423,7 +449,7 @@ TEST_F(RunEndToEnd, TooManyVolumesAndMissingFilesStopTheRun)
     run->runJob();
     EXPECT_EQ(home.messages.texts(), QStringList{QStringLiteral("Ripping error, check your *.zvk file")});
     EXPECT_EQ(workFiles(), (QStringList{"game.r00", "game.rar"}));
-    EXPECT_EQ(zipEntries(QStringLiteral("game01.zip")), (QStringList{"game.rar", "file_id.diz"}));
+    EXPECT_EQ(zipFiles(), QStringList{}) << "the ZIP whose adds did not all succeed is not written at all";
 }
 
 TEST_F(RunEndToEnd, AScriptedArchiverThatFailsOrIsKilledAfterTwoVolumesGetsNoZip)
@@ -464,4 +490,96 @@ TEST_F(RunEndToEnd, AScriptedArchiverThatFailsOrIsKilledAfterTwoVolumesGetsNoZip
     EXPECT_EQ(home.shell.exitCode, 3);
     EXPECT_TRUE(home.shell.endReason.contains(QStringLiteral("c:\\Zavok001")));
     EXPECT_TRUE(zipFiles().isEmpty());
+}
+
+TEST_F(RunEndToEnd, AbortDuringTheFirstZipLeavesTheEarlierZipOfItsNameAndEveryVolume)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    const QString old = sourceRoot + QStringLiteral("/old.txt");
+    writeHost(QStringLiteral("old.txt"), "from before");
+    ASSERT_TRUE(tool(QStringLiteral("zip"), {QStringLiteral("-jq"), zipsHost + QStringLiteral("/game01.zip"), old}, zipsHost).ok());
+    QFile before(zipsHost + QStringLiteral("/game01.zip"));
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray oldBytes = before.readAll();
+    home.messages.answers.push_back(MessageResult::Ok); // add to the ZIP of that name
+
+    auto fault = std::make_unique<ZipFault>(std::make_unique<LibzipComponent>(home.drives));
+    fault->failTarget = QStringLiteral("e:\\zips\\game01");
+    int abortedAt = -1;
+    // The click lands while the volume is deflated, with parts on the workers.
+    fault->duringWrite = [&](int percent, ZipComponent&) {
+        if (percent >= 40 && abortedAt < 0) {
+            abortedAt = percent;
+            run->abortRun();
+        }
+    };
+    makeRun(std::move(fault));
+    run->runJob();
+
+    EXPECT_GE(abortedAt, 40);
+    EXPECT_LT(abortedAt, 100);
+    EXPECT_EQ(view.run.status, QStringLiteral("Aborted"));
+    QFile after(zipsHost + QStringLiteral("/game01.zip"));
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), oldBytes) << "the earlier ZIP is byte for byte as it was";
+    EXPECT_EQ(QDir(zipsHost).entryList(QDir::Files | QDir::Hidden), QStringList{"game01.zip"})
+        << "no partial ZIP and no half-written file";
+    EXPECT_EQ(workFiles(), (QStringList{"game.r00", "game.r01", "game.r02", "game.rar"}));
+    EXPECT_TRUE(presenter.shown.isEmpty());
+}
+
+TEST_F(RunEndToEnd, AFaultPartWayIntoZipKKeepsEveryZipBeforeItAndNoneAfter)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    auto fault = std::make_unique<ZipFault>(std::make_unique<LibzipComponent>(home.drives));
+    fault->failTarget = QStringLiteral("e:\\zips\\game03");
+    // The writer gives up half way through the third ZIP (as on a failed
+    // write), while the run itself asked for no stop.
+    fault->duringWrite = [](int percent, ZipComponent& inner) {
+        if (percent >= 50)
+            inner.setStop(true);
+    };
+    makeRun(std::move(fault));
+    run->runJob();
+
+    EXPECT_EQ(zipFiles(), numberedZips(2));
+    checkZips(zipFiles(), rarVolumes(2), true, 2, 4);
+    EXPECT_EQ(QDir(zipsHost).entryList(QDir::Files | QDir::Hidden), numberedZips(2));
+    EXPECT_EQ(workFiles(), (QStringList{"game.r01", "game.r02"}));
+    EXPECT_TRUE(presenter.shown.isEmpty());
+    EXPECT_TRUE(view.window.listBarEnabled);
+}
+
+TEST_F(RunEndToEnd, AFullFileSystemInTheMiddleOfAZipKeepsTheZipsBeforeItAndTheVolumesFromIt)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    makeRun();
+    // A first run into room enough tells how large the ZIPs come out.
+    run->runJob();
+    ASSERT_EQ(zipFiles(), numberedZips(4));
+    qint64 firstTwo = 0;
+    for (const QString& name : numberedZips(2))
+        firstTwo += QFileInfo(zipsHost + QLatin1Char('/') + name).size();
+    const qint64 third = QFileInfo(zipsHost + QStringLiteral("/game03.zip")).size();
+    for (const QString& name : numberedZips(4))
+        QFile::remove(zipsHost + QLatin1Char('/') + name);
+
+    // Room for the first two ZIPs and half the third.
+    const qint64 room = (firstTwo + third / 2) / 4096 * 4096;
+    const QByteArray options = "size=" + QByteArray::number(room);
+    if (::mount("tmpfs", QFile::encodeName(zipsHost).constData(), "tmpfs", 0, options.constData()) != 0)
+        GTEST_SKIP() << "cannot mount a small file system here: " << std::strerror(errno);
+    const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(zipsHost).constData(), MNT_DETACH); });
+
+    makeRun();
+    run->runJob();
+    EXPECT_EQ(zipFiles(), numberedZips(2));
+    checkZips(zipFiles(), rarVolumes(2), true, 2, 4);
+    EXPECT_EQ(QDir(zipsHost).entryList(QDir::Files | QDir::Hidden), numberedZips(2))
+        << "the half-written third ZIP is gone";
+    EXPECT_EQ(workFiles(), (QStringList{"game.r01", "game.r02"}));
+    EXPECT_TRUE(presenter.shown.size() == 1) << "only the first run reports";
 }

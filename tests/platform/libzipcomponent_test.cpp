@@ -406,3 +406,67 @@ TEST_F(ZipComponentTest, AZipBeingWrittenIsNamedUnfinishedUntilItIsComplete)
     EXPECT_EQ(st.st_mode & 0777, 0604u);
     EXPECT_EQ(namesIn(d + "/out/set07.zip"), (QStringList{"big.r00", "more.txt"}));
 }
+
+TEST_F(ZipComponentTest, HeldAddsAnswerForTheirOwnFilesAndAreWrittenOnceInTheirOrder)
+{
+    const QByteArray volume = randomBytes(300000, 21);
+    put("d:\\work\\set.r00", volume);
+    put("d:\\app\\file_id.diz", "diz");
+    put("d:\\app\\info.nfo", "nfo");
+    put("d:\\extra\\a.txt", "extra");
+
+    QStringList adding;
+    zip.onAdding = [&](const QString& name) { adding << name; };
+    zip.startZip();
+    EXPECT_EQ(addTo("d:\\out\\set01", "d:\\work\\set.r00\r"), 0);
+    EXPECT_NE(addTo("d:\\out\\set01", "d:\\app\\missing.diz\r"), 0) << "an add fails for its own files at once";
+    EXPECT_TRUE(zip.lastError().contains("missing.diz"));
+    EXPECT_EQ(addTo("d:\\out\\set01", "d:\\app\\file_id.diz\r"), 0);
+    EXPECT_EQ(addTo("d:\\out\\set01", "d:\\app\\info.nfo\r"), 0);
+    EXPECT_EQ(addTo("d:\\out\\set01", "d:\\extra\\*.*\r"), 0);
+    EXPECT_NE(addTo("d:\\out\\set02", "d:\\app\\info.nfo\r"), 0) << "one ZIP at a time";
+    EXPECT_EQ(leftoversIn("d:\\out"), QStringList{}) << "nothing is written before the ZIP is finished";
+    EXPECT_TRUE(adding.isEmpty());
+
+    EXPECT_EQ(zip.finishZip(), 0);
+    EXPECT_EQ(namesIn(d + "/out/set01.zip"), (QStringList{"set.r00", "file_id.diz", "info.nfo", "a.txt"}));
+    EXPECT_EQ(adding, (QStringList{"set.r00", "file_id.diz", "info.nfo", "a.txt"}));
+    EXPECT_EQ(contentOf(d + "/out/set01.zip", "set.r00"), volume);
+    EXPECT_TRUE(unzipTestPasses(d + "/out/set01.zip"));
+    EXPECT_EQ(leftoversIn("d:\\out"), QStringList{"set01.zip"});
+
+    // Once finished, adds write at once again.
+    EXPECT_EQ(addTo("d:\\out\\set02", "d:\\app\\info.nfo\r"), 0);
+    EXPECT_EQ(namesIn(d + "/out/set02.zip"), QStringList{"info.nfo"});
+}
+
+TEST_F(ZipComponentTest, HeldAddsThatAreStoppedOrDroppedLeaveTheEarlierZipByteForByte)
+{
+    put("d:\\src\\a.txt", "a");
+    put("d:\\work\\set.r00", randomBytes(2000000, 22));
+    ASSERT_EQ(addTo("d:\\out\\set01", "d:\\src\\a.txt\r"), 0);
+    const QByteArray before = readHost(d + "/out/set01.zip");
+
+    zip.startZip();
+    ASSERT_EQ(addTo("d:\\out\\set01", "d:\\work\\set.r00\r"), 0);
+    zip.dropZip();
+    EXPECT_EQ(zip.finishZip(), 0) << "nothing is left to write";
+    EXPECT_EQ(readHost(d + "/out/set01.zip"), before);
+
+    zip.startZip();
+    ASSERT_EQ(addTo("d:\\out\\set01", "d:\\work\\set.r00\r"), 0);
+    zip.setStop(true);
+    EXPECT_EQ(zip.finishZip(), LibzipComponent::kStopped);
+    EXPECT_EQ(readHost(d + "/out/set01.zip"), before);
+
+    zip.setStop(false);
+    zip.startZip();
+    ASSERT_EQ(addTo("d:\\out\\set01", "d:\\work\\set.r00\r"), 0);
+    zip.onStatus = [&](int percent) {
+        if (percent >= 50)
+            zip.setStop(true);
+    };
+    EXPECT_EQ(zip.finishZip(), LibzipComponent::kStopped);
+    EXPECT_EQ(readHost(d + "/out/set01.zip"), before);
+    EXPECT_EQ(leftoversIn("d:\\out"), QStringList{"set01.zip"});
+}

@@ -1,0 +1,156 @@
+#include "platform/paralleldeflate.h"
+
+#include <zlib.h>
+
+struct ParallelDeflate::Part {
+    QByteArray input;
+    QByteArray dictionary;
+    int level = 6;
+    bool last = false;
+    // Written by the worker, read by the caller once `ready` is set.
+    QByteArray output;
+    std::uint32_t crc = 0;
+    bool ok = false;
+    bool ready = false;
+};
+
+ParallelDeflate::ParallelDeflate(int workers)
+{
+    if (workers <= 0)
+        workers = int(std::max(1u, std::thread::hardware_concurrency()));
+    for (int i = 0; i < workers; ++i)
+        m_threads.emplace_back([this] { workerLoop(); });
+}
+
+ParallelDeflate::~ParallelDeflate()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_quit = true;
+        m_queue.clear();
+    }
+    m_work.notify_all();
+    for (std::thread& t : m_threads)
+        t.join();
+}
+
+void ParallelDeflate::start(int level)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        // Parts of a dropped stream that no worker has begun are not deflated.
+        m_queue.clear();
+    }
+    m_parts.clear();
+    m_level = level;
+    m_tail.clear();
+    m_lastPushed = false;
+    m_crc = std::uint32_t(crc32(0L, Z_NULL, 0));
+    m_inputBytes = 0;
+}
+
+bool ParallelDeflate::wantsInput() const
+{
+    return !m_lastPushed && int(m_parts.size()) < maxPartsInFlight();
+}
+
+void ParallelDeflate::push(const QByteArray& input, bool last)
+{
+    auto part = std::make_shared<Part>();
+    part->input = input;
+    part->dictionary = m_tail;
+    part->level = m_level;
+    part->last = last;
+    m_lastPushed = last;
+    m_inputBytes += std::uint64_t(input.size());
+    m_tail = (m_tail + input).right(kDictionaryBytes);
+    m_parts.push_back(part);
+    {
+        std::lock_guard lock(m_mutex);
+        m_queue.push_back(std::move(part));
+    }
+    m_work.notify_one();
+}
+
+bool ParallelDeflate::take(QByteArray* deflated, qsizetype* inputSize)
+{
+    deflated->clear();
+    if (inputSize)
+        *inputSize = 0;
+    if (m_parts.empty())
+        return true;
+    std::shared_ptr<Part> part = m_parts.front();
+    {
+        std::unique_lock lock(m_mutex);
+        m_done.wait(lock, [&] { return part->ready; });
+    }
+    m_parts.pop_front();
+    if (!part->ok)
+        return false;
+    m_crc = std::uint32_t(crc32_combine(m_crc, part->crc, z_off_t(part->input.size())));
+    *deflated = std::move(part->output);
+    if (inputSize)
+        *inputSize = part->input.size();
+    return true;
+}
+
+void ParallelDeflate::workerLoop()
+{
+    for (;;) {
+        std::shared_ptr<Part> part;
+        {
+            std::unique_lock lock(m_mutex);
+            m_work.wait(lock, [&] { return m_quit || !m_queue.empty(); });
+            if (m_quit)
+                return;
+            part = std::move(m_queue.front());
+            m_queue.pop_front();
+        }
+        deflatePart(*part);
+        {
+            std::lock_guard lock(m_mutex);
+            part->ready = true;
+        }
+        m_done.notify_all();
+    }
+}
+
+void ParallelDeflate::deflatePart(Part& part)
+{
+    const auto* in = reinterpret_cast<const Bytef*>(part.input.constData());
+    part.crc = std::uint32_t(crc32(crc32(0L, Z_NULL, 0), in, uInt(part.input.size())));
+
+    z_stream z{};
+    // A negative window size makes raw deflate: no zlib header or trailer.
+    if (deflateInit2(&z, part.level, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        return;
+    bool ok = part.dictionary.isEmpty()
+              || deflateSetDictionary(&z, reinterpret_cast<const Bytef*>(part.dictionary.constData()),
+                                      uInt(part.dictionary.size()))
+                     == Z_OK;
+    // Room for the worst case, so one call does it all.
+    part.output.resize(qsizetype(deflateBound(&z, uLong(part.input.size()))) + 16);
+    z.next_in = const_cast<Bytef*>(in);
+    z.avail_in = uInt(part.input.size());
+    z.next_out = reinterpret_cast<Bytef*>(part.output.data());
+    z.avail_out = uInt(part.output.size());
+    const int flush = part.last ? Z_FINISH : Z_SYNC_FLUSH;
+    while (ok) {
+        const int r = deflate(&z, flush);
+        if (r == Z_STREAM_END || (r == Z_OK && z.avail_in == 0 && z.avail_out > 0 && flush != Z_FINISH))
+            break;
+        if (r != Z_OK && r != Z_BUF_ERROR) {
+            ok = false;
+            break;
+        }
+        if (z.avail_out == 0) {
+            const qsizetype used = part.output.size();
+            part.output.resize(used * 2);
+            z.next_out = reinterpret_cast<Bytef*>(part.output.data() + used);
+            z.avail_out = uInt(part.output.size() - used);
+        }
+    }
+    part.output.resize(qsizetype(z.total_out));
+    deflateEnd(&z);
+    part.ok = ok;
+}
