@@ -13,9 +13,9 @@ const char* __ubsan_default_options()
     return "print_stacktrace=1";
 }
 
-// Memory that system libraries keep until the process ends, by design; a
-// leak of ours is never matched by these, since each names a library that
-// allocated on its own behalf.
+// Memory that a system library keeps until the process ends, by design,
+// would be named here by that library ("leak:libfontconfig.so\n"), never by
+// a function of ours. The whole suite runs clean without one so far.
 const char* __lsan_default_suppressions()
 {
     return "";
