@@ -18,6 +18,7 @@ namespace {
 TempHome& home()
 {
     static TempHome* t = [] {
+        quietQtWarnings();
         auto* made = new TempHome;
         const QString d = made->addDrive(QLatin1Char('d'));
         made->map.unmapDrive(QLatin1Char('z'));

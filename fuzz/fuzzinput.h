@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdint>
 #include <cstdio>
@@ -46,3 +47,16 @@ private:
         if (!(condition))                                                                                              \
             fuzzFailure(#condition, detail);                                                                           \
     } while (false)
+
+// Qt warns on stderr about every path it refuses (one holding a NUL, say);
+// at thousands of runs a second that is only noise. Fatal messages still end
+// the run.
+inline void quietQtWarnings()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+            std::abort();
+        }
+    });
+}

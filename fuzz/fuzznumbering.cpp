@@ -44,6 +44,7 @@ public:
 TempHome& home()
 {
     static TempHome* t = [] {
+        quietQtWarnings();
         auto* made = new TempHome;
         made->addDrive(QLatin1Char('d'));
         made->map.unmapDrive(QLatin1Char('z'));

@@ -20,6 +20,7 @@ namespace {
 TempHome& home()
 {
     static TempHome* t = [] {
+        quietQtWarnings();
         auto* made = new TempHome;
         made->addDrive(QLatin1Char('d'));
         // Nothing outside the temporary folders: z: is the whole host.
