@@ -117,6 +117,7 @@ std::unique_ptr<EntrySource> ArchiverApp::makeSource(const ArchiverOptions& o,
     }
 
     std::vector<ListedFiles::Item> items;
+    const auto resolve = [this](const QString& path) { return existingHostPath(path); };
     for (const QString& listFile : o.listFiles) {
         const auto host = existingHostPath(listFile);
         const auto lines = host ? TextFile::readLines(*host) : std::nullopt;
@@ -124,23 +125,10 @@ std::unique_ptr<EntrySource> ArchiverApp::makeSource(const ArchiverOptions& o,
             m_sourceError = QStringLiteral("cannot read the list file %1").arg(listFile);
             return nullptr;
         }
-        for (const QString& raw : *lines) {
-            const QString line = raw.trimmed();
-            if (line.isEmpty())
-                continue;
-            const auto file = existingHostPath(line);
-            if (!file) {
-                m_sourceError = QStringLiteral("file not found: %1").arg(line);
-                return nullptr;
-            }
-            // Names keep the case they have on disk; the list may hold them lowered.
-            QString stored = o.namesOnly ? QFileInfo(*file).fileName()
-                                         : (isDosPath(line) ? line.mid(2) : line);
-            stored.replace(u'/', u'\\');
-            while (stored.startsWith(u'\\'))
-                stored.remove(0, 1);
-            items.push_back({*file, stored});
-        }
+        auto listed = ListedFiles::fromLines(*lines, o.namesOnly, resolve, &m_sourceError);
+        if (!listed)
+            return nullptr;
+        items.insert(items.end(), listed->begin(), listed->end());
     }
     return std::make_unique<ListedFiles>(std::move(items));
 }

@@ -332,6 +332,36 @@ TEST(ImageSourceTest, ListedFilesAreStoredUnderTheirNamesOnly)
     EXPECT_TRUE(TestWorkspace::sameTree(images, outAce, &difference)) << difference.toStdString();
 }
 
+// A list file's paths name the files, never where an extractor puts them:
+// ".." inside a path must not lead out of the extraction folder.
+TEST(ImageSourceTest, ListedPathsWithDotsAreStoredBelowTheTop)
+{
+    TestWorkspace ws;
+    const QString images = ws.scratch(QStringLiteral("cd images"));
+    ASSERT_TRUE(DriveMap(ws.home()).mapDrive(u'd', images));
+    ASSERT_TRUE(QDir(images).mkpath(QStringLiteral("sub")));
+    for (const QString& name : {QStringLiteral("Game.cue"), QStringLiteral("sub/Game.bin")}) {
+        QFile f(images + u'/' + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("data");
+    }
+    const QString list = ws.home() + QStringLiteral("/rarstop.txt");
+    ASSERT_TRUE(TextFile::writeLines(list, {QStringLiteral("d:\\sub\\..\\..\\game.cue"),
+                                            QStringLiteral("../../cd images/./sub/Game.bin")}));
+    const QString listDos = *DriveMap(ws.home()).toDos(list);
+    const auto r = TestWorkspace::run(TestWorkspace::binaryDir() + "/wrar",
+                                      {"a", "-y", "c:\\Zavok001\\game.rar", "@" + listDos}, images + "/sub");
+    ASSERT_TRUE(r.ok()) << r.err.toStdString();
+
+    const auto listed = TestWorkspace::run(SevenZip, {"l", "-slt", volume(ws, "game.rar")}, ws.work());
+    ASSERT_TRUE(listed.ok());
+    QStringList stored;
+    for (const QString& line : listed.out.split(u'\n'))
+        if (line.startsWith(QLatin1String("Path = ")) && !line.contains(QLatin1String("game.rar")))
+            stored << line.mid(7).trimmed();
+    EXPECT_EQ(stored.join(u'|').toStdString(), "game.cue|cd images/sub/Game.bin");
+}
+
 TEST(WholeDriveTest, TheSetBeingWrittenIsNotPartOfItsOwnSource)
 {
     // A whole drive as the source holds the work folder too.
