@@ -2,6 +2,7 @@
 
 #include "app/contentspageswiring.h"
 #include "app/dizpagewiring.h"
+#include "app/driveswiring.h"
 #include "app/sourcepageswiring.h"
 #include "contents/zipsizestep.h"
 #include "contents/zipsizestepbinding.h"
@@ -145,10 +146,12 @@ Application::Application(Options options)
     m_sourcePages = std::make_unique<SourcePagesWiring>(*this);
     m_dizPage = std::make_unique<DizPageWiring>(*this);
     m_contentsPages = std::make_unique<ContentsPagesWiring>(*this);
+    m_drivesWiring = std::make_unique<DrivesWiring>(*this);
 }
 
 Application::~Application()
 {
+    m_drivesWiring.reset();
     m_contentsPages.reset();
     m_dizPage.reset();
     m_sourcePages.reset();

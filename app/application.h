@@ -19,6 +19,7 @@
 
 class ContentsPagesWiring;
 class DizPageWiring;
+class DrivesWiring;
 class FolderSelection;
 class JobCheck;
 class MainWindow;
@@ -71,6 +72,9 @@ public:
     Services& services() { return m_services; }
     Startup& startup() { return *m_startup; }
     QString appDirHost() const { return m_appDir; }
+    const DriveMap& driveMap() const { return m_map; }
+    SourcePagesWiring& sourcePages() { return *m_sourcePages; }
+    DrivesWiring& drivesWiring() { return *m_drivesWiring; }
     ScriptFile& scripts() { return *m_scripts; }
     JobCheck& jobCheck() { return *m_check; }
     SourceMeasurement& measurement() { return *m_measure; }
@@ -122,6 +126,7 @@ private:
     std::unique_ptr<SourcePagesWiring> m_sourcePages;
     std::unique_ptr<DizPageWiring> m_dizPage;
     std::unique_ptr<ContentsPagesWiring> m_contentsPages;
+    std::unique_ptr<DrivesWiring> m_drivesWiring;
     bool m_closed = false;
     bool m_ended = false;
     int m_endCode = 0;
