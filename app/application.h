@@ -23,6 +23,7 @@ class DrivesWiring;
 class FolderSelection;
 class JobCheck;
 class MainWindow;
+class QtArchiverConsole;
 class QtMessageBox;
 class QtReportPresenter;
 class RipIntoQuestion;
@@ -70,6 +71,9 @@ public:
     ViewState& view() { return m_view; }
     AppState& appState() { return m_app; }
     Services& services() { return m_services; }
+    // The archiver's window service; null without a display or with a
+    // test's own process runner.
+    QtArchiverConsole* archiverConsole() { return m_console.get(); }
     Startup& startup() { return *m_startup; }
     QString appDirHost() const { return m_appDir; }
     const DriveMap& driveMap() const { return m_map; }
@@ -110,6 +114,7 @@ private:
     std::unique_ptr<FolderPicker> m_folderPicker;
     std::unique_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<ZipComponent> m_zip;
+    std::unique_ptr<QtArchiverConsole> m_console;
     std::unique_ptr<ProcessRunner> m_processes;
     std::unique_ptr<TextEditor> m_textEditor;
     std::unique_ptr<ZipSizeStep> m_sizeStep;
