@@ -2,6 +2,7 @@
 
 #include "app/contentspageswiring.h"
 #include "app/dizpagewiring.h"
+#include "app/driveswiring.h"
 #include "app/sourcepageswiring.h"
 #include "contents/zipsizestep.h"
 #include "contents/zipsizestepbinding.h"
@@ -15,6 +16,7 @@
 #include "source/jobcheck.h"
 #include "source/sourcemeasurement.h"
 #include "ui/desktoptexteditor.h"
+#include "ui/qtarchiverconsole.h"
 #include "ui/qtreportpresenter.h"
 #include "ui/reportwindow.h"
 #include "ui/mainwindow.h"
@@ -79,8 +81,16 @@ Application::Application(Options options)
     if (!options.zip)
         m_zip = std::make_unique<LibzipComponent>(m_drives);
     m_services.zip = options.zip ? options.zip : m_zip.get();
-    if (!options.processes)
-        m_processes = std::make_unique<PosixProcessRunner>(m_appDir);
+    if (!options.processes) {
+        auto runner = std::make_unique<PosixProcessRunner>(m_appDir);
+        // With a display the archiver shows its progress in a window of its
+        // own; with none its output goes where this program's goes.
+        if (!options.headless) {
+            m_console = std::make_unique<QtArchiverConsole>();
+            runner->setConsole(m_console.get());
+        }
+        m_processes = std::move(runner);
+    }
     m_services.processes = options.processes ? options.processes : m_processes.get();
     if (!options.textEditor)
         m_textEditor = std::make_unique<DesktopTextEditor>();
@@ -150,10 +160,12 @@ Application::Application(Options options)
     m_sourcePages = std::make_unique<SourcePagesWiring>(*this);
     m_dizPage = std::make_unique<DizPageWiring>(*this);
     m_contentsPages = std::make_unique<ContentsPagesWiring>(*this);
+    m_drivesWiring = std::make_unique<DrivesWiring>(*this);
 }
 
 Application::~Application()
 {
+    m_drivesWiring.reset();
     m_contentsPages.reset();
     m_dizPage.reset();
     m_sourcePages.reset();

@@ -19,9 +19,11 @@
 
 class ContentsPagesWiring;
 class DizPageWiring;
+class DrivesWiring;
 class FolderSelection;
 class JobCheck;
 class MainWindow;
+class QtArchiverConsole;
 class QtMessageBox;
 class QtReportPresenter;
 class RipIntoQuestion;
@@ -69,8 +71,14 @@ public:
     ViewState& view() { return m_view; }
     AppState& appState() { return m_app; }
     Services& services() { return m_services; }
+    // The archiver's window service; null without a display or with a
+    // test's own process runner.
+    QtArchiverConsole* archiverConsole() { return m_console.get(); }
     Startup& startup() { return *m_startup; }
     QString appDirHost() const { return m_appDir; }
+    const DriveMap& driveMap() const { return m_map; }
+    SourcePagesWiring& sourcePages() { return *m_sourcePages; }
+    DrivesWiring& drivesWiring() { return *m_drivesWiring; }
     ScriptFile& scripts() { return *m_scripts; }
     JobCheck& jobCheck() { return *m_check; }
     SourceMeasurement& measurement() { return *m_measure; }
@@ -106,6 +114,7 @@ private:
     std::unique_ptr<FolderPicker> m_folderPicker;
     std::unique_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<ZipComponent> m_zip;
+    std::unique_ptr<QtArchiverConsole> m_console;
     std::unique_ptr<ProcessRunner> m_processes;
     std::unique_ptr<TextEditor> m_textEditor;
     std::unique_ptr<ZipSizeStep> m_sizeStep;
@@ -122,6 +131,7 @@ private:
     std::unique_ptr<SourcePagesWiring> m_sourcePages;
     std::unique_ptr<DizPageWiring> m_dizPage;
     std::unique_ptr<ContentsPagesWiring> m_contentsPages;
+    std::unique_ptr<DrivesWiring> m_drivesWiring;
     bool m_closed = false;
     bool m_ended = false;
     int m_endCode = 0;

@@ -20,7 +20,7 @@ struct SourcePageView {
     QString sizeLabel = QStringLiteral("- Source size -");
     QString freeSpaceLabel;
     bool browseEnabled = true;
-    // The "Drive for Rars/Aces" list: its items ("c:", "d:", ...) and the
+    // The "Drive for Rars/Aces" list: its items ("c: drive_c", "d: GAME_CD", ...) and the
     // index of the current one (-1: none).
     QStringList driveItems;
     int currentDrive = -1;

@@ -95,7 +95,9 @@ void RipRun::runJob()
 
             const int count = countVolumes();
             state.volumeCount = qint16(count);
-            if (archiver.started() && !archiver.succeeded()) {
+            // Cancelled before it wrote anything, the run simply did not happen.
+            const bool cancelledEmpty = archiver.cancelled && count == 0;
+            if (archiver.started() && !archiver.succeeded() && !cancelledEmpty) {
                 endAfterFailedArchiver(archiver, count);
             } else if (count == 0) {
                 m_ctx.view.run.status = QStringLiteral("Aborted");
@@ -298,7 +300,7 @@ QString RipRun::archiverFailureMessage(const ProcessEnd& end, int volumes, const
     const QString archiver = QStringLiteral("The archiver ") + end.program + QLatin1Char(' ') + end.describe();
     if (!end.started())
         return archiver + QStringLiteral(".\rPut it beside zavok32 or on the search path (PATH), then run the job again.");
-    const QString advice = QStringLiteral(
+    const QString advice = end.cancelled ? QString() : QStringLiteral(
         "\rStart zavok32 from a terminal to read what the archiver printed, put that right, and run the job again.");
     if (volumes == 0)
         return archiver + QStringLiteral(" and wrote no volume.\rNothing was packaged.") + advice;

@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -134,9 +136,33 @@ std::optional<QString> DriveMap::toDos(const QString& hostPath) const
 
 bool DriveMap::mapDrive(QChar letter, const QString& hostTarget) const
 {
+    if (!driveLetterOf(QString(letter)) || hostTarget.isEmpty())
+        return false;
     QDir().mkpath(m_dosdevices);
-    unmapDrive(letter);
-    return QFile::link(hostTarget, linkPath(letter));
+    const QString link = linkPath(letter);
+    const QString fresh = link + QStringLiteral(".new");
+    QFile::remove(fresh);
+    if (::symlink(QFile::encodeName(hostTarget).constData(), QFile::encodeName(fresh).constData()) != 0)
+        return false;
+    if (::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(link).constData()) != 0) {
+        QFile::remove(fresh);
+        return false;
+    }
+    return true;
+}
+
+QString DriveMap::linkTarget(QChar letter) const
+{
+    const QString link = linkPath(letter);
+    if (!QFileInfo(link).isSymLink())
+        return QFileInfo(link).isDir() ? QFileInfo(link).absoluteFilePath() : QString();
+    const QString target = QFile::symLinkTarget(link);
+    return target.isEmpty() ? QString() : QDir::cleanPath(target);
+}
+
+bool DriveMap::isRemovable(QChar letter)
+{
+    return letter.toLower() != QLatin1Char('c');
 }
 
 bool DriveMap::unmapDrive(QChar letter) const

@@ -35,8 +35,16 @@ public:
     // target. Keeps the host's case.
     std::optional<QString> toDos(const QString& hostPath) const;
 
+    // Points a letter at a host folder, or at another one when it is
+    // mapped already. The new link takes the old one's place in one step,
+    // so a mapping that cannot be written leaves the drive as it was.
     bool mapDrive(QChar letter, const QString& hostTarget) const;
     bool unmapDrive(QChar letter) const;
+    // The folder a letter's link names, as an absolute host path, whether or
+    // not it is there; empty for an unmapped letter.
+    QString linkTarget(QChar letter) const;
+    // Every letter but c, which every fallback names, may be removed.
+    static bool isRemovable(QChar letter);
 
     QString dosdevicesPath() const { return m_dosdevices; }
 

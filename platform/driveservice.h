@@ -15,6 +15,13 @@ public:
     virtual std::optional<QString> toHost(const QString& dosPath) const = 0;
     virtual std::optional<QString> toDos(const QString& hostPath) const = 0;
     virtual QList<QChar> driveLetters() const = 0;
+    // What a drive is called beside its letter: the label of the volume it
+    // is the root of, else the name of its folder. Empty when unknown.
+    virtual QString driveLabel(QChar letter) const
+    {
+        Q_UNUSED(letter);
+        return {};
+    }
 
     // Total bytes of every file below a folder, at any depth.
     virtual std::optional<qint64> folderSize(const QString& dosPath) const = 0;

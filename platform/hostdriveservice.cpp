@@ -1,5 +1,7 @@
 #include "platform/hostdriveservice.h"
 
+#include "platform/mountedvolumes.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -61,6 +63,11 @@ std::optional<QString> HostDriveService::toDos(const QString& hostPath) const
 QList<QChar> HostDriveService::driveLetters() const
 {
     return m_map.letters();
+}
+
+QString HostDriveService::driveLabel(QChar letter) const
+{
+    return MountedVolumes::labelOf(m_map.linkTarget(letter));
 }
 
 std::optional<qint64> HostDriveService::folderSize(const QString& dosPath) const

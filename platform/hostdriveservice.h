@@ -12,6 +12,7 @@ public:
     std::optional<QString> toHost(const QString& dosPath) const override;
     std::optional<QString> toDos(const QString& hostPath) const override;
     QList<QChar> driveLetters() const override;
+    QString driveLabel(QChar letter) const override;
     std::optional<qint64> folderSize(const QString& dosPath) const override;
     std::optional<qint64> driveTotalBytes(const QString& drive) const override;
     std::optional<qint64> driveFreeBytes(const QString& drive) const override;

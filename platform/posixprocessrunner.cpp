@@ -1,5 +1,6 @@
 #include "platform/posixprocessrunner.h"
 
+#include "platform/consoletext.h"
 #include "platform/drivemap.h"
 #include "platform/windowscommandline.h"
 
@@ -11,6 +12,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -148,14 +150,33 @@ ProcessEnd PosixProcessRunner::execCmd(const QString& commandLine, const QString
     posix_spawnattr_setsigdefault(&setup.attributes, &sigs);
     posix_spawnattr_setflags(&setup.attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
+    // Both ends are closed on exec: the child keeps only its stdout and stderr.
+    int output[2] = {-1, -1};
+    if (m_console) {
+        if (::pipe2(output, O_CLOEXEC) != 0) {
+            const QString reason = QStringLiteral("no pipe for its output: ") + QString::fromLocal8Bit(std::strerror(errno));
+            return ProcessEnd::notStarted(name, reason);
+        }
+        posix_spawn_file_actions_adddup2(&setup.actions, output[1], STDOUT_FILENO);
+        posix_spawn_file_actions_adddup2(&setup.actions, output[1], STDERR_FILENO);
+    }
+
     const QByteArray programPath = QFile::encodeName(program);
     pid_t pid = 0;
     const int error = posix_spawn(&pid, programPath.constData(), &setup.actions, &setup.attributes,
                                   argv.data(), environ);
+    if (output[1] >= 0)
+        ::close(output[1]);
     if (error != 0) {
+        if (output[0] >= 0)
+            ::close(output[0]);
         const QString reason = QStringLiteral("%1 in %2: %3").arg(program, currentDirHost, QString::fromLocal8Bit(std::strerror(error)));
         qWarning().noquote() << "zavok32: cannot start" << reason;
         return ProcessEnd::notStarted(name, reason);
+    }
+    if (m_console) {
+        RunningChild child(pid, output[0], name, ConsoleText::titleOf(args));
+        return m_console->watch(child);
     }
     return waitFor(pid, name);
 }

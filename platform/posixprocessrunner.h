@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/processrunner.h"
+#include "platform/runningchild.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,11 @@ public:
 
     ProcessEnd execCmd(const QString& commandLine, const QString& currentDirHost) override;
 
+    // With a console, the child's stdout and stderr go through a pipe to it
+    // and it waits for the child; without one (no display), the child
+    // writes to this process's own stdout and stderr.
+    void setConsole(ArchiverConsole* console) { m_console = console; }
+
     // Host path of the program the first word of a command line names, or an
     // empty text when there is none.
     QString findProgram(const QString& name, const QString& currentDirHost) const;
@@ -46,4 +52,5 @@ private:
     static ProcessEnd waitFor(pid_t pid, const QString& name);
 
     QString m_appDirHost;
+    ArchiverConsole* m_console = nullptr;
 };

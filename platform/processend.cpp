@@ -30,6 +30,8 @@ ProcessEnd ProcessEnd::signalled(const QString& program, int signal)
 
 QString ProcessEnd::describe() const
 {
+    if (cancelled && kind != Kind::NotStarted)
+        return QStringLiteral("was cancelled");
     switch (kind) {
     case Kind::NotStarted:
         return QStringLiteral("could not be started") + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);

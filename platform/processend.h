@@ -17,6 +17,8 @@ struct ProcessEnd {
     QString program;
     // When NotStarted: why, in words a user can act on.
     QString reason;
+    // The user ended it (the archiver window's Cancel).
+    bool cancelled = false;
 
     static ProcessEnd notStarted(const QString& program, const QString& reason);
     static ProcessEnd exited(const QString& program, int exitCode);
@@ -27,6 +29,7 @@ struct ProcessEnd {
     bool succeeded() const { return kind == Kind::Exited && exitCode == 0; }
 
     // What happened, to follow the program's name: "ended with exit status
-    // 1", "was ended by signal 9 (Killed)", "could not be started: ...".
+    // 1", "was ended by signal 9 (Killed)", "could not be started: ...",
+    // "was cancelled".
     QString describe() const;
 };

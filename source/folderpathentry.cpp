@@ -44,6 +44,14 @@ QString FolderPathEntry::normalisedDosPath(const QString& text)
     return text.left(2) + QLatin1Char('\\') + parts.join(QLatin1Char('\\'));
 }
 
+std::optional<QString> FolderPathEntry::typedDosPathToHost(const DriveService& drives, const QString& typed)
+{
+    const QString dos = normalisedDosPath(unquoted(typed.trimmed()));
+    if (dos.isEmpty())
+        return std::nullopt;
+    return drives.toHost(dos);
+}
+
 bool FolderPathEntry::isWithin(const QString& dosPath, const QString& root)
 {
     if (root.isEmpty() || root.compare(QLatin1String("desktop"), Qt::CaseInsensitive) == 0)

@@ -20,4 +20,9 @@ public:
     // that does not start with a drive letter.
     static QString normalisedDosPath(const QString& text);
     static bool isWithin(const QString& dosPath, const QString& root);
+
+    // A file dialog's name field: a DOS path typed there ("d:\games\x.zvk",
+    // "D:/Games") as the host path the dialog can go to. Empty for any other
+    // text (a plain name, a host path) and for a drive that is not there.
+    static std::optional<QString> typedDosPathToHost(const DriveService& drives, const QString& typed);
 };

@@ -34,8 +34,10 @@ WorkDrive::WorkDrive(RipJob& job, ViewState& view, Services& services)
 QStringList WorkDrive::driveItems(const DriveService& drives)
 {
     QStringList items;
-    for (QChar letter : drives.driveLetters())
-        items << QString(letter.toLower()) + QLatin1Char(':');
+    for (QChar letter : drives.driveLetters()) {
+        const QString label = drives.driveLabel(letter);
+        items << QString(letter.toLower()) + QLatin1Char(':') + (label.isEmpty() ? QString() : QLatin1Char(' ') + label);
+    }
     return items;
 }
 
@@ -86,7 +88,9 @@ bool WorkDrive::selectDrive(QChar letter)
 
 void WorkDrive::itemChosen(const QString& item)
 {
-    const int index = m_view.source.driveItems.indexOf(item);
+    // The item names its drive by its first character; a label may have
+    // changed since the list was shown.
+    const int index = item.isEmpty() ? -1 : indexOfDrive(m_view.source.driveItems, item.at(0).toLower());
     if (index < 0 || index == m_view.source.currentDrive)
         return;
     setCurrent(index);

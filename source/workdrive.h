@@ -18,9 +18,9 @@ class WorkDrive
 public:
     WorkDrive(RipJob& job, ViewState& view, Services& services);
 
-    // The list's items, one per mapped drive, in order: "c:", "d:", ... .
-    // Every reader takes the drive from the first character only, so a
-    // label may follow the colon.
+    // The list's items, one per mapped drive, in order, each its letter,
+    // ":" and the drive's label: "c: drive_c", "d: GAME_CD", "z: /". Every
+    // reader takes the drive from the first character only.
     static QStringList driveItems(const DriveService& drives);
     // Fills the list anew from the mapped drives. The current drive stays
     // when it is still mapped; otherwise drive c becomes current, without

@@ -204,6 +204,7 @@ void MainWindow::runCommand(MenuCommand command)
         close();
         break;
     case MenuCommand::Sounds: call(toggleSounds); break;
+    case MenuCommand::Drives: call(openDrives); break;
     case MenuCommand::UseZipComment: call(toggleZipComment); break;
     case MenuCommand::OpenZipComment: call(openZipComment); break;
     case MenuCommand::ViewZipComment: call(viewZipComment); break;

@@ -57,6 +57,7 @@ public:
     std::function<void()> abortRun;
     std::function<void()> exitRun;
     std::function<void()> toggleSounds;
+    std::function<void()> openDrives;
     std::function<void()> toggleZipComment;
     std::function<void()> openZipComment;
     std::function<void()> viewZipComment;

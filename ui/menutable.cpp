@@ -40,6 +40,7 @@ const QList<MenuSpec>& MenuTable::menus()
           item("E&xit", "Ctrl+X", MenuCommand::Exit)}},
         {QStringLiteral("&Options"),
          {item("Soun&ds", "", MenuCommand::Sounds, true),
+          item("&Drives...", "", MenuCommand::Drives),
           separator(),
           item("Use &zip comment", "", MenuCommand::UseZipComment, true),
           item("&Open zip comment...", "", MenuCommand::OpenZipComment),

@@ -1,9 +1,49 @@
 #include "ui/qtfiledialog.h"
 
 #include "platform/driveservice.h"
+#include "source/folderpathentry.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QUrl>
+
+namespace {
+
+// Takes a DOS path typed into the name field as the host path it names: a
+// folder is opened, a file chosen.
+class DosPathFileDialog : public QFileDialog
+{
+public:
+    DosPathFileDialog(const DriveService& drives, QWidget* parent, const QString& title)
+        : QFileDialog(parent, title)
+        , m_drives(drives)
+    {
+    }
+
+    void accept() override
+    {
+        QLineEdit* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (name) {
+            if (const auto host = FolderPathEntry::typedDosPathToHost(m_drives, name->text())) {
+                const QFileInfo info(*host);
+                if (info.isDir()) {
+                    setDirectory(info.absoluteFilePath());
+                    name->clear();
+                    return;
+                }
+                setDirectory(info.absolutePath());
+                selectFile(info.fileName());
+            }
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    const DriveService& m_drives;
+};
+
+} // namespace
 
 QtFileDialog::QtFileDialog(const DriveService& drives, QWidget* parent)
     : m_drives(drives)
@@ -35,11 +75,18 @@ QStringList QtFileDialog::nameFilters(const QString& filter)
 
 std::optional<QString> QtFileDialog::ask(const FileDialogRequest& request)
 {
-    QFileDialog dialog(m_parent, request.title);
+    DosPathFileDialog dialog(m_drives, m_parent, request.title);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setObjectName(QStringLiteral("zavokFileDialog"));
+    // The mapped drives are the dialog's places.
+    QList<QUrl> places;
+    for (QChar letter : m_drives.driveLetters()) {
+        if (const auto root = m_drives.toHost(QString(letter) + QStringLiteral(":\\")))
+            places << QUrl::fromLocalFile(*root);
+    }
+    dialog.setSidebarUrls(places);
     const bool save = request.mode == FileDialogRequest::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

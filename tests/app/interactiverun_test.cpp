@@ -7,13 +7,17 @@
 #include "ui/reportwindow.h"
 #include "ui/runpage.h"
 #include "ui/listbar.h"
+#include "ui/archiverwindow.h"
+#include "ui/qtarchiverconsole.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -97,6 +101,37 @@ struct InteractiveRun : ::testing::Test {
         ASSERT_TRUE(program->job().readyToRun()) << home.messages.texts().join("|").toStdString();
     }
     QStringList zips() const { return QDir(driveE + "/zips").entryList({"*.zip"}, QDir::Files, QDir::Name); }
+
+    // An archiver of the test's own in the application directory, found
+    // before the real one.
+    void scriptedArchiver(const QByteArray& body)
+    {
+        QFile file(home.home() + "/wrar");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n" + body);
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    // Runs the job and presses the archiver window's Cancel once its output
+    // shows `text`; true when it did.
+    bool runAndCancelAfter(const QString& text)
+    {
+        bool cancelled = false;
+        QTimer watch;
+        watch.setInterval(20);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            ArchiverWindow* window = program->archiverConsole()->window();
+            if (cancelled || !window || !window->output()->toPlainText().contains(text))
+                return;
+            EXPECT_EQ(QApplication::activeModalWidget(), window) << "nothing else takes input";
+            EXPECT_TRUE(program->window().isMinimized());
+            cancelled = true;
+            QTest::mouseClick(window->cancelButton(), Qt::LeftButton);
+        });
+        watch.start();
+        QTest::keyClick(&program->window(), Qt::Key_R, Qt::ControlModifier);
+        return cancelled;
+    }
 };
 
 } // namespace
@@ -146,4 +181,39 @@ TEST_F(InteractiveRun, AbortDuringPackagingKeepsTheVolumesAndShowsNoReport)
     EXPECT_EQ(program->reportPresenter()->window(), nullptr);
     EXPECT_EQ(QDir(home.host("c:\\Zavok001")).entryList(QDir::Files).size(), 2) << "volumes 2 and 3 stay";
     EXPECT_TRUE(program->window().listBar()->isEnabled());
+}
+
+TEST_F(InteractiveRun, CancelInTheArchiverWindowKeepsItsVolumesAndMakesNoZip)
+{
+    start();
+    const QString work = home.home() + "/drive_c/Zavok001";
+    scriptedArchiver("echo 'Creating archive demo.rar'\n"
+                     "echo volume > '" + work.toLocal8Bit() + "/demo.rar'\n"
+                     "printf 'Adding demo/data/levels.dat   30%%\\r'\n"
+                     "exec sleep 30\n");
+    ASSERT_TRUE(runAndCancelAfter("30%"));
+
+    EXPECT_TRUE(zips().isEmpty());
+    EXPECT_EQ(program->window().findChild<QLabel*>("runStatus")->text(), "Aborted");
+    EXPECT_EQ(QDir(work).entryList(QDir::Files), QStringList{"demo.rar"}) << "what it wrote stays";
+    ASSERT_EQ(home.messages.shown.size(), 1);
+    const QString message = home.messages.shown[0].text;
+    EXPECT_TRUE(message.contains("wrar.exe was cancelled before the set was complete")) << message.toStdString();
+    EXPECT_TRUE(message.contains("c:\\Zavok001")) << message.toStdString();
+    EXPECT_FALSE(message.contains("terminal")) << "the user ended it and knows why";
+    EXPECT_EQ(program->reportPresenter()->window(), nullptr);
+    EXPECT_FALSE(program->window().isMinimized());
+    EXPECT_TRUE(program->window().listBar()->isEnabled());
+}
+
+TEST_F(InteractiveRun, CancelBeforeTheFirstVolumeEndsTheRunAsAborted)
+{
+    start();
+    scriptedArchiver("echo 'Creating archive demo.rar'\nexec sleep 30\n");
+    ASSERT_TRUE(runAndCancelAfter("Creating"));
+
+    EXPECT_TRUE(zips().isEmpty());
+    EXPECT_EQ(program->window().findChild<QLabel*>("runStatus")->text(), "Aborted");
+    EXPECT_TRUE(home.messages.shown.isEmpty()) << home.messages.texts().join("|").toStdString();
+    EXPECT_EQ(program->reportPresenter()->window(), nullptr);
 }

@@ -216,20 +216,20 @@ TEST_F(SourcePages, TheWorkDriveChosenInTheListIsRememberedAtExit)
     QDir(home.host("e:\\")).removeRecursively(); // no medium
     start();
     QComboBox* list = find<QComboBox>("workDriveList");
-    EXPECT_EQ(list->currentText(), "c:");
-    ASSERT_GE(list->findText("d:"), 0);
+    EXPECT_EQ(list->currentText(), "c: drive_c");
+    ASSERT_GE(list->findText("d: drive_d"), 0);
     EXPECT_TRUE(label("freeSpace").startsWith("Free space on\n"));
 
     // With the keyboard alone: the arrow moves to the next drive.
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(list->currentText(), "d:");
+    EXPECT_EQ(list->currentText(), "d: drive_d");
     EXPECT_EQ(program->job().workDrive(), QLatin1Char('d'));
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(list->currentText(), "c:") << "a drive without a medium gives way to c";
+    EXPECT_EQ(list->currentText(), "c: drive_c") << "a drive without a medium gives way to c";
     EXPECT_EQ(program->job().workDrive(), QLatin1Char('c'));
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(list->currentText(), "d:");
+    EXPECT_EQ(list->currentText(), "d: drive_d");
 
     window().close();
     QFile ini(program->appDirHost() + "/drive1.ini");
@@ -352,7 +352,7 @@ TEST_F(SourcePages, TheRememberedDriveIsSelectedInTheListAtStart)
     ini.write("D:,label\r\n");
     ini.close();
     start();
-    EXPECT_EQ(find<QComboBox>("workDriveList")->currentText(), "d:");
+    EXPECT_EQ(find<QComboBox>("workDriveList")->currentText(), "d: drive_d");
     EXPECT_EQ(program->job().workDrive(), QLatin1Char('d'));
     EXPECT_TRUE(home.messages.shown.isEmpty());
 }

@@ -4,6 +4,7 @@
 // ARGRECORDER_DELAY_MS set it waits that long first, so a test can tell that
 // its parent waited for it. ARGRECORDER_EXIT gives the exit status after a
 // good record; ARGRECORDER_SIGNAL makes it end by that signal instead.
+// ARGRECORDER_PRINT is written to stdout, then to stderr, after the record.
 #include <chrono>
 #include <climits>
 #include <csignal>
@@ -40,6 +41,11 @@ int main(int argc, char** argv)
     const bool written = std::fwrite(record.data(), 1, record.size(), file) == record.size();
     if (std::fclose(file) != 0 || !written)
         return 4;
+    if (const char* text = std::getenv("ARGRECORDER_PRINT")) {
+        std::fputs(text, stdout);
+        std::fflush(stdout);
+        std::fputs(text, stderr);
+    }
     if (const char* sig = std::getenv("ARGRECORDER_SIGNAL")) {
         std::signal(std::atoi(sig), SIG_DFL);
         std::raise(std::atoi(sig));

@@ -184,3 +184,69 @@ TEST_F(ProcessRunnerTest, AProgramNamedByPath)
     EXPECT_EQ(r->args, (QStringList{program, "x"}));
     EXPECT_EQ(r->currentDir, root);
 }
+
+namespace {
+
+// A console that only reads: the child's output, as it arrived.
+class RecordingConsole : public ArchiverConsole
+{
+public:
+    QByteArray output;
+    QString title;
+    bool cancelAtOnce = false;
+
+    ProcessEnd watch(RunningChild& child) override
+    {
+        title = child.title();
+        if (cancelAtOnce)
+            child.cancel();
+        for (;;) {
+            output += child.readAvailable();
+            if (const auto end = child.poll()) {
+                output += child.readAvailable();
+                return *end;
+            }
+            usleep(10000);
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(ProcessRunnerTest, WithAConsoleTheOutputGoesThroughAPipeAndTheArgumentsStayExact)
+{
+    placeWitness(appDir, QStringLiteral("wrar"));
+    qputenv("ARGRECORDER_PRINT", "45%\r\n");
+    RecordingConsole console;
+    PosixProcessRunner runner(appDir);
+    runner.setConsole(&console);
+    const QString line = QStringLiteral("wrar.exe a -y \"c:\\Zavok001\\my game.rar\" $(rm -rf x) ; echo");
+    const ProcessEnd end = runner.execCmd(line, workDir);
+    qunsetenv("ARGRECORDER_PRINT");
+
+    EXPECT_TRUE(end.succeeded());
+    EXPECT_EQ(console.output, "45%\r\n45%\r\n") << "stdout and stderr both";
+    EXPECT_EQ(console.title, "wrar.exe - c:\\Zavok001\\my game.rar");
+    const auto r = record();
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(r->args, WindowsCommandLine::split(line));
+    EXPECT_EQ(r->currentDir, workDir);
+}
+
+TEST_F(ProcessRunnerTest, ACancelledChildEndsAndSaysItWasCancelled)
+{
+    placeWitness(appDir, QStringLiteral("wrar"));
+    qputenv("ARGRECORDER_DELAY_MS", "20000");
+    RecordingConsole console;
+    console.cancelAtOnce = true;
+    PosixProcessRunner runner(appDir);
+    runner.setConsole(&console);
+    QElapsedTimer timer;
+    timer.start();
+    const ProcessEnd end = runner.execCmd(QStringLiteral("wrar.exe a"), workDir);
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_EQ(end.kind, ProcessEnd::Kind::Signalled);
+    EXPECT_TRUE(end.cancelled);
+    EXPECT_EQ(end.describe(), "was cancelled");
+    EXPECT_FALSE(record().has_value()) << "it never got as far as its record";
+}

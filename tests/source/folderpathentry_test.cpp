@@ -58,3 +58,13 @@ TEST_F(FolderPathEntryTest, NothingThatIsNotAnExistingFolderInsideTheRoot)
     EXPECT_FALSE(typed("d:\\gamesx", "d:\\games")) << "a folder beside the root, not in it";
     EXPECT_EQ(typed("d:\\games", "d:\\"), "d:\\games");
 }
+
+TEST_F(FolderPathEntryTest, AFileDialogTakesTypedDosPathsOnly)
+{
+    const QString d = *t.drives.toHost("d:\\");
+    EXPECT_EQ(FolderPathEntry::typedDosPathToHost(t.drives, " \"D:/Games/Quake/..\" "), *t.drives.toHost("d:\\games"));
+    EXPECT_EQ(FolderPathEntry::typedDosPathToHost(t.drives, "d:\\games\\new.zvk"), *t.drives.toHost("d:\\games") + "/new.zvk");
+    EXPECT_FALSE(FolderPathEntry::typedDosPathToHost(t.drives, "readme.txt")) << "a plain name is the dialog's";
+    EXPECT_FALSE(FolderPathEntry::typedDosPathToHost(t.drives, d + "/games")) << "a host path is the dialog's";
+    EXPECT_FALSE(FolderPathEntry::typedDosPathToHost(t.drives, "q:\\x")) << "no such drive";
+}

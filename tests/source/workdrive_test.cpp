@@ -1,5 +1,6 @@
 #include "sourcefixture.h"
 
+#include "platform/mountedvolumes.h"
 #include "source/workdrive.h"
 
 #include <QDir>
@@ -27,20 +28,22 @@ protected:
 
 TEST_F(WorkDriveTest, TheListNamesEveryMappedDriveAndStartsOnC)
 {
-    EXPECT_EQ(WorkDrive::driveItems(drives), (QStringList{"c:", "d:", "e:", "z:"}));
-    EXPECT_EQ(view.source.driveItems, (QStringList{"c:", "d:", "e:", "z:"}));
-    EXPECT_EQ(workDrive.currentItem(), "c:");
+    // Each item is the letter, ":" and the drive's folder or volume label.
+    const QString z = "z: " + MountedVolumes::labelOf("/");
+    EXPECT_EQ(WorkDrive::driveItems(drives), (QStringList{"c: drive_c", "d: drive_d", "e: drive_e", z}));
+    EXPECT_EQ(view.source.driveItems, (QStringList{"c: drive_c", "d: drive_d", "e: drive_e", z}));
+    EXPECT_EQ(workDrive.currentItem(), "c: drive_c");
     // Filling the list is not a choice: nothing was measured or warned.
     EXPECT_TRUE(view.source.freeSpaceLabel.isEmpty());
 
     choose("d:");
     t.map.unmapDrive(QLatin1Char('e'));
     workDrive.refreshDrives();
-    EXPECT_EQ(view.source.driveItems, (QStringList{"c:", "d:", "z:"}));
-    EXPECT_EQ(workDrive.currentItem(), "d:");
+    EXPECT_EQ(view.source.driveItems, (QStringList{"c: drive_c", "d: drive_d", z}));
+    EXPECT_EQ(workDrive.currentItem(), "d: drive_d");
     t.map.unmapDrive(QLatin1Char('d'));
     workDrive.refreshDrives();
-    EXPECT_EQ(workDrive.currentItem(), "c:");
+    EXPECT_EQ(workDrive.currentItem(), "c: drive_c");
 }
 
 TEST_F(WorkDriveTest, AChosenDriveShowsItsRoomAndBecomesTheWorkDrive)
@@ -48,7 +51,7 @@ TEST_F(WorkDriveTest, AChosenDriveShowsItsRoomAndBecomesTheWorkDrive)
     choose("d:");
     EXPECT_EQ(view.source.freeSpaceLabel, "Free space on\r 1500 Meg.");
     EXPECT_EQ(job.workDrive(), QLatin1Char('d'));
-    EXPECT_EQ(workDrive.currentItem(), "d:");
+    EXPECT_EQ(workDrive.currentItem(), "d: drive_d");
     EXPECT_EQ(t.shell.focuses.last(), FocusTarget::SourceSink);
     EXPECT_TRUE(t.messages.shown.isEmpty()) << "nothing measured, nothing to warn about";
 
@@ -65,13 +68,13 @@ TEST_F(WorkDriveTest, ACdOrAnAlmostFullDriveGivesWayToDriveC)
 {
     choose("d:");
     choose("e:");
-    EXPECT_EQ(workDrive.currentItem(), "c:");
+    EXPECT_EQ(workDrive.currentItem(), "c: drive_c");
     EXPECT_EQ(job.workDrive(), QLatin1Char('c'));
     EXPECT_EQ(view.source.freeSpaceLabel, "Free space on\r 20000 Meg.");
 
     drives.figures[QLatin1Char('d')] = {40000000000LL, 1999999};
     choose("d:");
-    EXPECT_EQ(workDrive.currentItem(), "c:");
+    EXPECT_EQ(workDrive.currentItem(), "c: drive_c");
     EXPECT_EQ(job.workDrive(), QLatin1Char('c'));
     drives.figures[QLatin1Char('d')] = {40000000000LL, 2000000};
     choose("d:");
@@ -91,7 +94,7 @@ TEST_F(WorkDriveTest, AFullDriveCThatIsAlreadyCurrentChangesNothing)
     view.source.freeSpaceLabel = "Free space on\r 20000 Meg.";
     drives.figures[QLatin1Char('c')] = {40000000000LL, 100};
     choose("e:");
-    EXPECT_EQ(workDrive.currentItem(), "c:");
+    EXPECT_EQ(workDrive.currentItem(), "c: drive_c");
     EXPECT_EQ(job.workDrive(), QLatin1Char('c'));
     EXPECT_EQ(view.source.freeSpaceLabel, "Free space on\r 20000 Meg.");
     EXPECT_TRUE(workDrive.selectDrive(QLatin1Char('c')));
