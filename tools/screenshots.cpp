@@ -2,6 +2,12 @@
 // about window with a sample job, and saves each as a PNG, so anyone can look
 // at the window without setting up a job. Run through tools/screenshots.sh.
 #include "app/application.h"
+#include "app/driveswiring.h"
+#include "app/sourcepageswiring.h"
+#include "platform/consoletext.h"
+#include "source/workdrive.h"
+#include "ui/archiverwindow.h"
+#include "ui/drivesdialog.h"
 #include "contents/cp437screen.h"
 #include "contents/zipsizestep.h"
 #include "pipeline/runreport.h"
@@ -212,6 +218,41 @@ void saveSourcePages(Application& program, const QString& out)
     picker.close();
 }
 
+// Options > Drives with a folder drive, one without its medium and the
+// volumes of this machine; then the archiver's window part-way through a set.
+void saveDrivesAndArchiver(Application& program, const QString& out)
+{
+    const QString games = program.appDirHost() + QStringLiteral("/Games");
+    QDir().mkpath(games);
+    program.driveMap().mapDrive(QLatin1Char('d'), games);
+    program.driveMap().mapDrive(QLatin1Char('e'), QStringLiteral("/media/cdrom"));
+    program.sourcePages().workDrive().refreshDrives();
+    program.drivesWiring().open();
+    if (DrivesDialog* dialog = program.drivesWiring().dialog()) {
+        dialog->move(100, 80);
+        auto* table = dialog->findChild<QTreeWidget*>(QStringLiteral("driveTable"));
+        table->setCurrentItem(table->topLevelItem(1));
+        save(dialog, out + QStringLiteral("/18-drives-dialog.png"));
+        dialog->close();
+    }
+
+    ConsoleText text;
+    text.feed("\nwrar: multi-volume archive\n\n"
+              "Creating archive c:\\Zavok001\\quake2.rar\n\n"
+              "Adding    d:\\games\\quake2\\baseq2\\pak0.pak              OK \n"
+              "Adding    d:\\games\\quake2\\baseq2\\pak1.pak         ");
+    text.feed("  5%\r");
+    text.feed("Adding    d:\\games\\quake2\\baseq2\\pak1.pak          42%");
+    ArchiverWindow archiver(ConsoleText::titleOf({QStringLiteral("wrar.exe"), QStringLiteral("a"), QStringLiteral("-v1440000b"),
+                                                  QStringLiteral("c:\\Zavok001\\quake2.rar")}));
+    archiver.setWindowModality(Qt::NonModal);
+    archiver.showOutput(text.lines(), text.percent());
+    archiver.move(160, 120);
+    archiver.show();
+    save(&archiver, out + QStringLiteral("/19-archiver-window.png"));
+    archiver.hide();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -279,6 +320,7 @@ int main(int argc, char* argv[])
     about.close();
 
     saveSourcePages(program, out);
+    saveDrivesAndArchiver(program, out);
     window.close();
     return 0;
 }
