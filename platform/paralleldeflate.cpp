@@ -94,8 +94,43 @@ bool ParallelDeflate::take(QByteArray* deflated, qsizetype* inputSize)
     return true;
 }
 
+// One deflate state per worker, kept across parts: allocating it anew for
+// every part cost more in page faults than the part took to deflate.
+class ParallelDeflate::Deflater
+{
+public:
+    ~Deflater()
+    {
+        if (m_level)
+            deflateEnd(&m_z);
+    }
+
+    // Ready for a new raw deflate stream at `level`; false when zlib has no
+    // memory for it.
+    bool reset(int level)
+    {
+        if (m_level == level)
+            return deflateReset(&m_z) == Z_OK;
+        if (m_level)
+            deflateEnd(&m_z);
+        m_z = z_stream{};
+        // A negative window size makes raw deflate: no zlib header or trailer.
+        m_level = deflateInit2(&m_z, level, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) == Z_OK
+                      ? level
+                      : 0;
+        return m_level != 0;
+    }
+
+    z_stream* stream() { return &m_z; }
+
+private:
+    z_stream m_z{};
+    int m_level = 0;
+};
+
 void ParallelDeflate::workerLoop()
 {
+    Deflater deflater;
     for (;;) {
         std::shared_ptr<Part> part;
         {
@@ -106,7 +141,7 @@ void ParallelDeflate::workerLoop()
             part = std::move(m_queue.front());
             m_queue.pop_front();
         }
-        deflatePart(*part);
+        deflatePart(deflater, *part);
         {
             std::lock_guard lock(m_mutex);
             part->ready = true;
@@ -115,15 +150,14 @@ void ParallelDeflate::workerLoop()
     }
 }
 
-void ParallelDeflate::deflatePart(Part& part)
+void ParallelDeflate::deflatePart(Deflater& deflater, Part& part)
 {
     const auto* in = reinterpret_cast<const Bytef*>(part.input.constData());
     part.crc = std::uint32_t(crc32(crc32(0L, Z_NULL, 0), in, uInt(part.input.size())));
 
-    z_stream z{};
-    // A negative window size makes raw deflate: no zlib header or trailer.
-    if (deflateInit2(&z, part.level, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+    if (!deflater.reset(part.level))
         return;
+    z_stream& z = *deflater.stream();
     bool ok = part.dictionary.isEmpty()
               || deflateSetDictionary(&z, reinterpret_cast<const Bytef*>(part.dictionary.constData()),
                                       uInt(part.dictionary.size()))
@@ -151,6 +185,5 @@ void ParallelDeflate::deflatePart(Part& part)
         }
     }
     part.output.resize(qsizetype(z.total_out));
-    deflateEnd(&z);
     part.ok = ok;
 }

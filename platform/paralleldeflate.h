@@ -26,7 +26,7 @@
 class ParallelDeflate
 {
 public:
-    static constexpr qsizetype kPartBytes = 128 * 1024;
+    static constexpr qsizetype kPartBytes = 64 * 1024;
     static constexpr qsizetype kDictionaryBytes = 32 * 1024;
 
     // 0 workers: one per core.
@@ -58,8 +58,9 @@ public:
 
 private:
     struct Part;
+    class Deflater;
     void workerLoop();
-    static void deflatePart(Part& part);
+    static void deflatePart(Deflater& deflater, Part& part);
 
     std::vector<std::thread> m_threads;
     std::mutex m_mutex;
