@@ -373,8 +373,9 @@ TEST_F(ZipComponentTest, AFolderOfDevicesAndOtherFileSystemsIsNotReadWithoutEnd)
         ASSERT_EQ(::stat(e.nativePath.constData(), &st), 0);
         EXPECT_TRUE(S_ISREG(st.st_mode)) << e.nativePath.toStdString();
     }
-    if (::stat("/dev/pts", &pts) == 0 && pts.st_dev != dev.st_dev)
+    if (::stat("/dev/pts", &pts) == 0 && pts.st_dev != dev.st_dev) {
         EXPECT_TRUE(warnings.join('\n').contains("/dev/pts: it is on another file system")) << warnings.join('\n').toStdString();
+    }
     EXPECT_FALSE(warnings.isEmpty());
 }
 
