@@ -1,12 +1,18 @@
 #include "platform/posixprocessrunner.h"
+#include "platform/stopsignals.h"
 #include "platform/windowscommandline.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <chrono>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -249,4 +255,36 @@ TEST_F(ProcessRunnerTest, ACancelledChildEndsAndSaysItWasCancelled)
     EXPECT_TRUE(end.cancelled);
     EXPECT_EQ(end.describe(), "was cancelled");
     EXPECT_FALSE(record().has_value()) << "it never got as far as its record";
+}
+
+TEST_F(ProcessRunnerTest, AStopSignalEndsTheChildsGroupAndReachesTheEventLoop)
+{
+    int argc = 1;
+    char name[] = "platform_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication loop(argc, argv);
+    StopSignals stops;
+    int heard = 0;
+    QObject::connect(&stops, &StopSignals::stopRequested, [&heard](int signal) { heard = signal; });
+    placeWitness(appDir, QStringLiteral("wrar"));
+    qputenv("ARGRECORDER_DELAY_MS", "20000");
+    PosixProcessRunner runner(appDir);
+    // As from another terminal while the child runs: only zavok32 is named.
+    std::thread later([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        ::kill(::getpid(), SIGTERM);
+    });
+    QElapsedTimer timer;
+    timer.start();
+    const ProcessEnd end = runner.execCmd(QStringLiteral("wrar.exe a"), workDir);
+    later.join();
+    qunsetenv("ARGRECORDER_DELAY_MS");
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_EQ(end.kind, ProcessEnd::Kind::Signalled);
+    EXPECT_EQ(end.signal, SIGTERM);
+    EXPECT_EQ(StopSignals::received(), SIGTERM);
+    EXPECT_EQ(heard, 0) << "nothing happens inside the handler";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(heard, SIGTERM);
+    EXPECT_EQ(StopSignals::name(SIGHUP), "SIGHUP");
 }
