@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+class CleanUpWiring;
 class ContentsPagesWiring;
 class DizPageWiring;
 class DrivesWiring;
@@ -51,6 +52,8 @@ public:
         RipIntoQuestion* ripInto = nullptr;
         // No display: messages cannot be answered and a window cannot be closed.
         bool headless = false;
+        // --restart: an interrupted run of the job is deleted, not continued.
+        bool restartInterrupted = false;
     };
 
     explicit Application(Options options);
@@ -58,11 +61,19 @@ public:
 
     // Everything after the program's name, as one text.
     static QString commandLineTail(const QStringList& arguments);
+    // Takes "--restart" off the front of the arguments (after the program's
+    // name); true when it was there.
+    static bool takeRestartOption(QStringList& arguments);
     static bool displayIsHeadless();
 
     // The load sequence. An exit code when the program is to end now; none
     // when the window waits for the user.
     std::optional<int> load(const QString& commandLineTail);
+
+    // SIGINT, SIGTERM or SIGHUP, heard on the event loop: a run going is
+    // stopped like Abort and then ends the program; otherwise the window
+    // closes. Either way the program ends with 128 + the signal.
+    void stopBySignal(int signal);
 
     const Options& options() const { return m_options; }
     MainWindow& window() { return *m_window; }
@@ -79,6 +90,7 @@ public:
     const DriveMap& driveMap() const { return m_map; }
     SourcePagesWiring& sourcePages() { return *m_sourcePages; }
     DrivesWiring& drivesWiring() { return *m_drivesWiring; }
+    CleanUpWiring& cleanUp() { return *m_cleanUp; }
     ScriptFile& scripts() { return *m_scripts; }
     JobCheck& jobCheck() { return *m_check; }
     SourceMeasurement& measurement() { return *m_measure; }
@@ -132,6 +144,7 @@ private:
     std::unique_ptr<DizPageWiring> m_dizPage;
     std::unique_ptr<ContentsPagesWiring> m_contentsPages;
     std::unique_ptr<DrivesWiring> m_drivesWiring;
+    std::unique_ptr<CleanUpWiring> m_cleanUp;
     bool m_closed = false;
     bool m_ended = false;
     int m_endCode = 0;

@@ -36,6 +36,7 @@ QString CommandLineHelp::helpText()
         "Usage: zavok32 [SCRIPT]\n"
         "       zavok32 '!SCRIPT'\n"
         "       zavok32 '$SCRIPT'\n"
+        "       zavok32 --restart '!SCRIPT'\n"
         "       zavok32 --help | -h | --version\n"
         "\n"
         "Packs a drive, a folder or a CD image (.iso, or .bin with its .cue) into a\n"
@@ -45,6 +46,8 @@ QString CommandLineHelp::helpText()
         "  SCRIPT    load this .zvk job and wait in the window\n"
         "  !SCRIPT   load, check and run the job unattended, then close\n"
         "  $SCRIPT   the same, with the date after the base name of every ZIP\n"
+        "  --restart delete an interrupted run of the job and start afresh, instead\n"
+        "            of going on where it stopped\n"
         "\n"
         "Everything after the program's name is the script: a path of this computer,\n"
         "or a drive-letter path such as c:\\scripts\\game.zvk. Quote it in a shell,\n"
@@ -62,6 +65,7 @@ QString CommandLineHelp::helpText()
     text += statusLine(exitstatus::Stopped, "the run started and did not finish");
     text += statusLine(exitstatus::AnotherCopy, "another copy is running for the same application directory");
     text += statusLine(exitstatus::SetInUse, "another run is writing the same set (ZIP folder and base name)");
+    text += QStringLiteral("  130, 143, 129  stopped by SIGINT, SIGTERM, SIGHUP; the same command goes on\n");
     text += QStringLiteral(
         "\n"
         "Files: the application directory is $ZAVOK32_HOME when set, otherwise\n"

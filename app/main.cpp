@@ -7,6 +7,7 @@
 #include "app/toolkitmessages.h"
 #include "job/exitstatus.h"
 #include "platform/appdirectory.h"
+#include "platform/stopsignals.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
@@ -27,7 +28,9 @@ QStringList rawArguments(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     // Answered before the toolkit starts, which needs a display or ends.
-    const QString rawTail = Application::commandLineTail(rawArguments(argc, argv));
+    QStringList raw = rawArguments(argc, argv);
+    const bool restart = Application::takeRestartOption(raw);
+    const QString rawTail = Application::commandLineTail(raw);
     if (const auto answer = CommandLineHelp::answer(rawTail)) {
         std::fputs(answer->toLocal8Bit().constData(), stdout);
         return exitstatus::Done;
@@ -50,7 +53,9 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral(ZAVOK32_APP_ID));
     QApplication::setWindowIcon(ProgramIcon::icon());
 
-    const QString tail = Application::commandLineTail(QApplication::arguments());
+    QStringList arguments = QApplication::arguments();
+    Application::takeRestartOption(arguments);
+    const QString tail = Application::commandLineTail(arguments);
     SingleInstance instance(AppDirectory::path());
     if (instance.askRunningCopyToRestore()) {
         // The running copy has the window; a script named here was not run,
@@ -65,9 +70,14 @@ int main(int argc, char* argv[])
     }
     instance.listen();
 
+    // From here on a stop signal is heard by the event loop (a run stops like
+    // Abort) instead of ending the process where it stands.
+    StopSignals stopSignals;
     Application::Options options;
     options.headless = Application::displayIsHeadless();
+    options.restartInterrupted = restart;
     Application app(options);
+    QObject::connect(&stopSignals, &StopSignals::stopRequested, &app.window(), [&app](int signal) { app.stopBySignal(signal); });
     QObject::connect(&instance, &SingleInstance::restoreRequested, &app.window(), &MainWindow::bringToFront);
     TerminalProgress progress(app.view(), app.appState(), TerminalProgress::writeToStandardOutput);
     if (const auto exitCode = app.load(tail))

@@ -14,6 +14,9 @@ struct WindowView {
     // while a CD image is the source.
     bool skipItemShown = true;
     bool skipMenuEnabled = true;
+    // A word at start-up that the user may dismiss (work folders that
+    // interrupted runs left); empty: none.
+    QString notice;
 };
 
 struct SourcePageView {
@@ -72,6 +75,10 @@ struct RunPageView {
     QString zipName;
     QString counter;
     int progress = 0;
+    // What a run that stopped left behind and how to go on; empty otherwise.
+    QString left;
+    QString abortToolTip = QStringLiteral("Stop the run; the ZIPs made and the volumes left stay, and Zavok! continues it");
+    QString exitToolTip = QStringLiteral("Stop the run at once and close Zavok32; the ZIPs made and the volumes left stay");
 };
 
 class ViewState : public QObject

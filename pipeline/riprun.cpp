@@ -7,25 +7,32 @@
 #include "job/viewstate.h"
 #include "job/volumeestimate.h"
 #include "pipeline/extranames.h"
+#include "pipeline/interruptedrunchoice.h"
 #include "pipeline/reportpresenter.h"
 #include "pipeline/runfailure.h"
+#include "pipeline/runmessages.h"
 #include "pipeline/runreport.h"
 #include "pipeline/volumepackager.h"
+#include "pipeline/workdirectory.h"
+#include "platform/appdirectory.h"
+#include "platform/clock.h"
 #include "platform/driveservice.h"
 #include "platform/messagebox.h"
 #include "platform/numbertext.h"
 #include "platform/services.h"
 #include "platform/soundplayer.h"
 #include "platform/zipcomponent.h"
+#include "resume/zipfolders.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <csignal>
+#include <utility>
 
 namespace {
 
 const QString kErrorTitle = QStringLiteral("Zavok32 error");
-// Work directories are looked for up to this number; a drive holding that
-// many leftovers is not one to fill further.
-constexpr int kMaxWorkDirectories = 99999;
 // The highest volume number a set may reach; names up to it are the set's own.
 constexpr int kMaxVolumes = 999;
 
@@ -44,11 +51,6 @@ int RipRun::zipLevelFor(int compressionIndex)
     return levels[compressionIndex];
 }
 
-QString RipRun::workDirectoryName(QChar drive, int number)
-{
-    return QString(drive) + QStringLiteral(":\\Zavok") + numbertext::zeroPadded(number, 3);
-}
-
 QString RipRun::hostPath(const QString& dosPath) const
 {
     const auto host = m_ctx.services.drives->toHost(dosPath);
@@ -65,78 +67,169 @@ void RipRun::runJob()
         return;
     m_running = true;
     m_stopRequested = false;
+    m_left = Leftovers();
+    m_zipsMade.clear();
+    m_closing = false;
+    m_resume.reset();
+    m_journal.stop();
+    m_ctx.view.run.left.clear();
+    m_ctx.view.window.notice.clear();
     try {
         if (checkAndPlan() == Outcome::Done) {
             RipJob& job = m_ctx.job;
-            RipRunState& state = m_ctx.state;
-            Shell& shell = *m_ctx.services.shell;
-
             if (job.archiver() == Archiver::Ace)
                 job.setArchiveCompression(3);
             const int level = zipLevelFor(job.zipCompression());
             if (level >= 0 && m_ctx.services.zip)
                 m_ctx.services.zip->setCompressionLevel(level);
-            m_ctx.steps.prepareArchiver();
-
-            makeWorkDirectory();
-            state.archivePath = state.workDirectory + QLatin1Char('\\') + job.zipBaseName() + state.archiveExtension;
-
-            shell.minimiseMainWindow();
-            shell.processPendingEvents();
-            state.savedSourceText = job.sourcePath();
-            state.sourceTextSaved = true;
-
-            const ProcessEnd archiver = m_ctx.steps.runArchiver();
-
-            if (m_ctx.app.unattended())
-                shell.showPage(PageId::Run);
-            shell.restoreMainWindow();
-            shell.repaintMainWindow();
-
-            const int count = countVolumes();
-            state.volumeCount = qint16(count);
-            // Cancelled before it wrote anything, the run simply did not happen.
-            const bool cancelledEmpty = archiver.cancelled && count == 0;
-            if (archiver.started() && !archiver.succeeded() && !cancelledEmpty) {
-                endAfterFailedArchiver(archiver, count);
-            } else if (count == 0) {
-                m_ctx.view.run.status = QStringLiteral("Aborted");
-                m_ctx.view.notify();
-                if (!archiver.started()) {
-                    const QString message = archiverFailureMessage(archiver, 0, state.workDirectory, {}, job.archivesOnly());
-                    if (!m_ctx.app.unattended())
-                        m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
-                    finishRun(true, message);
-                } else {
-                    finishRun(true);
-                }
-            } else {
-                bool packaged = true;
-                if (job.archivesOnly()) {
-                    m_ctx.view.run.counter = numbertext::signedDecimal(count)
-                        + (job.archiver() == Archiver::Rar ? QStringLiteral(" Rar's") : QStringLiteral(" Ace's"));
-                    m_ctx.view.notify();
-                } else {
-                    const VolumePackager::Result result = VolumePackager(m_ctx, m_stopRequested).packageVolumes();
-                    if (!result.completed) {
-                        endAfterFailedZipStep(result.reason);
-                        packaged = false;
-                    }
-                }
-                if (packaged) {
-                    if (!m_ctx.app.unattended())
-                        showCompletion();
-                    finishRun(false);
-                }
-            }
+            if (m_resume)
+                continueRun();
+            else
+                freshRun();
         }
     } catch (const RunFailure& failure) {
         endAfterUnexpectedFailure(failure.reason(), failure.message());
     } catch (const std::exception& failure) {
         endAfterUnexpectedFailure(QString::fromLocal8Bit(failure.what()), {});
     }
+    m_journal.stop();
     m_lock.release();
     m_running = false;
+    if (m_stopSignal)
+        endAfterStopSignal();
+}
+
+void RipRun::freshRun()
+{
+    RipJob& job = m_ctx.job;
+    RipRunState& state = m_ctx.state;
+    Shell& shell = *m_ctx.services.shell;
+
+    m_ctx.steps.prepareArchiver();
+    state.workDirectory = workdirectory::make(job.workDrive(), *m_ctx.services.drives);
+    state.archivePath = state.workDirectory + QLatin1Char('\\') + job.zipBaseName() + state.archiveExtension;
+    state.runStarted = m_ctx.services.clock ? m_ctx.services.clock->runStart() : QDateTime::currentDateTime();
+    state.runStarted = QDateTime::fromSecsSinceEpoch(state.runStarted.toSecsSinceEpoch(), Qt::UTC);
+    if (!job.archivesOnly()) {
+        RunJournal journal;
+        journal.started = state.runStarted;
+        const QDateTime now = m_ctx.services.clock ? m_ctx.services.clock->now() : QDateTime::currentDateTime();
+        journal.begun = QDateTime::fromSecsSinceEpoch(now.toSecsSinceEpoch(), Qt::UTC);
+        journal.settings = m_settings;
+        journal.sourceMeasure = m_measure.isEmpty() ? JobIdentity::sourceMeasure(job, *m_ctx.services.drives, leaveOut()) : m_measure;
+        m_journal.start(hostPath(state.workDirectory), state.workDirectory, journal);
+        // Where Options > Clean up looks for ZIPs a killed run left unfinished.
+        zipfolders::remember(AppDirectory::path(), job.zipDirectory());
+    }
+
+    shell.minimiseMainWindow();
+    shell.processPendingEvents();
+    state.savedSourceText = job.sourcePath();
+    state.sourceTextSaved = true;
+
+    // A stop that came before the archiver started leaves it unstarted.
+    ProcessEnd archiver = ProcessEnd::exited(QString(), 0);
+    archiver.cancelled = true;
+    if (!m_stopRequested)
+        archiver = m_ctx.steps.runArchiver();
+    // A stop signal that came while the archiver ran is heard now.
+    shell.processPendingEvents();
+
+    if (m_ctx.app.unattended())
+        shell.showPage(PageId::Run);
+    shell.restoreMainWindow();
+    shell.repaintMainWindow();
+
+    const int count = workdirectory::countVolumes(hostPath(state.workDirectory));
+    state.volumeCount = qint16(count);
+    // Cancelled before it wrote anything, the run simply did not happen.
+    const bool cancelledEmpty = archiver.cancelled && count == 0;
+    if (archiver.started() && !archiver.succeeded() && !cancelledEmpty) {
+        endAfterFailedArchiver(archiver, count);
+    } else if (count == 0) {
+        m_ctx.view.run.status = QStringLiteral("Aborted");
+        m_ctx.view.notify();
+        if (!archiver.started()) {
+            const QString message = runmessages::archiverFailure(archiver, 0, state.workDirectory, {}, job.archivesOnly());
+            if (!quiet())
+                m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
+            finishRun(true, message);
+        } else {
+            finishRun(true);
+        }
+    } else if (job.archivesOnly()) {
+        m_ctx.view.run.counter = numbertext::signedDecimal(count)
+            + (job.archiver() == Archiver::Rar ? QStringLiteral(" Rar's") : QStringLiteral(" Ace's"));
+        m_ctx.view.notify();
+        if (!m_ctx.app.unattended())
+            showCompletion();
+        finishRun(false);
+    } else {
+        m_journal.setMade(count, m_ctx.steps.volumeFileName);
+        packageAndReport();
+    }
+}
+
+void RipRun::continueRun()
+{
+    RipJob& job = m_ctx.job;
+    RipRunState& state = m_ctx.state;
+    const RunJournal& journal = *m_resume->journal;
+    state.workDirectory = m_resume->dos;
+    state.archivePath = state.workDirectory + QLatin1Char('\\') + job.zipBaseName() + state.archiveExtension;
+    state.runStarted = journal.started;
+    state.volumeCount = qint16(journal.volumes.size());
+    state.savedSourceText = job.sourcePath();
+    state.sourceTextSaved = true;
+    m_journal.resume(m_resume->host, m_resume->dos, journal);
+    // A volume whose ZIP was complete may have outlived it by a kill.
+    for (const RunJournal::Zip& zip : journal.zips) {
+        m_zipsMade << zip.name;
+        QFile::remove(QDir(m_resume->host).filePath(journal.volumes[zip.number - 1].name));
+    }
+    if (m_ctx.app.unattended())
+        m_ctx.services.shell->showPage(PageId::Run);
+    packageAndReport();
+}
+
+void RipRun::packageAndReport()
+{
+    VolumePackager packager(m_ctx, m_stopRequested);
+    packager.alreadyMade = [this](int n) { return m_journal.journal().zip(n) != nullptr; };
+    // A kill between putting a ZIP in place and writing it into the journal
+    // leaves a complete ZIP that the journal does not name; written since the
+    // interrupted run began, it is that run's, and is not made again.
+    packager.madeUnrecorded = [this](int n, const ZipNameParts& names) {
+        if (!m_resume)
+            return false;
+        const QString zipHost = hostPath(names.target + QStringLiteral(".zip"));
+        const QFileInfo zip(zipHost);
+        if (!zip.isFile() || zip.lastModified().toSecsSinceEpoch() < m_journal.journal().begun.toSecsSinceEpoch())
+            return false;
+        m_journal.zipMade(n, names.shownName, zipHost);
+        m_zipsMade << names.shownName;
+        return true;
+    };
+    packager.zipMade = [this](int n, const ZipNameParts& names) {
+        m_journal.zipMade(n, names.shownName, hostPath(names.target + QStringLiteral(".zip")));
+        m_zipsMade << names.shownName;
+    };
+    const VolumePackager::Result result = packager.packageVolumes();
+    if (!result.completed) {
+        endAfterFailedZipStep(result.reason);
+        return;
+    }
+    if (!m_ctx.app.unattended())
+        showCompletion();
+    finishRun(false);
+}
+
+QStringList RipRun::leaveOut() const
+{
+    QStringList paths{AppDirectory::path()};
+    if (const auto zipDir = m_ctx.services.drives->toHost(m_ctx.job.zipDirectory()))
+        paths << *zipDir;
+    return paths;
 }
 
 RipRun::Outcome RipRun::checkAndPlan()
@@ -183,7 +276,22 @@ RipRun::Outcome RipRun::checkAndPlan()
     if (!job.archivesOnly() && lockTheSet() == Outcome::Ended)
         return Outcome::Ended;
 
-    if (!m_ctx.app.unattended() && !job.archivesOnly()) {
+    if (!job.archivesOnly()) {
+        m_settings = JobIdentity::settings(job, m_ctx.app.launchMode == LaunchMode::AutoRunDated,
+                                           *m_ctx.services.drives, AppDirectory::path());
+        m_measure.clear();
+        const InterruptedRunChoice::Decision decision =
+            InterruptedRunChoice(m_ctx, m_ctx.app.restartInterrupted).decide(m_settings, m_measure, leaveOut());
+        if (decision.kind == InterruptedRunChoice::Kind::Cancel) {
+            state.clearAfterRun();
+            return Outcome::Ended;
+        }
+        if (decision.kind == InterruptedRunChoice::Kind::Continue)
+            m_resume = decision.folder;
+    }
+
+    // The ZIPs an interrupted run made are this run's own.
+    if (!m_ctx.app.unattended() && !job.archivesOnly() && !m_resume) {
         const QString dir = job.zipDirectory();
         const QString pattern = dir + (dir.endsWith(QLatin1Char('\\')) ? QString() : QStringLiteral("\\")) + job.zipBaseName() + QLatin1Char('*');
         if (m_ctx.services.drives->fileExists(pattern)) {
@@ -240,7 +348,7 @@ RipRun::Outcome RipRun::lockTheSet()
     case SetLock::Result::Locked:
         return Outcome::Done;
     case SetLock::Result::HeldElsewhere: {
-        const QString message = setInUseMessage(zipDir, job.zipBaseName(), m_lock.holder());
+        const QString message = runmessages::setInUse(zipDir, job.zipBaseName(), m_lock.holder());
         m_ctx.state.clearAfterRun();
         if (m_ctx.app.unattended()) {
             endUnattended(exitstatus::SetInUse, message);
@@ -288,75 +396,30 @@ RipRun::Outcome RipRun::checkExtraNames()
     return Outcome::Ended;
 }
 
-QString RipRun::setInUseMessage(const QString& zipDirectory, const QString& baseName, const QString& holder)
-{
-    return QStringLiteral("Another run (%1) is writing the set %2 in %3.").arg(holder, baseName, zipDirectory)
-           + QStringLiteral("\rNothing was done. Wait until that run has ended, or choose another base name or ZIP folder.");
-}
-
-QString RipRun::archiverFailureMessage(const ProcessEnd& end, int volumes, const QString& workDos,
-                                       const QString& workHost, bool archivesOnly)
-{
-    const QString archiver = QStringLiteral("The archiver ") + end.program + QLatin1Char(' ') + end.describe();
-    if (!end.started())
-        return archiver + QStringLiteral(".\rPut it beside zavok32 or on the search path (PATH), then run the job again.");
-    const QString advice = end.cancelled ? QString() : QStringLiteral(
-        "\rStart zavok32 from a terminal to read what the archiver printed, put that right, and run the job again.");
-    if (volumes == 0)
-        return archiver + QStringLiteral(" and wrote no volume.\rNothing was packaged.") + advice;
-    const QString where = workDos + (workHost.isEmpty() ? QString() : QStringLiteral(" (") + workHost + QLatin1Char(')'));
-    const QString count = volumes == 1 ? QStringLiteral("The one volume") : QStringLiteral("The %1 volumes").arg(volumes);
-    return archiver + QStringLiteral(" before the set was complete.\r")
-           + (archivesOnly ? QString() : QStringLiteral("No ZIP was made. "))
-           + count + QStringLiteral(" it wrote ") + (volumes == 1 ? QStringLiteral("is") : QStringLiteral("are"))
-           + QStringLiteral(" in ") + where + QStringLiteral("; they are not a whole set, so delete them.") + advice;
-}
-
 void RipRun::endAfterFailedArchiver(const ProcessEnd& end, int volumes)
 {
     // A set cut short is no set: none of it may reach a ZIP, and what was
     // written stays where the user is told it is.
     RipRunState& state = m_ctx.state;
     const QString workDos = state.workDirectory;
-    const QString message = archiverFailureMessage(end, volumes, workDos, volumes ? hostPath(workDos) : QString(),
+    const QString message = runmessages::archiverFailure(end, volumes, workDos, volumes ? hostPath(workDos) : QString(),
                                                    m_ctx.job.archivesOnly());
     m_ctx.view.run.status = QStringLiteral("Aborted");
     m_ctx.view.run.progress = 0;
     m_ctx.view.run.zipName.clear();
-    m_ctx.view.notify();
     if (volumes == 0 && !m_ctx.job.archivesOnly())
-        removeWorkDirectory();
+        workdirectory::remove(m_ctx.state.workDirectory, *m_ctx.services.drives);
+    if (!m_ctx.job.archivesOnly())
+        tellWhatIsLeft(false);
+    m_ctx.view.notify();
     putSourceTextBack();
     state.clearAfterRun();
     if (m_ctx.app.unattended()) {
         endUnattended(exitstatus::Stopped, message);
         return;
     }
-    m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
-}
-
-void RipRun::makeWorkDirectory()
-{
-    const QChar drive = m_ctx.job.workDrive();
-    for (int n = 1; n <= kMaxWorkDirectories; ++n) {
-        const QString name = workDirectoryName(drive, n);
-        if (m_ctx.services.drives->pathExists(name))
-            continue;
-        if (!QDir().mkdir(hostPath(name)))
-            throw RunFailure(QStringLiteral("cannot make the work directory ") + name);
-        m_ctx.state.workDirectory = name;
-        return;
-    }
-    throw RunFailure(QStringLiteral("no free work directory name on drive ") + drive + QLatin1Char(':'));
-}
-
-int RipRun::countVolumes() const
-{
-    const QDir dir(hostPath(m_ctx.state.workDirectory));
-    const qsizetype count = dir.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size();
-    if (count > 32767)
-        throw RunFailure(QStringLiteral("the work directory holds %1 files; no set is that large").arg(count));
-    return int(count);
+    if (!quiet())
+        m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
 }
 
 void RipRun::showCompletion()
@@ -375,19 +438,6 @@ void RipRun::showCompletion()
     m_ctx.view.notify();
 }
 
-void RipRun::removeWorkDirectory()
-{
-    const QString work = m_ctx.state.workDirectory;
-    if (!m_ctx.services.drives->pathExists(work))
-        return;
-    const QString host = hostPath(work);
-    QDir::setCurrent(hostPath(work.left(2) + QLatin1Char('\\')));
-    if (!QDir().rmdir(host))
-        throw RunFailure(QStringLiteral("the work directory %1 is not empty").arg(work));
-    if (const auto c = m_ctx.services.drives->toHost(QStringLiteral("c:\\")))
-        QDir::setCurrent(*c);
-}
-
 void RipRun::finishRun(bool nothingMade, const QString& why)
 {
     RipRunState& state = m_ctx.state;
@@ -397,17 +447,19 @@ void RipRun::finishRun(bool nothingMade, const QString& why)
     m_ctx.view.notify();
     shell.processPendingEvents();
     if (!m_ctx.job.archivesOnly())
-        removeWorkDirectory();
+        workdirectory::remove(m_ctx.state.workDirectory, *m_ctx.services.drives);
     putSourceTextBack();
     state.clearAfterRun();
     shell.processPendingEvents();
     if (m_ctx.app.unattended()) {
         // A run that made nothing must not end as if it had worked.
-        if (nothingMade)
+        if (nothingMade) {
             endUnattended(exitstatus::Stopped,
                           why.isEmpty() ? QStringLiteral("the archiver made no file in ") + state.workDirectory : why);
-        else
+        } else {
+            m_closing = true;
             shell.closeMainWindow();
+        }
     }
 }
 
@@ -437,13 +489,14 @@ RipRun::Outcome RipRun::refuse(PageId page, FocusTarget focus, const QString& re
 void RipRun::endAfterFailedZipStep(const QString& reason)
 {
     m_ctx.view.run.progress = 0;
+    tellWhatIsLeft(true);
     putSourceTextBack();
     m_ctx.state.clearAfterRun();
     m_ctx.view.window.listBarEnabled = true;
     m_ctx.view.window.busyPointer = false;
     m_ctx.view.notify();
     if (m_ctx.app.unattended())
-        endUnattended(exitstatus::Stopped, reason);
+        endUnattended(exitstatus::Stopped, reason + QStringLiteral("; ") + m_left.line());
 }
 
 void RipRun::endAfterUnexpectedFailure(const QString& reason, const QString& message)
@@ -451,16 +504,20 @@ void RipRun::endAfterUnexpectedFailure(const QString& reason, const QString& mes
     Shell& shell = *m_ctx.services.shell;
     shell.restoreMainWindow();
     shell.repaintMainWindow();
+    // A run with a journal leaves a work folder worth telling of.
+    if (m_journal.active())
+        tellWhatIsLeft(m_journal.journal().setWhole);
     m_ctx.view.window.listBarEnabled = true;
     m_ctx.view.window.busyPointer = false;
     putSourceTextBack();
     m_ctx.state.clearAfterRun();
     m_ctx.view.notify();
-    m_ctx.services.messages->show(QStringLiteral("Zavok32"),
-                                  message.isEmpty() ? QStringLiteral("Ripping error, check your *.zvk file") : message,
-                                  MessageIcon::Exclamation);
+    if (!m_stopSignal)
+        m_ctx.services.messages->show(QStringLiteral("Zavok32"),
+                                      message.isEmpty() ? QStringLiteral("Ripping error, check your *.zvk file") : message,
+                                      MessageIcon::Exclamation);
     if (m_ctx.app.unattended())
-        endUnattended(exitstatus::Stopped, reason);
+        endUnattended(exitstatus::Stopped, m_journal.active() ? reason + QStringLiteral("; ") + m_left.line() : reason);
 }
 
 void RipRun::putSourceTextBack()
@@ -473,7 +530,68 @@ void RipRun::putSourceTextBack()
 
 void RipRun::endUnattended(int exitCode, const QString& reason)
 {
+    // A stop signal ends the program itself, with its own status and line.
+    if (m_stopSignal)
+        return;
     m_ctx.services.shell->endApplication(exitCode, reason);
+}
+
+void RipRun::tellWhatIsLeft(bool setWhole)
+{
+    const RipRunState& state = m_ctx.state;
+    Leftovers left;
+    left.workDos = state.workDirectory;
+    left.workHost = m_ctx.services.drives->toHost(state.workDirectory).value_or(QString());
+    left.setWhole = setWhole;
+    left.zipCount = state.volumeCount;
+    left.zipsDone = m_zipsMade;
+    left.continuable = setWhole && m_journal.active() && m_journal.journal().setWhole;
+    left.zipDirectory = m_ctx.job.zipDirectory();
+    left.unattended = m_ctx.app.unattended();
+    if (!state.workDirectory.isEmpty())
+        left.countWorkFolder();
+    m_left = left;
+    m_ctx.view.run.left = left.pageText();
+}
+
+bool RipRun::quiet() const
+{
+    return m_ctx.app.unattended() || m_stopSignal != 0;
+}
+
+bool RipRun::confirmClose()
+{
+    // Exit and Abort have stopped it already; an unattended run closes the
+    // window itself at its end, and a user who closes it sooner stops it.
+    if (!m_running || m_stopRequested || m_closing)
+        return true;
+    if (m_ctx.app.unattended()) {
+        abortRun();
+        return true;
+    }
+    const MessageResult answer = m_ctx.services.messages->show(QStringLiteral("Zavok32"), runmessages::closeQuestion(),
+                                                               MessageIcon::Question, MessageButtons::YesNo);
+    if (answer != MessageResult::Yes)
+        return false;
+    abortRun();
+    return true;
+}
+
+void RipRun::stopBySignal(int signal)
+{
+    if (!m_running)
+        return;
+    m_stopSignal = signal;
+    abortRun();
+}
+
+void RipRun::endAfterStopSignal()
+{
+    const int signal = std::exchange(m_stopSignal, 0);
+    const QString line = QStringLiteral("stopped by ") + runmessages::signalName(signal) + QStringLiteral(": ") + m_left.line();
+    Shell& shell = *m_ctx.services.shell;
+    shell.closeMainWindow();
+    shell.endApplication(exitstatus::signalled(signal), line);
 }
 
 void RipRun::abortRun()

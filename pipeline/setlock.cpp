@@ -2,6 +2,10 @@
 
 #include <QDir>
 #include <QLockFile>
+#include <QSysInfo>
+
+#include <cerrno>
+#include <csignal>
 
 SetLock::SetLock() = default;
 
@@ -42,6 +46,19 @@ SetLock::Result SetLock::acquire(const QString& zipDirHost, const QString& baseN
                                                              : QStringLiteral("the lock file cannot be made there");
     m_lock.reset();
     return Result::Failed;
+}
+
+bool SetLock::isHeld(const QString& zipDirHost, const QString& baseName)
+{
+    QLockFile lock(QDir(zipDirHost).filePath(fileName(baseName)));
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!lock.getLockInfo(&pid, &host, &application))
+        return false;
+    if (host != QSysInfo::machineHostName())
+        return true; // nobody here can tell; the safe answer
+    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
 }
 
 void SetLock::release()

@@ -141,6 +141,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
         zip.onAdding = nullptr;
         zip.onStatus = nullptr;
         zip.processPendingEvents = nullptr;
+        zip.setEntryTime(QDateTime());
     });
 
     // Every ZIP gets the same comment; checking it before the first ZIP keeps
@@ -156,12 +157,19 @@ VolumePackager::Result VolumePackager::packageVolumes()
     const QString workHost = hostPath(state.workDirectory);
     const int count = state.volumeCount;
     for (int n = 1; n <= count; ++n) {
+        if (alreadyMade && alreadyMade(n))
+            continue;
         state.currentVolume = qint16(n);
         const QString volume = m_ctx.steps.volumeFileName(n);
         if (!QDir::setCurrent(workHost))
             throw RunFailure(QStringLiteral("cannot change to the work directory ") + state.workDirectory);
         const ZipNameParts names = m_ctx.steps.startVolume(n);
         view.notify();
+        if (madeUnrecorded && madeUnrecorded(n, names)) {
+            if (!QFile::remove(workHost + QLatin1Char('/') + volume))
+                throw RunFailure(QStringLiteral("cannot delete the packaged volume ") + volume);
+            continue;
+        }
 
         const auto failed = [&](const QString& what) {
             const QString why = zip.lastError();
@@ -171,6 +179,9 @@ VolumePackager::Result VolumePackager::packageVolumes()
         // step that fails, or a run that ends early, drops them unwritten.
         zip.startZip();
         auto dropHeld = qScopeGuard([&zip] { zip.dropZip(); });
+        // The run's own files are stamped with its start, whenever each ZIP
+        // is written; the extra's files keep their own times.
+        zip.setEntryTime(state.runStarted);
         if (!zipAddStep(volume + kCr, names.target))
             return failed(QStringLiteral("adding ") + volume);
 
@@ -188,6 +199,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
             }
             const QString extra = job.extraPath();
             if (!extra.isEmpty()) {
+                zip.setEntryTime(state.runStarted, true);
                 QString list;
                 if (job.extraIsFile()) {
                     if (!m_ctx.services.drives->fileExists(extra))
@@ -206,6 +218,8 @@ VolumePackager::Result VolumePackager::packageVolumes()
         dropHeld.dismiss();
         if (zip.finishZip() != 0 || m_stopRequested)
             return failed(QStringLiteral("writing the ZIP"));
+        if (zipMade)
+            zipMade(n, names);
 
         const QString volumeHost = workHost + QLatin1Char('/') + volume;
         if (!QFile::remove(volumeHost))

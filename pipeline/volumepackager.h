@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // Wraps every volume the archiver left in the work directory into a ZIP of
@@ -28,6 +29,16 @@ public:
 
     // The clock that paces redraws and window events (tests give their own).
     void setClock(ViewThrottle::MsClock clock) { m_clock = std::move(clock); }
+
+    // Runs once each ZIP is in place and before its volume is deleted, with
+    // the volume's number and the ZIP's names; may throw RunFailure, which
+    // keeps the volume.
+    std::function<void(int volume, const ZipNameParts& names)> zipMade;
+    // Volumes whose ZIP an interrupted run already made: passed over.
+    std::function<bool(int volume)> alreadyMade;
+    // Asked once a volume's ZIP is named: true when that ZIP is already
+    // complete (the run records it); its volume is then deleted.
+    std::function<bool(int volume, const ZipNameParts& names)> madeUnrecorded;
 
     // Longest comment a ZIP file can hold.
     static constexpr qsizetype kMaxCommentBytes = 65535;

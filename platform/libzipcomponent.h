@@ -73,6 +73,7 @@ public:
     int finishZip() override;
     void dropZip() override;
     void setStop(bool stop) override;
+    void setEntryTime(const QDateTime& time, bool filesKeepTheirOwn = false) override;
     QString lastError() const override { return m_lastError; }
 
     int compressionLevel() const { return m_level; }
@@ -100,6 +101,7 @@ private:
         struct File {
             Entry entry;
             int level;
+            qint64 time; // seconds since the epoch; -1: the file's own
         };
         QList<File> files;
     };
@@ -118,6 +120,8 @@ private:
     QByteArray m_comment;
     QString m_list;
     bool m_stop = false;
+    qint64 m_entryTime = -1;
+    bool m_filesKeepTheirTime = false;
     bool m_busy = false;
     bool m_holding = false;
     Write m_held;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <functional>
 
@@ -34,6 +35,16 @@ public:
     // Forgets the held adds without writing anything.
     virtual void dropZip() {}
     virtual void setStop(bool stop) = 0;
+    // The time stored with the entries of the adds that follow, in place of
+    // the time each file has on disk (so that a set written in two goes is
+    // the same as one written at once); with `filesKeepTheirOwn` only folder
+    // entries, which have no time of their own to keep, take it. An invalid
+    // time goes back to the files' own times.
+    virtual void setEntryTime(const QDateTime& time, bool filesKeepTheirOwn = false)
+    {
+        Q_UNUSED(time);
+        Q_UNUSED(filesKeepTheirOwn);
+    }
     // Why the last add() failed, in words a user can act on; empty after a
     // success.
     virtual QString lastError() const { return {}; }

@@ -2,6 +2,7 @@
 // about window with a sample job, and saves each as a PNG, so anyone can look
 // at the window without setting up a job. Run through tools/screenshots.sh.
 #include "app/application.h"
+#include "app/cleanupwiring.h"
 #include "app/driveswiring.h"
 #include "app/sourcepageswiring.h"
 #include "platform/consoletext.h"
@@ -14,7 +15,12 @@
 #include "platform/soundplayer.h"
 #include "source/folderselection.h"
 #include "source/outputmode.h"
+#include "platform/zipcrc.h"
+#include "resume/runjournal.h"
+#include "resume/workfolder.h"
+#include "resume/zipfolders.h"
 #include "ui/aboutwindow.h"
+#include "ui/cleanupdialog.h"
 #include "ui/folderpickerdialog.h"
 #include "ui/isobinoptiondialog.h"
 #include "ui/mainwindow.h"
@@ -25,6 +31,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -253,6 +260,77 @@ void saveDrivesAndArchiver(Application& program, const QString& out)
     archiver.hide();
 }
 
+// What a stop leaves: the run page after Abort, the start-up notice about
+// the work folders of interrupted runs, and Options > Clean up listing them
+// beside an unfinished ZIP.
+void saveInterruptedRuns(Application& program, const QString& out)
+{
+    MainWindow& window = program.window();
+    const QString c = program.appDirHost() + QStringLiteral("/drive_c");
+    const auto put = [](const QString& path, qint64 size) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.resize(size);
+    };
+    // A run stopped at ZIP 68 of 126, and one whose archiver was killed.
+    RunJournal whole;
+    whole.started = QDateTime::currentDateTimeUtc();
+    whole.begun = whole.started;
+    whole.settings = {{QStringLiteral("zip-folder"), QStringLiteral("c:\\zips")}, {QStringLiteral("base-name"), QStringLiteral("quake2")}};
+    whole.setWhole = true;
+    for (int n = 1; n <= 126; ++n) {
+        const QString name = n == 1 ? QStringLiteral("quake2.001") : QStringLiteral("quake2.%1").arg(n, 3, 10, QLatin1Char('0'));
+        put(c + QStringLiteral("/Zavok001/") + name, 1440000);
+        whole.volumes << *WorkFolder::volumeNow(c + QStringLiteral("/Zavok001"), name);
+    }
+    for (int n = 1; n <= 67; ++n) {
+        const QString zip = QStringLiteral("quake2%1.zip").arg(n, 3, 10, QLatin1Char('0'));
+        put(c + QStringLiteral("/zips/") + zip, 1200000 + n);
+        whole.zips << RunJournal::Zip{n, zip, 1200000 + n, *zipcrc::ofFile(c + QStringLiteral("/zips/") + zip)};
+        QFile::remove(c + QStringLiteral("/Zavok001/") + whole.volumes[n - 1].name);
+    }
+    whole.write(c + QStringLiteral("/Zavok001"));
+    RunJournal open = whole;
+    open.setWhole = false;
+    open.volumes.clear();
+    open.zips.clear();
+    open.settings = {{QStringLiteral("zip-folder"), QStringLiteral("c:\\zips")}, {QStringLiteral("base-name"), QStringLiteral("doom")}};
+    for (const char* name : {"doom.rar", "doom.r00", "doom.r01"})
+        put(c + QStringLiteral("/Zavok002/") + QLatin1String(name), 1440000);
+    open.write(c + QStringLiteral("/Zavok002"));
+    put(c + QStringLiteral("/zips/quake2068.zip.unfinished-Xq3fTa"), 734003);
+    zipfolders::remember(program.appDirHost(), QStringLiteral("c:\\zips"));
+
+    Leftovers left = WorkFolder::onDrive(QLatin1Char('c'), *program.services().drives).value(0).leftovers();
+    left.zipDirectory = QStringLiteral("c:\\zips");
+    left.continuable = true;
+    program.view().run.status = QStringLiteral("Aborted");
+    program.view().run.zipName.clear();
+    program.view().run.counter = QStringLiteral(" 68 of 126");
+    program.view().run.progress = 0;
+    program.view().run.left = left.pageText();
+    program.view().notify();
+    window.showPage(PageId::Run);
+    save(&window, out + QStringLiteral("/6-run-after-abort.png"));
+    program.view().run.left.clear();
+    program.view().run.status.clear();
+    program.view().notify();
+
+    program.cleanUp().mentionInterruptedRuns();
+    window.showPage(PageId::Source);
+    save(&window, out + QStringLiteral("/20-startup-notice.png"));
+    program.view().window.notice.clear();
+    program.view().notify();
+
+    program.cleanUp().open();
+    if (CleanUpDialog* dialog = program.cleanUp().dialog()) {
+        dialog->move(90, 90);
+        save(dialog, out + QStringLiteral("/21-clean-up.png"));
+        dialog->close();
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -321,6 +399,7 @@ int main(int argc, char* argv[])
 
     saveSourcePages(program, out);
     saveDrivesAndArchiver(program, out);
+    saveInterruptedRuns(program, out);
     window.close();
     return 0;
 }

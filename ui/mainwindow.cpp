@@ -28,6 +28,8 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <cstdio>
 
@@ -91,6 +93,22 @@ MainWindow::MainWindow(RipJob& job, ViewState& view, AppState& app, Services& se
     setCentralWidget(central);
 
     buildMenus();
+    m_notice = new QLabel(this);
+    m_notice->setObjectName(QStringLiteral("startupNotice"));
+    m_notice->setTextFormat(Qt::PlainText);
+    m_notice->setWordWrap(true);
+    m_noticeDismiss = new QToolButton(this);
+    m_noticeDismiss->setObjectName(QStringLiteral("startupNoticeDismiss"));
+    m_noticeDismiss->setText(QStringLiteral("\u00d7"));
+    m_noticeDismiss->setToolTip(QStringLiteral("Dismiss"));
+    m_noticeDismiss->setAutoRaise(true);
+    statusBar()->addWidget(m_notice, 1);
+    statusBar()->addPermanentWidget(m_noticeDismiss);
+    statusBar()->setSizeGripEnabled(false);
+    connect(m_noticeDismiss, &QToolButton::clicked, this, [this] {
+        m_view.window.notice.clear();
+        m_view.notify();
+    });
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, [this] { openHelp(false); });
@@ -197,6 +215,8 @@ void MainWindow::runCommand(MenuCommand command)
     case MenuCommand::OpenScript: call(openScript); break;
     case MenuCommand::SaveScript: call(saveScript); break;
     case MenuCommand::Exit:
+        if (confirmClose && !confirmClose())
+            break;
         // The ZIP component may be in the middle of a file: stop it first.
         if (m_services.zip)
             m_services.zip->setStop(true);
@@ -205,6 +225,7 @@ void MainWindow::runCommand(MenuCommand command)
         break;
     case MenuCommand::Sounds: call(toggleSounds); break;
     case MenuCommand::Drives: call(openDrives); break;
+    case MenuCommand::CleanUp: call(openCleanUp); break;
     case MenuCommand::UseZipComment: call(toggleZipComment); break;
     case MenuCommand::OpenZipComment: call(openZipComment); break;
     case MenuCommand::ViewZipComment: call(viewZipComment); break;
@@ -263,6 +284,8 @@ void MainWindow::refreshChecks()
 void MainWindow::showView()
 {
     setWindowTitle(m_view.window.caption);
+    m_notice->setText(m_view.window.notice);
+    statusBar()->setVisible(!m_view.window.notice.isEmpty());
     m_listBar->setEnabled(m_view.window.listBarEnabled);
     m_listBar->setSkipItemShown(m_view.window.skipItemShown);
     m_listBar->showCurrent(Navigation::titleText(m_navigation.visiblePage()).trimmed());
@@ -315,6 +338,10 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!m_shutdownDone && confirmClose && !confirmClose()) {
+        event->ignore();
+        return;
+    }
     if (!m_shutdownDone) {
         m_shutdownDone = true;
         if (onShutdown)
@@ -370,6 +397,12 @@ void MainWindow::endApplication(int exitCode, const QString& reason)
 void MainWindow::closeMainWindow()
 {
     close();
+}
+
+void MainWindow::report(const QString& line)
+{
+    std::fprintf(stdout, "zavok32: %s\n", qPrintable(line));
+    std::fflush(stdout);
 }
 
 void MainWindow::minimiseMainWindow()

@@ -19,6 +19,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QStackedWidget;
+class QToolButton;
 class RipJob;
 class RunPage;
 class SkipPage;
@@ -44,6 +45,7 @@ public:
     void processPendingEvents() override;
     void endApplication(int exitCode = 0, const QString& reason = {}) override;
     void closeMainWindow() override;
+    void report(const QString& line) override;
     void minimiseMainWindow() override;
     void restoreMainWindow() override;
     void setMainWindowEnabled(bool enabled) override;
@@ -58,11 +60,14 @@ public:
     std::function<void()> exitRun;
     std::function<void()> toggleSounds;
     std::function<void()> openDrives;
+    std::function<void()> openCleanUp;
     std::function<void()> toggleZipComment;
     std::function<void()> openZipComment;
     std::function<void()> viewZipComment;
     // The shutdown steps, run once when the window closes.
     std::function<void()> onShutdown;
+    // Asked before the window closes (close box, File > Exit); false keeps it open.
+    std::function<bool()> confirmClose;
     // What ending the program means; default: leave the event loop with the code.
     std::function<void(int exitCode, const QString& reason)> onEndApplication;
 
@@ -71,6 +76,8 @@ public:
     QMenu* pageMenu() const { return m_pageMenu; }
     ListBar* listBar() const { return m_listBar; }
     QLabel* titlePanel() const { return m_title; }
+    QLabel* noticeLabel() const { return m_notice; }
+    QToolButton* noticeDismissButton() const { return m_noticeDismiss; }
     QWidget* page(PageId page) const;
     SourcePage* sourcePage() const { return m_source; }
     SkipPage* skipPage() const { return m_skip; }
@@ -110,6 +117,8 @@ private:
 
     ListBar* m_listBar = nullptr;
     QLabel* m_title = nullptr;
+    QLabel* m_notice = nullptr;
+    QToolButton* m_noticeDismiss = nullptr;
     QStackedWidget* m_pages = nullptr;
     SourcePage* m_source = nullptr;
     SkipPage* m_skip = nullptr;

@@ -41,6 +41,7 @@ const QList<MenuSpec>& MenuTable::menus()
         {QStringLiteral("&Options"),
          {item("Soun&ds", "", MenuCommand::Sounds, true),
           item("&Drives...", "", MenuCommand::Drives),
+          item("Clean &up...", "", MenuCommand::CleanUp),
           separator(),
           item("Use &zip comment", "", MenuCommand::UseZipComment, true),
           item("&Open zip comment...", "", MenuCommand::OpenZipComment),

@@ -9,7 +9,7 @@ enum class MenuCommand {
     OpenScript, SaveScript,
     PageSource, PageSkip, PageDiz, PageNfo, PageZip, PageRun,
     Exit,
-    Sounds, Drives, UseZipComment, OpenZipComment, ViewZipComment,
+    Sounds, Drives, CleanUp, UseZipComment, OpenZipComment, ViewZipComment,
     HelpContents, HelpIndex, WebPage, Email, About,
 };
 

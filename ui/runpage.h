@@ -30,6 +30,7 @@ private:
     QLabel* m_status = nullptr;
     QLabel* m_zipName = nullptr;
     QLabel* m_counter = nullptr;
+    QLabel* m_left = nullptr;
     QProgressBar* m_progress = nullptr;
     QPushButton* m_abort = nullptr;
     QPushButton* m_exit = nullptr;

@@ -87,7 +87,8 @@ public:
     {
         shown << ShownMessage{title, text, icon, buttons};
         if (answers.empty())
-            return MessageResult::Ok;
+            return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageResult::Yes
+                                                                                             : MessageResult::Ok;
         const MessageResult answer = answers.front();
         answers.pop_front();
         return answer;
@@ -124,6 +125,8 @@ public:
         endReason = reason;
     }
     void closeMainWindow() override { ++closeCalls; }
+    void report(const QString& line) override { reported << line; }
+    QStringList reported;
     void minimiseMainWindow() override { windowEvents << "minimise"; }
     void restoreMainWindow() override { windowEvents << "restore"; }
     void setMainWindowEnabled(bool enabled) override { windowEvents << (enabled ? "enable" : "disable"); }

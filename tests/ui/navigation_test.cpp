@@ -159,7 +159,7 @@ TEST(MenuTable, ItemsShortcutsAndOrder)
         "&File", "  &Open zvk script... Ctrl+O", "  S&ave zvk script... Ctrl+V", "  -", "  Page",
         "    Source Ctrl+S", "    Skip Ctrl+K", "    Diz Ctrl+D", "    Nfo Ctrl+N", "    Zip Ctrl+Z", "    -",
         "    Zavok Ctrl+R", "  -", "  E&xit Ctrl+X",
-        "&Options", "  Soun&ds", "  &Drives...", "  -", "  Use &zip comment", "  &Open zip comment...", "  &View zip comment...",
+        "&Options", "  Soun&ds", "  &Drives...", "  Clean &up...", "  -", "  Use &zip comment", "  &Open zip comment...", "  &View zip comment...",
         "&Help", "  &Contents... Ctrl+H", "  &Index... Ctrl+I", "  -", "  &Web page... Ctrl+W", "  &Email... Ctrl+E",
         "  -", "  &About... Ctrl+A"};
     EXPECT_EQ(lines, expected);
