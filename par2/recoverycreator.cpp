@@ -140,9 +140,10 @@ RecoveryCreator::Result RecoveryCreator::create(const QString& folder, const QSt
             if (slice > 0)
                 h.slice = Md5Hash();
         }
-        h.file.add(data, size_t(bytes));
         if (slice > 0)
-            h.slice.add(data, size_t(bytes));
+            Md5Hash::addToBoth(h.file, h.slice, data, size_t(bytes));
+        else
+            h.file.add(data, size_t(bytes));
         h.crc = uint32_t(crc32(h.crc, data, uInt(bytes)));
         const qint64 inSlice = std::min<qint64>(qint64(sliceSize), qint64(files[size_t(source)].length) - slice * qint64(sliceSize));
         if (at + bytes == inSlice) {

@@ -43,7 +43,7 @@ std::optional<RecoveryPlan> RecoveryPlan::make(const std::vector<qint64>& sizes,
 
     RecoveryPlan plan;
     const qint64 perSlice = (largest + slicesPerLargestFile - 1) / slicesPerLargestFile;
-    plan.sliceSize = uint64_t((perSlice + 3) / 4 * 4);
+    plan.sliceSize = uint64_t((perSlice + 63) / 64 * 64);
     uint64_t inputSlices = 0;
     plan.indexSize = PacketFormat::HeaderSize + 12 + 16 * qint64(sizes.size()) + creatorPacketSize;
     for (size_t i = 0; i < sizes.size(); ++i) {

@@ -10,8 +10,10 @@
 // How a recovery set over given files is cut: the slice size, the number of
 // recovery slices, and which recovery files hold them.
 //
-// The largest file is cut into slicesPerLargestFile slices (the slice size
-// rounded up to a multiple of 4), so no file has more. N lost files are then
+// The largest file is cut into slicesPerLargestFile slices, so no file has
+// more. The slice size is rounded up to a multiple of 64 (the format asks
+// for 4): a file's hash and its slice's hash then stand at the same place in
+// their MD5 blocks and are computed together. N lost files are then
 // at most N x that many lost slices, and that many recovery slices rebuild
 // them, whichever files they are. With two slices per file a recovery slice
 // is about half the largest file, so one slice with its header and a copy of

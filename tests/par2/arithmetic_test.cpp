@@ -1,8 +1,12 @@
-// GF(2^16) arithmetic against a plain shift-and-add reference, and every
-// vector path against the portable one, byte for byte.
+// The arithmetic under recovery files, each against a plain reference:
+// GF(2^16) against shift-and-add, every vector path against it byte for
+// byte, and our MD5 against Qt's.
 #include "par2/galois16.h"
+#include "par2/md5hash.h"
 #include "par2/recoverymatrix.h"
 #include "par2/regionkernel.h"
+
+#include <QCryptographicHash>
 
 #include <gtest/gtest.h>
 
@@ -79,4 +83,36 @@ TEST(RegionKernel, EveryPathGivesTheReferenceProductsByteForByte)
         }
     }
     EXPECT_EQ(RegionKernel::best().isa, tried.back());
+}
+
+TEST(Md5Hash, AgreesWithQtsMd5HashingAloneOrTwoStreamsTogether)
+{
+    std::mt19937 random(13);
+    QByteArray data(300000, Qt::Uninitialized);
+    for (char& c : data)
+        c = char(random());
+    const auto qt = [](QByteArrayView bytes) {
+        return QCryptographicHash::hash(bytes, QCryptographicHash::Md5);
+    };
+    const auto ours = [](const Md5Digest& d) {
+        return QByteArray(reinterpret_cast<const char*>(d.data()), 16);
+    };
+    for (const qsizetype length : {0, 1, 55, 56, 63, 64, 65, 119, 120, 4096, 299999}) {
+        // In uneven pieces, and as a prefix followed by a second stream that
+        // shares the rest (both together only when aligned alike).
+        Md5Hash whole;
+        for (qsizetype at = 0; at < length; at += 37)
+            whole.add(data.constData() + at, size_t(std::min<qsizetype>(37, length - at)));
+        ASSERT_EQ(ours(whole.digest()), qt(data.first(length))) << length;
+        for (const qsizetype split : {qsizetype(0), qsizetype(64), qsizetype(100)}) {
+            if (split > length)
+                continue;
+            Md5Hash file;
+            file.add(data.constData(), size_t(split));
+            Md5Hash slice;
+            Md5Hash::addToBoth(file, slice, data.constData() + split, size_t(length - split));
+            ASSERT_EQ(ours(file.digest()), qt(data.first(length))) << length << " from " << split;
+            ASSERT_EQ(ours(slice.digest()), qt(data.sliced(split, length - split))) << length << " from " << split;
+        }
+    }
 }
