@@ -69,6 +69,8 @@ RecoveryStep::Result RecoveryStep::writeRecoveryFiles(const QStringList& zips)
         if (m_stopRequested)
             cancel = true;
     };
+    if (m_stopRequested)
+        return {false, QStringLiteral("stopped before the recovery files were written")};
     const RecoveryCreator::Result result = RecoveryCreator::create(folder, names, base, options);
     view.run.progress = 0;
     view.notify();

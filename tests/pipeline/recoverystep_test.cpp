@@ -74,3 +74,20 @@ TEST(RecoveryOption, IsRememberedInTheApplicationDirectoryAndReadsNothingOddAsNo
     EXPECT_FALSE(QFileInfo::exists(QDir(dir.path()).filePath(RecoveryOption::fileName())));
     EXPECT_EQ(RecoveryStep::reportText(1, 2, 1500000), QStringLiteral("any 1 ZIP can be rebuilt (2 files, 1.50 M)"));
 }
+
+TEST_F(EndToEnd, AbortWhileRecoveryFilesAreWrittenKeepsTheZipsAndLeavesNoRecoveryFile)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    app.recoveryZips = 1;
+    makeRun();
+    QObject::connect(&view, &ViewState::changed, [this] {
+        if (view.run.status == QStringLiteral("recovery files"))
+            run->abortRun();
+    });
+    run->runJob();
+
+    EXPECT_EQ(zipFiles().size(), 4);
+    EXPECT_EQ(QDir(zipsHost).entryList(QDir::Files | QDir::Hidden).size(), 4) << "no recovery or partial file";
+    EXPECT_TRUE(presenter.shown.isEmpty());
+}
