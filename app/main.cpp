@@ -130,6 +130,7 @@ int main(int argc, char* argv[])
     QObject::connect(&instance, &SingleInstance::restoreRequested, &app.window(), &MainWindow::bringToFront);
     instance.acceptScript = [&app](const QString& script) { return app.openHandedScript(script); };
     TerminalProgress progress(app.view(), app.appState(), style, TerminalProgress::writeToStandardOutput);
+    progress.columns = TerminalProgress::terminalColumns;
     app.beforeErrorLine = [&progress] { progress.endLine(); };
     if (const auto exitCode = app.load(request.tail))
         return *exitCode;

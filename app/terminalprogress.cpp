@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <cstdio>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
@@ -39,6 +40,12 @@ TerminalProgress::Style TerminalProgress::styleFor(bool quiet, bool terminal)
 bool TerminalProgress::standardOutputIsTerminal()
 {
     return ::isatty(STDOUT_FILENO) == 1;
+}
+
+int TerminalProgress::terminalColumns()
+{
+    winsize size{};
+    return ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 ? int(size.ws_col) : 0;
 }
 
 QString TerminalProgress::lineFor(const QString& counter, const QString& zipName)
@@ -153,7 +160,9 @@ void TerminalProgress::drawInPlace()
         m_drawnPercent = -1;
         return;
     }
-    const QString text = progressLine(whole, m_view.run);
+    QString text = progressLine(whole, m_view.run);
+    if (const int width = columns ? columns() : 0; width > 1)
+        text.truncate(width - 1);
     const bool due = whole.percent != m_drawnPercent || whole.elapsedMs - m_drawnAtMs >= kRedrawMs;
     if (text == m_drawn || !due)
         return;

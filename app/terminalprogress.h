@@ -32,6 +32,12 @@ public:
 
     static Style styleFor(bool quiet, bool terminal);
     static bool standardOutputIsTerminal();
+    // The width of the terminal on standard output; 0 when it is not known.
+    static int terminalColumns();
+
+    // The width the line in place must keep to, so that drawing it again
+    // never wraps; unset or 0: no limit.
+    std::function<int()> columns;
 
     // The line for the run page's counter (" 3 of 12") and ZIP name, the
     // numbers zero-padded to the width of the count and to two digits at

@@ -110,6 +110,12 @@ TEST_F(TerminalProgressFixture, AtATerminalOneLineIsDrawnOverAndEndsInTheSummary
     EXPECT_TRUE(written.contains("\r 70%  ZIP 02 of 02        0.0 MB/s  0:00 taken  --:-- left\x1b[K"));
     EXPECT_EQ(written.last(), "\r2 ZIPs, 0 bytes, made in 0:00\x1b[K\n");
 
+    // A narrow terminal gets as much as fits, so a redraw never wraps.
+    written.clear();
+    progress->columns = [] { return 20; };
+    runZips(1, "demo");
+    EXPECT_EQ(written.first(), "\r  0%  archiving    \x1b[K");
+
     // A run that fails leaves its last figure on a line of its own before the error.
     written.clear();
     view.wholeRun = WholeRunView{};
