@@ -12,8 +12,8 @@ QString ArchiverHelp::program(ArchiverKind kind)
 QString ArchiverHelp::usage(ArchiverKind kind)
 {
     const QString size = kind == ArchiverKind::Rar ? QStringLiteral("-v<size>[k|b]") : QStringLiteral("-v<size>");
-    return QStringLiteral("usage: %1 a [-r] [-y] [-ep] [%2] [-m<0..5>] [-x<entry>]... [-x@<skip file>]... "
-                          "<archive> [@<list file>]...\n"
+    return QStringLiteral("usage: %1 a [-r] [-y] [-ep] [%2] [-m<0..5>] [-x<entry>]...\n"
+                          "              [-x@<skip file>]... <archive> [@<list file>]...\n"
                           "       %1 t <archive>\n"
                           "       %1 --help | -h | --version")
         .arg(program(kind), size);
@@ -23,7 +23,7 @@ QString ArchiverHelp::help(ArchiverKind kind)
 {
     const bool rar = kind == ArchiverKind::Rar;
     const QString what = rar ? QStringLiteral("Writes a multi-volume RAR archive set, every file stored, and tests one.")
-                             : QStringLiteral("Writes a multi-volume ACE archive set, files stored or packed with "
+                             : QStringLiteral("Writes a multi-volume ACE archive set, files stored or packed with\n"
                                               "ACE 1.0's LZ77 method, and tests one.");
     const QString volumes = rar ? QStringLiteral("  -v<size>          volumes of <size> thousand bytes; -v<size>k counts in\n"
                                                  "                    1,024 bytes, -v<size>b in bytes\n")
