@@ -8,12 +8,14 @@
 #include "contents/zipsizestep.h"
 #include "contents/zipsizestepbinding.h"
 #include "job/exitstatus.h"
+#include "job/recoveryoption.h"
 #include "pipeline/riprun.h"
 #include "pipeline/runmessages.h"
 #include "pipeline/standardrunsteps.h"
 #include "platform/appdirectory.h"
 #include "platform/libzipcomponent.h"
 #include "platform/posixprocessrunner.h"
+#include "platform/streamarchiverconsole.h"
 #include "source/folderselection.h"
 #include "source/jobcheck.h"
 #include "source/sourcemeasurement.h"
@@ -28,11 +30,12 @@
 #include "ui/qtmessagebox.h"
 #include "ui/qtsoundplayer.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -93,6 +96,11 @@ Application::Application(Options options)
         if (!options.headless) {
             m_console = std::make_unique<QtArchiverConsole>();
             runner->setConsole(m_console.get());
+        } else {
+            m_streamConsole = std::make_unique<StreamArchiverConsole>(
+                options.archiverLinesToStandardOutput ? StreamArchiverConsole::Sink(StreamArchiverConsole::writeToStandardOutput)
+                                                      : StreamArchiverConsole::Sink());
+            runner->setConsole(m_streamConsole.get());
         }
         m_processes = std::move(runner);
     }
@@ -111,6 +119,7 @@ Application::Application(Options options)
             measureSource();
     };
     m_soundSwitch = std::make_unique<SoundSwitch>(m_app, m_appDir);
+    m_app.recoveryZips = RecoveryOption::load(m_appDir);
 
     MainWindow& w = *m_window;
     w.openScript = [this] { m_scripts->openScript(); };
@@ -120,6 +129,8 @@ Application::Application(Options options)
         m_ended = true;
         m_endCode = code;
         if (!reason.isEmpty()) {
+            if (beforeErrorLine)
+                beforeErrorLine();
             std::fprintf(stderr, "zavok32: %s\n", qPrintable(QtMessageBox::oneLine(reason)));
             std::fflush(stderr);
         }
@@ -220,17 +231,16 @@ void Application::stopBySignal(int signal)
                              QStringLiteral("stopped by %1; no run was going").arg(runmessages::signalName(signal)));
 }
 
-bool Application::takeRestartOption(QStringList& arguments)
+bool Application::openHandedScript(const QString& script)
 {
-    if (arguments.size() < 2 || arguments[1] != QLatin1String("--restart"))
+    if (m_closed || m_ended || (m_run && m_run->running()) || QApplication::activeModalWidget())
         return false;
-    arguments.removeAt(1);
+    QTimer::singleShot(0, m_window.get(), [this, script] {
+        if (m_closed || m_ended || (m_run && m_run->running()) || QApplication::activeModalWidget())
+            return;
+        m_scripts->openScriptFile(m_startup->commandLineToDos(script));
+    });
     return true;
-}
-
-QString Application::commandLineTail(const QStringList& arguments)
-{
-    return arguments.mid(1).join(QLatin1Char(' '));
 }
 
 bool Application::displayIsHeadless()
@@ -256,6 +266,8 @@ QString Application::notReadyReason() const
 std::optional<int> Application::load(const QString& commandLineTail)
 {
     const Startup::Outcome outcome = m_startup->load(commandLineTail);
+    if (outcome != Startup::Outcome::Waiting && beforeErrorLine)
+        beforeErrorLine();
     // With a display the window stays whenever a launch leaves it to the
     // user, so the user can see what is missing; with none, nobody could
     // ever answer it or close it, and the program ends with the reason.

@@ -10,6 +10,8 @@ struct AppState {
     bool soundsEnabled = true;
     // --restart: an interrupted run of the job is deleted, never continued.
     bool restartInterrupted = false;
+    // How many ZIPs of a set the run's recovery files can rebuild; 0: none.
+    int recoveryZips = 0;
 
     bool unattended() const { return launchMode != LaunchMode::Interactive; }
 };

@@ -26,6 +26,8 @@ struct RipRunState {
     // When the run began (a continued run: the interrupted one), to the
     // second: the ZIPs' entry times and the date of dated names come from it.
     QDateTime runStarted;
+    // The report's line on the recovery files the run wrote; empty: none.
+    QString recoveryText;
 
     void clearAfterRun();
 };

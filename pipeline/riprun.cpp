@@ -8,6 +8,7 @@
 #include "job/volumeestimate.h"
 #include "pipeline/extranames.h"
 #include "pipeline/interruptedrunchoice.h"
+#include "pipeline/recoverystep.h"
 #include "pipeline/reportpresenter.h"
 #include "pipeline/runfailure.h"
 #include "pipeline/runmessages.h"
@@ -19,6 +20,8 @@
 #include "platform/driveservice.h"
 #include "platform/messagebox.h"
 #include "platform/numbertext.h"
+#include "platform/processrunner.h"
+#include "platform/processrunner.h"
 #include "platform/services.h"
 #include "platform/soundplayer.h"
 #include "platform/zipcomponent.h"
@@ -40,6 +43,7 @@ constexpr int kMaxVolumes = 999;
 
 RipRun::RipRun(RunContext context)
     : m_ctx(std::move(context))
+    , m_progress(m_ctx.view)
 {
 }
 
@@ -93,6 +97,7 @@ void RipRun::runJob()
         endAfterUnexpectedFailure(QString::fromLocal8Bit(failure.what()), {});
     }
     m_journal.stop();
+    m_progress.end();
     m_lock.release();
     m_running = false;
     if (m_stopSignal)
@@ -127,11 +132,17 @@ void RipRun::freshRun()
     state.savedSourceText = job.sourcePath();
     state.sourceTextSaved = true;
 
+    m_progress.start(qint64(double(job.sourceMegabytes()) * 1e6), job.archivesOnly());
+    ProcessRunner* processes = m_ctx.services.processes;
+    if (processes)
+        processes->onPercent = [this](int percent) { m_progress.archiverPercent(percent); };
     // A stop that came before the archiver started leaves it unstarted.
     ProcessEnd archiver = ProcessEnd::exited(QString(), 0);
     archiver.cancelled = true;
     if (!m_stopRequested)
         archiver = m_ctx.steps.runArchiver();
+    if (processes)
+        processes->onPercent = nullptr;
     // A stop signal that came while the archiver ran is heard now.
     shell.processPendingEvents();
 
@@ -142,6 +153,7 @@ void RipRun::freshRun()
 
     const int count = workdirectory::countVolumes(hostPath(state.workDirectory));
     state.volumeCount = qint16(count);
+    m_progress.archiverEnded(count, workdirectory::volumeBytes(hostPath(state.workDirectory)));
     // Cancelled before it wrote anything, the run simply did not happen.
     const bool cancelledEmpty = archiver.cancelled && count == 0;
     if (archiver.started() && !archiver.succeeded() && !cancelledEmpty) {
@@ -161,6 +173,7 @@ void RipRun::freshRun()
         m_ctx.view.run.counter = numbertext::signedDecimal(count)
             + (job.archiver() == Archiver::Rar ? QStringLiteral(" Rar's") : QStringLiteral(" Ace's"));
         m_ctx.view.notify();
+        m_progress.finish();
         if (!m_ctx.app.unattended())
             showCompletion();
         finishRun(false);
@@ -189,13 +202,21 @@ void RipRun::continueRun()
     }
     if (m_ctx.app.unattended())
         m_ctx.services.shell->showPage(PageId::Run);
+    // The whole run is what is left of it: the ZIPs still to make.
+    const QString workHost = hostPath(state.workDirectory);
+    const qint64 left = workdirectory::volumeBytes(workHost);
+    m_progress.start(left, false);
+    m_progress.archiverEnded(workdirectory::countVolumes(workHost), left);
     packageAndReport();
 }
 
 void RipRun::packageAndReport()
 {
-    VolumePackager packager(m_ctx, m_stopRequested);
-    packager.alreadyMade = [this](int n) { return m_journal.journal().zip(n) != nullptr; };
+    VolumePackager packager(m_ctx, m_stopRequested, &m_progress);
+    packager.alreadyMade = [this](int n) {
+        const RunJournal::Zip* zip = m_journal.journal().zip(n);
+        return zip ? zipDosPath(zip->name) : QString();
+    };
     // A kill between putting a ZIP in place and writing it into the journal
     // leaves a complete ZIP that the journal does not name; written since the
     // interrupted run began, it is that run's, and is not made again.
@@ -215,13 +236,24 @@ void RipRun::packageAndReport()
         m_zipsMade << names.shownName;
     };
     const VolumePackager::Result result = packager.packageVolumes();
-    if (!result.completed) {
-        endAfterFailedZipStep(result.reason);
+    const RecoveryStep::Result recovery = result.completed
+        ? RecoveryStep(m_ctx, m_stopRequested).writeRecoveryFiles(result.zips)
+        : RecoveryStep::Result{true, {}};
+    if (!result.completed || !recovery.completed) {
+        endAfterFailedZipStep(result.completed ? recovery.reason : result.reason);
         return;
     }
+    m_progress.finish();
     if (!m_ctx.app.unattended())
         showCompletion();
     finishRun(false);
+}
+
+QString RipRun::zipDosPath(const QString& name) const
+{
+    // As the ZIPs are named: a drive root gives its drive alone.
+    const QString dir = m_ctx.job.zipDirectory();
+    return (dir.endsWith(QLatin1Char('\\')) ? dir.left(2) : dir) + QLatin1Char('\\') + name;
 }
 
 QStringList RipRun::leaveOut() const

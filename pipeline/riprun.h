@@ -2,6 +2,7 @@
 
 #include "pipeline/journalkeeper.h"
 #include "pipeline/runcontext.h"
+#include "pipeline/runprogress.h"
 #include "pipeline/setlock.h"
 #include "platform/processend.h"
 #include "platform/shell.h"
@@ -26,6 +27,8 @@ public:
     explicit RipRun(RunContext context);
 
     void runJob();
+    // True from the start of runJob until it returns.
+    bool running() const { return m_running; }
 
     // The run page's buttons.
     void abortRun();
@@ -34,13 +37,14 @@ public:
     // once the run has ended the program ends too, with 128 + the signal and
     // one line on stderr that says what is left.
     void stopBySignal(int signal);
-    bool running() const { return m_running; }
     // Before the window closes (close box, File > Exit): while a run goes,
     // the user is asked first, and Yes stops it like Abort. True when the
     // window may close.
     bool confirmClose();
 
     RunContext& context() { return m_ctx; }
+    // The whole run as one figure (ViewState::wholeRun); tests give it their clock.
+    RunProgress& progress() { return m_progress; }
 
     // The ZIP component's level (0..9) for a compression list index; none
     // for an index outside the list.
@@ -55,6 +59,8 @@ private:
     void packageAndReport();
     // Host paths the source measurement leaves out: the run's own files.
     QStringList leaveOut() const;
+    // Where a ZIP of the set named `name` lies, as a DOS path.
+    QString zipDosPath(const QString& name) const;
     Outcome lockTheSet();
     Outcome checkExtraNames();
     void showCompletion();
@@ -79,6 +85,7 @@ private:
 
     RunContext m_ctx;
     SetLock m_lock;
+    RunProgress m_progress;
     bool m_running = false;
     bool m_stopRequested = false;
     int m_stopSignal = 0;

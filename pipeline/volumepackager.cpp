@@ -23,9 +23,10 @@ const QChar kCr(u'\r');
 
 } // namespace
 
-VolumePackager::VolumePackager(RunContext& context, const bool& stopRequested)
+VolumePackager::VolumePackager(RunContext& context, const bool& stopRequested, RunProgress* progress)
     : m_ctx(context)
     , m_stopRequested(stopRequested)
+    , m_progress(progress)
 {
 }
 
@@ -123,11 +124,14 @@ VolumePackager::Result VolumePackager::packageVolumes()
         if (throttle.redrawDue())
             view.notify();
     };
-    zip.onStatus = [&view, &throttle](int completion) {
+    RunProgress* progress = m_progress;
+    zip.onStatus = [&view, &throttle, progress](int completion) {
         if (view.run.progress != completion) {
             view.run.progress = completion;
             throttle.changed();
         }
+        if (progress && progress->zipPercent(completion))
+            throttle.changed();
         if (throttle.redrawDue())
             view.notify();
     };
@@ -156,24 +160,31 @@ VolumePackager::Result VolumePackager::packageVolumes()
     const QString appDir = appDirDos();
     const QString workHost = hostPath(state.workDirectory);
     const int count = state.volumeCount;
+    QStringList made;
     for (int n = 1; n <= count; ++n) {
-        if (alreadyMade && alreadyMade(n))
+        if (const QString done = alreadyMade ? alreadyMade(n) : QString(); !done.isEmpty()) {
+            made.append(done);
             continue;
+        }
         state.currentVolume = qint16(n);
         const QString volume = m_ctx.steps.volumeFileName(n);
         if (!QDir::setCurrent(workHost))
             throw RunFailure(QStringLiteral("cannot change to the work directory ") + state.workDirectory);
         const ZipNameParts names = m_ctx.steps.startVolume(n);
-        view.notify();
+        const QString volumeHost = workHost + QLatin1Char('/') + volume;
         if (madeUnrecorded && madeUnrecorded(n, names)) {
-            if (!QFile::remove(workHost + QLatin1Char('/') + volume))
+            made.append(names.target + QStringLiteral(".zip"));
+            if (!QFile::remove(volumeHost))
                 throw RunFailure(QStringLiteral("cannot delete the packaged volume ") + volume);
             continue;
         }
+        if (m_progress)
+            m_progress->zipStarted(QFileInfo(volumeHost).size());
+        view.notify();
 
         const auto failed = [&](const QString& what) {
             const QString why = zip.lastError();
-            return Result{false, QStringLiteral("%1 failed for %2%3").arg(what, names.shownName, why.isEmpty() ? QString() : QStringLiteral(": ") + why)};
+            return Result{false, QStringLiteral("%1 failed for %2%3").arg(what, names.shownName, why.isEmpty() ? QString() : QStringLiteral(": ") + why), {}};
         };
         // The adds of one ZIP are held and written in one go at the end; a
         // step that fails, or a run that ends early, drops them unwritten.
@@ -218,14 +229,18 @@ VolumePackager::Result VolumePackager::packageVolumes()
         dropHeld.dismiss();
         if (zip.finishZip() != 0 || m_stopRequested)
             return failed(QStringLiteral("writing the ZIP"));
+        made.append(names.target + QStringLiteral(".zip"));
         if (zipMade)
             zipMade(n, names);
 
-        const QString volumeHost = workHost + QLatin1Char('/') + volume;
+        if (m_progress) {
+            const auto zipHost = m_ctx.services.drives->toHost(names.target + QStringLiteral(".zip"));
+            m_progress->zipMade(zipHost ? QFileInfo(*zipHost).size() : 0);
+        }
         if (!QFile::remove(volumeHost))
             throw RunFailure(QStringLiteral("cannot delete the packaged volume ") + volume);
         view.run.progress = 0;
         view.notify();
     }
-    return Result{true, {}};
+    return Result{true, {}, made};
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "pipeline/runcontext.h"
+#include "pipeline/runprogress.h"
 #include "pipeline/viewthrottle.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -19,11 +21,13 @@ public:
     struct Result {
         bool completed = false;
         QString reason; // why packaging ended early
+        QStringList zips; // the ZIPs written, as DOS paths, in order
     };
 
     // `stopRequested` is the run's own record of Abort/Exit, read between
     // steps in case a click lands while no add is in progress.
-    VolumePackager(RunContext& context, const bool& stopRequested);
+    // progress, when given, follows the bytes of every ZIP for the whole run.
+    VolumePackager(RunContext& context, const bool& stopRequested, RunProgress* progress = nullptr);
 
     Result packageVolumes();
 
@@ -34,8 +38,9 @@ public:
     // the volume's number and the ZIP's names; may throw RunFailure, which
     // keeps the volume.
     std::function<void(int volume, const ZipNameParts& names)> zipMade;
-    // Volumes whose ZIP an interrupted run already made: passed over.
-    std::function<bool(int volume)> alreadyMade;
+    // The ZIP (DOS path) an interrupted run already made for a volume, which
+    // is passed over; empty when none was made.
+    std::function<QString(int volume)> alreadyMade;
     // Asked once a volume's ZIP is named: true when that ZIP is already
     // complete (the run records it); its volume is then deleted.
     std::function<bool(int volume, const ZipNameParts& names)> madeUnrecorded;
@@ -56,5 +61,6 @@ private:
 
     RunContext& m_ctx;
     const bool& m_stopRequested;
+    RunProgress* m_progress;
     ViewThrottle::MsClock m_clock;
 };

@@ -6,6 +6,7 @@
 #include "resume/runjournal.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -56,6 +57,14 @@ int countVolumes(const QString& hostPath)
     if (count > 32767)
         throw RunFailure(QStringLiteral("the work directory holds %1 files; no set is that large").arg(count));
     return int(count);
+}
+
+qint64 volumeBytes(const QString& hostPath)
+{
+    qint64 bytes = 0;
+    for (const QString& name : allButTheJournal(hostPath, QDir::Files))
+        bytes += QFileInfo(QDir(hostPath).filePath(name)).size();
+    return bytes;
 }
 
 void remove(const QString& dosPath, const DriveService& drives)

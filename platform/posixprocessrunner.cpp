@@ -42,7 +42,8 @@ struct ChildPlan {
     const char* program;
     char* const* argv;
     const char* directory; // null: stay where this process is
-    int outputFd;          // -1: keep this process's stdout and stderr
+    int outputFd;          // -1: keep this process's stdout
+    int errorFd;           // -1: keep this process's stderr
     int reportFd;          // gets errno when the child cannot start
     pid_t parent;
 };
@@ -73,7 +74,9 @@ struct ChildPlan {
         ::sigaction(signal, &defaults, nullptr);
     if (plan.directory && ::chdir(plan.directory) != 0)
         failChild(plan.reportFd);
-    if (plan.outputFd >= 0 && (::dup2(plan.outputFd, STDOUT_FILENO) < 0 || ::dup2(plan.outputFd, STDERR_FILENO) < 0))
+    if (plan.outputFd >= 0 && ::dup2(plan.outputFd, STDOUT_FILENO) < 0)
+        failChild(plan.reportFd);
+    if (plan.errorFd >= 0 && ::dup2(plan.errorFd, STDERR_FILENO) < 0)
         failChild(plan.reportFd);
     sigset_t none;
     sigemptyset(&none);
@@ -204,7 +207,7 @@ ProcessEnd PosixProcessRunner::execCmd(const QString& commandLine, const QString
     const QByteArray programPath = QFile::encodeName(program);
     const QByteArray directory = QFile::encodeName(currentDirHost);
     const ChildPlan plan{programPath.constData(), argv.data(), currentDirHost.isEmpty() ? nullptr : directory.constData(),
-                         output[1], report[1], ::getpid()};
+                         output[1], m_console && m_console->takesErrorOutput() ? output[1] : -1, report[1], ::getpid()};
     const pid_t pid = startChild(plan);
     int error = pid < 0 ? errno : 0;
     if (pid > 0)
@@ -234,7 +237,9 @@ ProcessEnd PosixProcessRunner::execCmd(const QString& commandLine, const QString
     ProcessEnd end;
     if (m_console) {
         RunningChild child(pid, output[0], name, ConsoleText::titleOf(args));
+        m_console->onPercent = onPercent;
         end = m_console->watch(child);
+        m_console->onPercent = nullptr;
     } else {
         end = waitFor(pid, name);
     }
