@@ -41,8 +41,7 @@ const QList<CommandLineOption>& CommandLineOptions::table()
          }},
         {{QStringLiteral("restart")},
          {},
-         QT_TRANSLATE_NOOP("CommandLine", "delete an interrupted run of the job and start afresh, instead of going on "
-                                          "where it stopped"),
+         QT_TRANSLATE_NOOP("CommandLine", "delete an interrupted run of the job and start afresh"),
          [](LaunchRequest& r, const QString&) -> std::optional<QString> {
              r.restart = true;
              return std::nullopt;

@@ -138,6 +138,7 @@ int main(int argc, char* argv[])
     TerminalProgress progress(app.view(), app.appState(), style, TerminalProgress::writeToStandardOutput);
     progress.columns = TerminalProgress::terminalColumns;
     app.beforeErrorLine = [&progress] { progress.endLine(); };
+    app.window().onReport = [&progress](const QString& line) { progress.say(line); };
     if (const auto exitCode = app.load(request.tail))
         return *exitCode;
     return qapp.exec();

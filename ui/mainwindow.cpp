@@ -401,6 +401,10 @@ void MainWindow::closeMainWindow()
 
 void MainWindow::report(const QString& line)
 {
+    if (onReport) {
+        onReport(line);
+        return;
+    }
     std::fprintf(stdout, "zavok32: %s\n", qPrintable(line));
     std::fflush(stdout);
 }

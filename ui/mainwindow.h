@@ -68,6 +68,9 @@ public:
     std::function<void()> onShutdown;
     // Asked before the window closes (close box, File > Exit); false keeps it open.
     std::function<bool()> confirmClose;
+    // Where a line for whoever follows an unattended run goes; default:
+    // standard output.
+    std::function<void(const QString& line)> onReport;
     // What ending the program means; default: leave the event loop with the code.
     std::function<void(int exitCode, const QString& reason)> onEndApplication;
 
