@@ -32,7 +32,7 @@ int main(int argc, char* argv[])
         std::fputs(answer->toLocal8Bit().constData(), stdout);
         return exitstatus::Done;
     }
-    switch (DisplayChoice::plan(rawTail, DisplayChoice::processEnvironment)) {
+    switch (DisplayChoice::plan(rawTail, DisplayChoice::processEnvironment, DisplayChoice::systemProbe())) {
     case DisplayChoice::Plan::AsConfigured:
         break;
     case DisplayChoice::Plan::Offscreen:
