@@ -44,6 +44,7 @@ private:
 
     Outcome checkAndPlan();
     Outcome lockTheSet();
+    Outcome checkJobFolders();
     Outcome checkExtraNames();
     void makeWorkDirectory();
     int countVolumes() const;
