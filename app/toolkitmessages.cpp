@@ -17,7 +17,7 @@ void filter(QtMsgType type, const QMessageLogContext& context, const QString& me
     // A display that took the trial connection and then failed the toolkit:
     // the toolkit would abort; the program ends as without a display.
     if (ToolkitMessages::meansNoPlatform(type, message)) {
-        std::fprintf(stderr, "%s\n", qPrintable(DisplayChoice::noDisplayMessage()));
+        std::fprintf(stderr, "%s\n", qPrintable(DisplayChoice::noDisplayMessage(DisplayChoice::processEnvironment)));
         ::_exit(exitstatus::NotRun);
     }
     if (ToolkitMessages::meansNothingToUser(type, context.category, message))
