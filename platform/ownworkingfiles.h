@@ -3,8 +3,9 @@
 #include <QString>
 
 // The files the program makes for itself beside a set while it writes it:
-// the set's lock (".<base>.zavok32-lock") and a ZIP being written
-// ("<name>.zip.unfinished-XXXXXX"). They are never packed, whichever walk
+// the set's lock (".<base>.zavok32-lock"), a ZIP being written
+// ("<name>.zip.unfinished-XXXXXX") and a recovery file being written
+// ("<name>.par2.partial"). They are never packed, whichever walk
 // meets them (the archivers' source, the ZIPs' extra folder): a set that
 // holds one would carry a process's state, or half a ZIP, to whoever
 // unpacks it. A new working file of that kind gets its pattern here.

@@ -469,6 +469,7 @@ TEST(NameTest, NamesTheReadersTakeForOneAreBothStoredAndWorkingFilesAreNot)
         {"Readme (2).txt", QStringLiteral("Readme (2).txt")},
         {".game.zavok32-lock", QString()}, // the program's own working files
         {"game01.zip.unfinished-a1B2c3", QString()},
+        {"game.vol0+1.par2.partial", QString()},
     };
     const QString want = ws.scratch(QStringLiteral("want"));
     for (const Case& c : cases) {
