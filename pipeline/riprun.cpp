@@ -7,6 +7,7 @@
 #include "job/viewstate.h"
 #include "job/volumeestimate.h"
 #include "pipeline/extranames.h"
+#include "pipeline/recoverystep.h"
 #include "pipeline/reportpresenter.h"
 #include "pipeline/runfailure.h"
 #include "pipeline/runreport.h"
@@ -128,8 +129,11 @@ void RipRun::runJob()
                 } else {
                     const VolumePackager::Result result =
                         VolumePackager(m_ctx, m_stopRequested, &m_progress).packageVolumes();
-                    if (!result.completed) {
-                        endAfterFailedZipStep(result.reason);
+                    const RecoveryStep::Result recovery = result.completed
+                        ? RecoveryStep(m_ctx, m_stopRequested).writeRecoveryFiles(result.zips)
+                        : RecoveryStep::Result{true, {}};
+                    if (!result.completed || !recovery.completed) {
+                        endAfterFailedZipStep(result.completed ? recovery.reason : result.reason);
                         packaged = false;
                     }
                 }

@@ -161,6 +161,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
     const QString appDir = appDirDos();
     const QString workHost = hostPath(state.workDirectory);
     const int count = state.volumeCount;
+    QStringList made;
     for (int n = 1; n <= count; ++n) {
         state.currentVolume = qint16(n);
         const QString volume = m_ctx.steps.volumeFileName(n);
@@ -174,7 +175,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
 
         const auto failed = [&](const QString& what) {
             const QString why = zip.lastError();
-            return Result{false, QStringLiteral("%1 failed for %2%3").arg(what, names.shownName, why.isEmpty() ? QString() : QStringLiteral(": ") + why)};
+            return Result{false, QStringLiteral("%1 failed for %2%3").arg(what, names.shownName, why.isEmpty() ? QString() : QStringLiteral(": ") + why), {}};
         };
         // The adds of one ZIP are held and written in one go at the end; a
         // step that fails, or a run that ends early, drops them unwritten.
@@ -220,6 +221,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
         dropHeld.dismiss();
         if (zip.finishZip() != 0 || m_stopRequested)
             return failed(QStringLiteral("writing the ZIP"));
+        made.append(names.target + QStringLiteral(".zip"));
 
         if (m_progress) {
             const auto zipHost = m_ctx.services.drives->toHost(names.target + QStringLiteral(".zip"));
@@ -230,5 +232,5 @@ VolumePackager::Result VolumePackager::packageVolumes()
         view.run.progress = 0;
         view.notify();
     }
-    return Result{true, {}};
+    return Result{true, {}, made};
 }
