@@ -3,6 +3,7 @@
 #include "job/riprunstate.h"
 #include "job/ripjob.h"
 #include "job/viewstate.h"
+#include "pipeline/jobfolders.h"
 #include "pipeline/runfailure.h"
 #include "pipeline/viewthrottle.h"
 #include "platform/appdirectory.h"
@@ -116,6 +117,8 @@ VolumePackager::Result VolumePackager::packageVolumes()
     view.notify();
 
     zip.setStop(false);
+    // The extra may hold the folders the set is written into.
+    zip.setFoldersLeftOut(JobFolders(job, *m_ctx.services.drives).written(state.workDirectory));
     ViewThrottle throttle(m_clock);
     zip.onAdding = [&view, &throttle](const QString& fileName) {
         const QString shown = fileName.toLower();
