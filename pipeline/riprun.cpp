@@ -8,6 +8,7 @@
 #include "job/volumeestimate.h"
 #include "pipeline/extranames.h"
 #include "pipeline/interruptedrunchoice.h"
+#include "pipeline/jobfolders.h"
 #include "pipeline/recoverystep.h"
 #include "pipeline/reportpresenter.h"
 #include "pipeline/runfailure.h"
@@ -20,7 +21,6 @@
 #include "platform/driveservice.h"
 #include "platform/messagebox.h"
 #include "platform/numbertext.h"
-#include "platform/processrunner.h"
 #include "platform/processrunner.h"
 #include "platform/services.h"
 #include "platform/soundplayer.h"
@@ -367,9 +367,26 @@ RipRun::Outcome RipRun::checkAndPlan()
         else
             state.archiveExtension = state.threeDigitNumbering ? QStringLiteral(".001") : QStringLiteral(".rar");
     }
+    if (!job.archivesOnly() && checkJobFolders() == Outcome::Ended)
+        return Outcome::Ended;
     if (!job.archivesOnly())
         return checkExtraNames();
     return Outcome::Done;
+}
+
+RipRun::Outcome RipRun::checkJobFolders()
+{
+    const auto refusal = JobFolders(m_ctx.job, *m_ctx.services.drives).refusal();
+    if (!refusal)
+        return Outcome::Done;
+    m_ctx.state.clearAfterRun();
+    if (m_ctx.app.unattended()) {
+        endUnattended(exitstatus::NotRun, refusal->message);
+        return Outcome::Ended;
+    }
+    m_ctx.services.messages->show(kErrorTitle, refusal->message, MessageIcon::Stop);
+    m_ctx.services.shell->showPage(refusal->aboutExtra ? PageId::Nfo : PageId::Zip);
+    return Outcome::Ended;
 }
 
 RipRun::Outcome RipRun::lockTheSet()

@@ -62,6 +62,7 @@ private:
     // Where a ZIP of the set named `name` lies, as a DOS path.
     QString zipDosPath(const QString& name) const;
     Outcome lockTheSet();
+    Outcome checkJobFolders();
     Outcome checkExtraNames();
     void showCompletion();
     void finishRun(bool nothingMade, const QString& why = {});

@@ -3,6 +3,7 @@
 #include "job/riprunstate.h"
 #include "job/ripjob.h"
 #include "job/viewstate.h"
+#include "pipeline/jobfolders.h"
 #include "pipeline/runfailure.h"
 #include "pipeline/viewthrottle.h"
 #include "platform/appdirectory.h"
@@ -16,6 +17,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+
+#include <algorithm>
 
 namespace {
 
@@ -114,6 +117,8 @@ VolumePackager::Result VolumePackager::packageVolumes()
     view.notify();
 
     zip.setStop(false);
+    // The extra may hold the folders the set is written into.
+    zip.setFoldersLeftOut(JobFolders(job, *m_ctx.services.drives).written(state.workDirectory));
     ViewThrottle throttle(m_clock);
     zip.onAdding = [&view, &throttle](const QString& fileName) {
         const QString shown = fileName.toLower();
@@ -195,6 +200,11 @@ VolumePackager::Result VolumePackager::packageVolumes()
         zip.setEntryTime(state.runStarted);
         if (!zipAddStep(volume + kCr, names.target))
             return failed(QStringLiteral("adding ") + volume);
+        // The next two volumes can be deflated while this ZIP is written.
+        QString next;
+        for (int k = n + 1; k <= std::min(n + 2, count); ++k)
+            next += m_ctx.steps.volumeFileName(k) + kCr;
+        zip.readAhead(next);
 
         stageDescription();
         if (!zipAddStep(appDir + QStringLiteral("\\file_id.diz") + kCr, names.target))

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // The ZIP writer the run drives: a compression level, a target, a comment,
@@ -34,6 +35,11 @@ public:
     virtual int finishZip() { return 0; }
     // Forgets the held adds without writing anything.
     virtual void dropZip() {}
+    // Names files (as setFileList does) that a later ZIP will take, so that
+    // the component may read and deflate them while it writes this one.
+    // Nothing is written or promised: a file that changes before its add is
+    // read again, and one that is never added is forgotten.
+    virtual void readAhead(const QString& crSeparatedList) { (void)crSeparatedList; }
     virtual void setStop(bool stop) = 0;
     // The time stored with the entries of the adds that follow, in place of
     // the time each file has on disk (so that a set written in two goes is
@@ -45,6 +51,10 @@ public:
         Q_UNUSED(time);
         Q_UNUSED(filesKeepTheirOwn);
     }
+    // Folders (DOS paths) that a folder add never reads, nor anything in
+    // them: the folders the set is written into, which a folder added as
+    // the extra may hold. Each is left out with a warning.
+    virtual void setFoldersLeftOut(const QStringList& dosFolders) { Q_UNUSED(dosFolders); }
     // Why the last add() failed, in words a user can act on; empty after a
     // success.
     virtual QString lastError() const { return {}; }

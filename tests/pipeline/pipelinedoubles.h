@@ -79,6 +79,8 @@ public:
     // Where the ZIPs are written; none: they are not.
     const DriveService* drives = nullptr;
     void dropZip() override { zipCalls << QStringLiteral("drop"); }
+    QStringList readAheads;
+    void readAhead(const QString& l) override { readAheads << l; }
 
     QStringList listsFor(const QString& target) const
     {
