@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/checkcommand.h"
 #include "app/commandlinehelp.h"
 #include "app/displaychoice.h"
 #include "app/programicon.h"
@@ -32,6 +33,10 @@ int main(int argc, char* argv[])
         std::fputs(answer->toLocal8Bit().constData(), stdout);
         return exitstatus::Done;
     }
+    if (const auto path = CheckCommand::requested(rawTail))
+        return CheckCommand::run(*path, TerminalProgress::writeToStandardOutput, [](const QString& line) {
+            std::fputs(line.toLocal8Bit().constData(), stderr);
+        });
     switch (DisplayChoice::plan(rawTail, DisplayChoice::processEnvironment)) {
     case DisplayChoice::Plan::AsConfigured:
         break;

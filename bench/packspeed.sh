@@ -3,6 +3,9 @@
 # beat. Prints, best of two runs each:
 #   - the unattended pack of a mixed image (a third each text-like, random
 #     and zeros; size step 3, ZIP "Normal"), its ZIP count and peak memory;
+#   - the same pack with "Verify after packing" and "Checksum files" off,
+#     and with verify alone: what the proof of the set and its checksum
+#     files cost, as shares of the run's time;
 #   - one-core gzip -6 of the same bytes (the deflate floor);
 #   - the same work by hand: 7z volumes of 1,440,000 bytes, then zip -6 of
 #     every volume with the description;
@@ -77,8 +80,18 @@ line() { printf '  %-34s %7s s wall %7s s cpu  %8s kB peak  %s\n' "$1" "$(elapse
 echo "unattended pack (step 3, ZIP Normal) ..."
 "$build/bin/zavok32_runbench" 'd:\cd' 'e:\' 'game' 'd:\file_id.diz' 'd:\bench.nfo' --step 3 \
   --save-script "$work/bench.zvk"
+# The switches are remembered as marker files in the application
+# directory: present, the switch is off.
+switches() { rm -f "$work/home/verify.ini" "$work/home/checksum.ini"; for m in "$@"; do printf '\r\n' > "$work/home/$m"; done; }
+switches verify.ini checksum.ini
+CLEAN='rm -rf "$work/zips"/*' best bare env QT_QPA_PLATFORM=offscreen timeout 1800 "$build/bin/zavok32" "!$work/bench.zvk"
+switches checksum.ini
+CLEAN='rm -rf "$work/zips"/*' best verify env QT_QPA_PLATFORM=offscreen timeout 1800 "$build/bin/zavok32" "!$work/bench.zvk"
+switches
 CLEAN='rm -rf "$work/zips"/*' best pack env QT_QPA_PLATFORM=offscreen timeout 1800 "$build/bin/zavok32" "!$work/bench.zvk"
 zips=$(find "$work/zips" -name '*.zip' | wc -l)
+sums=ok
+(cd "$work/zips" && cksfv -q -f game.sfv > /dev/null && sha256sum -c --quiet game.sha256) || sums=FAILED
 check=ok
 for z in "$work/zips"/*.zip; do unzip -tqq "$z" > /dev/null || { check="FAILED: $z"; break; }; done
 zipbytes=$(find "$work/zips" -name '*.zip' -printf '%s\n' | awk '{ s += $1 } END { print s }')
@@ -125,7 +138,15 @@ measured=$(cat "$work/measure.out"); du=$(awk '{ print $1 }' "$work/du.out")
 
 echo
 echo "source image: $size bytes (text-like, random and zero thirds); best of two each"
-line "zavok32 unattended pack" pack "$zips ZIPs, $zipbytes bytes, unzip -t: $check"
+line "zavok32 unattended pack" pack "$zips ZIPs, $zipbytes bytes, unzip -t: $check, cksfv/sha256sum: $sums"
+line "  ... with verify alone" verify "$(tail -1 "$work/verify.out")"
+line "  ... with verify and checksums off" bare
+bt=$(elapsed "$work/bare.time"); vt=$(elapsed "$work/verify.time"); pt0=$(elapsed "$work/pack.time")
+# Wall time is what the user waits; on a loaded machine the CPU time shows
+# the work itself.
+share() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%5.1f%% (%+.2f s)", (a - b) * 100 / a, a - b }'; }
+echo "  verify cost:      $(share "$vt" "$bt") of the run's wall time, $(share "$(cpu "$work/verify.time")" "$(cpu "$work/bare.time")") of its CPU time"
+echo "  checksum files:   $(share "$pt0" "$vt") of the run's wall time, $(share "$(cpu "$work/pack.time")" "$(cpu "$work/verify.time")") of its CPU time"
 line "gzip -6, one core" gzip "$(cat "$work/gzip.out" | tr -d ' ') bytes"
 line "by hand (7z -mx0 + zip -6)" hand "$(find "$work/hand/zips" -name '*.zip' | wc -l) ZIPs"
 pt=$(elapsed "$work/pack.time")

@@ -8,6 +8,9 @@ enum class LaunchMode { Interactive, AutoRun, AutoRunDated };
 struct AppState {
     LaunchMode launchMode = LaunchMode::Interactive;
     bool soundsEnabled = true;
+    // Options > "&Verify after packing" and "&Checksum files".
+    bool verifyAfterPacking = true;
+    bool checksumFiles = true;
 
     bool unattended() const { return launchMode != LaunchMode::Interactive; }
 };

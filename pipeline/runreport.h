@@ -27,6 +27,9 @@ struct RunReport {
     QString total;        // " 17 M", empty for a single archive
     QString archiveCompression; // " Normal"
     QString zipCompression;     // " Normal"
+    // The line below the rows: "Verified: 12 ZIPs and the set are sound",
+    // whether the ZIPs fit floppies; empty when there is nothing to say.
+    QString verdict;
 
     static RunReport fromRun(const RipJob& job, const RipRunState& state);
 

@@ -79,6 +79,8 @@ struct State {
     {
         while (outAt == out.size()) {
             if (deflate.finished()) {
+                if (!complete && hooks.finished)
+                    hooks.finished(deflate.crc(), qint64(deflate.inputBytes()));
                 complete = true;
                 return 0;
             }

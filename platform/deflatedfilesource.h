@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <cstdint>
 #include <functional>
 
 struct zip;
@@ -19,6 +20,8 @@ struct Hooks {
     std::function<bool()> opening;
     // After `inputBytes` more of the file went into the ZIP; false cancels.
     std::function<bool(qint64 inputBytes)> advanced;
+    // Once the whole file went in: the CRC-32 and count of its bytes.
+    std::function<void(std::uint32_t crc, qint64 bytes)> finished;
 };
 
 // Null when the file cannot be opened (the reason is in errno).

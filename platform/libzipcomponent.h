@@ -74,6 +74,7 @@ public:
     void dropZip() override;
     void setStop(bool stop) override;
     QString lastError() const override { return m_lastError; }
+    QList<WrittenFile> lastWritten() const override { return m_written; }
 
     int compressionLevel() const { return m_level; }
     // What was left out or renamed while adding, each once, in order; every
@@ -123,5 +124,6 @@ private:
     Write m_held;
     std::unique_ptr<ParallelDeflate> m_deflate;
     QString m_lastError;
+    QList<WrittenFile> m_written;
     mutable QStringList m_warnings;
 };

@@ -37,20 +37,23 @@ struct ProgramFixture : ::testing::Test {
         data.write(bytes);
     }
 
-    int run(const QString& argument, QString* errors = nullptr)
+    int run(const QString& argument, QString* errors = nullptr) { return run(QStringList{argument}, errors); }
+    int run(const QStringList& arguments, QString* errors = nullptr, QString* output = nullptr)
     {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("ZAVOK32_HOME", home.home());
         program.setProcessEnvironment(env);
-        program.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", {argument});
+        program.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", arguments);
         if (!program.waitForFinished(120000)) {
             program.kill();
             return -1;
         }
         if (errors)
             *errors = QString::fromLocal8Bit(program.readAllStandardError());
+        if (output)
+            *output = QString::fromLocal8Bit(program.readAllStandardOutput());
         return program.exitCode();
     }
     QStringList zips() const { return QDir(driveE + "/zips").entryList({"*.zip"}, QDir::Files, QDir::Name); }
@@ -85,6 +88,24 @@ TEST_F(ProgramFixture, AnUnattendedRunMakesTheZipsAndEndsWithZero)
     EXPECT_FALSE(QFile::exists(home.home() + "/file_id.diz"));
     EXPECT_FALSE(QFile::exists(home.home() + "/demo.nfo"));
     EXPECT_FALSE(QDir(home.host("c:\\")).exists("Zavok001"));
+}
+
+TEST_F(ProgramFixture, CheckTellsASoundSetFromADamagedOneAndAPathWithNoSet)
+{
+    const QString script = QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk";
+    QString out, err;
+    ASSERT_EQ(run(QStringList{"!" + script}, &err, &out), 0) << err.toStdString();
+    EXPECT_TRUE(out.endsWith("Verified: 3 ZIPs are sound\n")) << out.toStdString();
+
+    EXPECT_EQ(run({"--check", driveE + "/zips"}, &err, &out), 0) << err.toStdString();
+    EXPECT_EQ(out, "demo01.zip  sound\ndemo02.zip  sound\ndemo03.zip  sound\n"
+                   "demo: all 3 ZIPs are sound (the volumes inside were not tested)\n");
+    QFile::remove(driveE + "/zips/demo02.zip");
+    EXPECT_EQ(run({"--check", "e:\\zips\\demo.sfv"}, &err, &out), 1);
+    EXPECT_TRUE(out.contains("demo02.zip  missing\n")) << out.toStdString();
+    EXPECT_EQ(run({"--check", driveE + "/nothing"}, &err, &out), 2);
+    EXPECT_TRUE(err.contains("does not exist")) << err.toStdString();
+    EXPECT_EQ(zips(), (QStringList{"demo01.zip", "demo03.zip"})) << "a check writes nothing";
 }
 
 TEST_F(ProgramFixture, ADatedRunPutsTheDateAfterTheBaseName)
