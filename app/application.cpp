@@ -14,6 +14,7 @@
 #include "platform/libzipcomponent.h"
 #include "platform/posixprocessrunner.h"
 #include "setcheck/volumetesters.h"
+#include "platform/streamarchiverconsole.h"
 #include "source/folderselection.h"
 #include "source/jobcheck.h"
 #include "source/sourcemeasurement.h"
@@ -30,7 +31,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -90,6 +92,11 @@ Application::Application(Options options)
         if (!options.headless) {
             m_console = std::make_unique<QtArchiverConsole>();
             runner->setConsole(m_console.get());
+        } else {
+            m_streamConsole = std::make_unique<StreamArchiverConsole>(
+                options.archiverLinesToStandardOutput ? StreamArchiverConsole::Sink(StreamArchiverConsole::writeToStandardOutput)
+                                                      : StreamArchiverConsole::Sink());
+            runner->setConsole(m_streamConsole.get());
         }
         m_processes = std::move(runner);
     }
@@ -122,10 +129,18 @@ Application::Application(Options options)
         m_ended = true;
         m_endCode = code;
         if (!reason.isEmpty()) {
+            if (beforeErrorLine)
+                beforeErrorLine();
             std::fprintf(stderr, "zavok32: %s\n", qPrintable(QtMessageBox::oneLine(reason)));
             std::fflush(stderr);
         }
         QCoreApplication::exit(code);
+    };
+    w.onWarning = [this](const QString& line) {
+        if (beforeErrorLine)
+            beforeErrorLine();
+        std::fprintf(stderr, "zavok32: warning: %s\n", qPrintable(QtMessageBox::oneLine(line)));
+        std::fflush(stderr);
     };
     wireLogic();
 
@@ -209,9 +224,16 @@ void Application::wireLogic()
     m_window->exitRun = [this] { m_run->exitRun(); };
 }
 
-QString Application::commandLineTail(const QStringList& arguments)
+bool Application::openHandedScript(const QString& script)
 {
-    return arguments.mid(1).join(QLatin1Char(' '));
+    if (m_closed || m_ended || (m_run && m_run->running()) || QApplication::activeModalWidget())
+        return false;
+    QTimer::singleShot(0, m_window.get(), [this, script] {
+        if (m_closed || m_ended || (m_run && m_run->running()) || QApplication::activeModalWidget())
+            return;
+        m_scripts->openScriptFile(m_startup->commandLineToDos(script));
+    });
+    return true;
 }
 
 bool Application::displayIsHeadless()
@@ -237,6 +259,8 @@ QString Application::notReadyReason() const
 std::optional<int> Application::load(const QString& commandLineTail)
 {
     const Startup::Outcome outcome = m_startup->load(commandLineTail);
+    if (outcome != Startup::Outcome::Waiting && beforeErrorLine)
+        beforeErrorLine();
     // With a display the window stays whenever a launch leaves it to the
     // user, so the user can see what is missing; with none, nobody could
     // ever answer it or close it, and the program ends with the reason.

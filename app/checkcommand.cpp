@@ -10,18 +10,23 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-std::optional<QString> CheckCommand::requested(const QString& commandLineTail)
+#include <cstdio>
+
+namespace {
+
+void print(std::FILE* stream, const QString& text)
 {
-    static const QString option = QStringLiteral("--check");
-    if (commandLineTail == option)
-        return QString();
-    if (!commandLineTail.startsWith(option + QLatin1Char(' ')))
-        return std::nullopt;
-    return commandLineTail.mid(option.size() + 1);
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
 }
 
-int CheckCommand::run(const QString& path, const Writer& out, const Writer& err)
+} // namespace
+
+int CheckCommand::run(const QString& path, const Writer& givenOut, const Writer& givenErr)
 {
+    const Writer out = givenOut ? givenOut : Writer([](const QString& line) { print(stdout, line); });
+    const Writer err = givenErr ? givenErr : Writer([](const QString& line) { print(stderr, line); });
     if (path.trimmed().isEmpty()) {
         err(QStringLiteral("zavok32: --check needs a path: a folder of ZIPs, a set's .sfv or .sha256, or a ZIP of a set\n"));
         return kNoSet;

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <functional>
-#include <optional>
 
 // "zavok32 --check PATH": checks the set that PATH names (a folder of ZIPs,
 // a set's .sfv or .sha256, or any ZIP of a set) without a window and
@@ -15,10 +14,9 @@ public:
     static constexpr int kNotWholeOrSound = 1;
     static constexpr int kNoSet = 2;
 
-    // The path when the command-line tail asks for a check.
-    static std::optional<QString> requested(const QString& commandLineTail);
-
     using Writer = std::function<void(const QString& line)>;
     // PATH is a path of this computer or a DOS path through the drive map.
-    static int run(const QString& path, const Writer& out, const Writer& err);
+    // Lines go to standard output and errors to standard error unless a
+    // caller gives its own writers.
+    static int run(const QString& path, const Writer& out = {}, const Writer& err = {});
 };

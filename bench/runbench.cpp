@@ -16,6 +16,7 @@
 #include "platform/hostdriveservice.h"
 #include "platform/libzipcomponent.h"
 #include "platform/libzipreader.h"
+#include "setcheck/archivesettester.h"
 #include "platform/messagebox.h"
 #include "platform/posixprocessrunner.h"
 #include "platform/services.h"
@@ -121,8 +122,9 @@ int main(int argc, char** argv)
     app.launchMode = LaunchMode::AutoRun;
     ViewState view;
     LibzipReader reader;
+    ArchiveSetTester tester;
     RipRun run(RunContext{job, state, app, view, services, standardRunSteps(job, state, app, view, services), nullptr,
-                          &reader, nullptr});
+                          &reader, &tester});
     run.runJob();
     return shell.exitCode;
 }

@@ -17,6 +17,7 @@
 #include "platform/driveservice.h"
 #include "platform/messagebox.h"
 #include "platform/numbertext.h"
+#include "platform/processrunner.h"
 #include "platform/services.h"
 #include "platform/soundplayer.h"
 #include "platform/zipcomponent.h"
@@ -37,6 +38,7 @@ constexpr int kMaxVolumes = 999;
 
 RipRun::RipRun(RunContext context)
     : m_ctx(std::move(context))
+    , m_progress(m_ctx.view)
 {
 }
 
@@ -70,6 +72,7 @@ void RipRun::runJob()
     m_running = true;
     m_stopRequested = false;
     m_verdict.clear();
+    m_ctx.view.wholeRun.verdict.clear();
     try {
         if (checkAndPlan() == Outcome::Done) {
             RipJob& job = m_ctx.job;
@@ -91,7 +94,13 @@ void RipRun::runJob()
             state.savedSourceText = job.sourcePath();
             state.sourceTextSaved = true;
 
+            m_progress.start(qint64(double(job.sourceMegabytes()) * 1e6), job.archivesOnly());
+            ProcessRunner* processes = m_ctx.services.processes;
+            if (processes)
+                processes->onPercent = [this](int percent) { m_progress.archiverPercent(percent); };
             const ProcessEnd archiver = m_ctx.steps.runArchiver();
+            if (processes)
+                processes->onPercent = nullptr;
 
             if (m_ctx.app.unattended())
                 shell.showPage(PageId::Run);
@@ -100,6 +109,7 @@ void RipRun::runJob()
 
             const int count = countVolumes();
             state.volumeCount = qint16(count);
+            m_progress.archiverEnded(count, volumeBytes());
             // Cancelled before it wrote anything, the run simply did not happen.
             const bool cancelledEmpty = archiver.cancelled && count == 0;
             if (archiver.started() && !archiver.succeeded() && !cancelledEmpty) {
@@ -123,7 +133,7 @@ void RipRun::runJob()
                     m_ctx.view.notify();
                 } else {
                     SetProof proof(m_ctx, m_stopRequested);
-                    VolumePackager packager(m_ctx, m_stopRequested);
+                    VolumePackager packager(m_ctx, m_stopRequested, &m_progress);
                     packager.setProof(&proof);
                     const VolumePackager::Result result = packager.packageVolumes();
                     if (!result.completed) {
@@ -134,6 +144,7 @@ void RipRun::runJob()
                     }
                 }
                 if (packaged) {
+                    m_progress.finish();
                     if (!m_ctx.app.unattended())
                         showCompletion();
                     finishRun(false);
@@ -145,6 +156,7 @@ void RipRun::runJob()
     } catch (const std::exception& failure) {
         endAfterUnexpectedFailure(QString::fromLocal8Bit(failure.what()), {});
     }
+    m_progress.end();
     m_lock.release();
     m_running = false;
 }
@@ -274,6 +286,7 @@ void RipRun::finishProof(SetProof& proof)
                                     + QStringLiteral(".\rMake room in the ZIP folder or switch Options > Checksum files "
                                                      "off, then run the job again."));
     m_verdict = proof.verdictLine();
+    m_ctx.view.wholeRun.verdict = m_verdict;
     if (!m_ctx.app.unattended())
         return;
     const QStringList left = proof.leftovers();
@@ -285,8 +298,6 @@ void RipRun::finishProof(SetProof& proof)
                 .arg(proof.zips().size())
                 .arg(m_ctx.app.checksumFiles ? proof.stem() + QStringLiteral(".sfv lists the ZIPs of this one")
                                              : QStringLiteral("delete them or move them away")));
-    if (!m_verdict.isEmpty())
-        m_ctx.services.shell->tellOutcome(m_verdict);
 }
 
 RipRun::Outcome RipRun::lockTheSet()
@@ -416,6 +427,15 @@ int RipRun::countVolumes() const
     return int(count);
 }
 
+qint64 RipRun::volumeBytes() const
+{
+    qint64 bytes = 0;
+    const QDir dir(hostPath(m_ctx.state.workDirectory));
+    for (const QFileInfo& file : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        bytes += file.size();
+    return bytes;
+}
+
 void RipRun::showCompletion()
 {
     Shell& shell = *m_ctx.services.shell;
@@ -505,8 +525,6 @@ void RipRun::endAfterFailedZipStep(const QString& reason, const QString& message
     m_ctx.view.window.busyPointer = false;
     m_ctx.view.notify();
     if (m_ctx.app.unattended()) {
-        if (!message.isEmpty())
-            m_ctx.services.shell->tellOutcome(reason);
         endUnattended(exitstatus::Stopped, reason);
     } else if (!message.isEmpty()) {
         m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);

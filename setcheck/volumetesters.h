@@ -6,8 +6,7 @@
 
 namespace volumetesters {
 
-// The tester of RAR and ACE volume sets the program uses; null while there
-// is none, and the volumes are then not tested.
+// The tester of RAR and ACE volume sets the program uses.
 std::unique_ptr<VolumeSetTester> make();
 
 } // namespace volumetesters

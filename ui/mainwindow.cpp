@@ -379,20 +379,10 @@ void MainWindow::closeMainWindow()
     close();
 }
 
-void MainWindow::tellOutcome(const QString& line)
-{
-    if (onTell) {
-        onTell(line, false);
-        return;
-    }
-    std::fprintf(stdout, "%s\n", qPrintable(line));
-    std::fflush(stdout);
-}
-
 void MainWindow::tellWarning(const QString& line)
 {
-    if (onTell) {
-        onTell(line, true);
+    if (onWarning) {
+        onWarning(line);
         return;
     }
     std::fprintf(stderr, "zavok32: warning: %s\n", qPrintable(line));

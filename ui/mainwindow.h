@@ -44,7 +44,6 @@ public:
     void processPendingEvents() override;
     void endApplication(int exitCode = 0, const QString& reason = {}) override;
     void closeMainWindow() override;
-    void tellOutcome(const QString& line) override;
     void tellWarning(const QString& line) override;
     void minimiseMainWindow() override;
     void restoreMainWindow() override;
@@ -70,8 +69,8 @@ public:
     std::function<void()> onShutdown;
     // What ending the program means; default: leave the event loop with the code.
     std::function<void(int exitCode, const QString& reason)> onEndApplication;
-    // Where an unattended run's lines go; default: standard output and error.
-    std::function<void(const QString& line, bool warning)> onTell;
+    // Where an unattended run's warnings go; default: standard error.
+    std::function<void(const QString& line)> onWarning;
 
     Navigation& navigation() { return m_navigation; }
     QAction* action(MenuCommand command) const { return m_actions.value(command); }

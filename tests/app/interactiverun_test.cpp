@@ -158,7 +158,7 @@ TEST_F(InteractiveRun, FromALoadedScriptThroughTheReportBackToTheSourcePage)
     EXPECT_EQ(report->finalValue(3), " 3");
     EXPECT_EQ(report->sourceLabel(1)->toolTip(), "Type:");
     EXPECT_TRUE(report->verdictLabel()->isVisible());
-    EXPECT_EQ(report->verdictLabel()->text(), "Verified: 3 ZIPs are sound");
+    EXPECT_EQ(report->verdictLabel()->text(), "Verified: 3 ZIPs and the set are sound");
     EXPECT_FALSE(window.isEnabled()) << "the report is the one window to work with";
     EXPECT_TRUE(window.page(PageId::Source)->isVisible() || window.navigation().visiblePage() == PageId::Source);
 

@@ -2,6 +2,8 @@
 // with them: 7z and lsar for RAR sets, unace 1.2 for ACE sets.
 #include "testworkspace.h"
 
+#include "crc32.h"
+
 #include "platform/drivemap.h"
 #include "platform/textfile.h"
 
@@ -427,7 +429,7 @@ TEST(NameTest, NamesThatAreNotUtf8ComeBackUnderTheirWindows1252Reading)
         f.write(bytes);
     }
 
-    for (const QString program : {QStringLiteral("wrar"), QStringLiteral("wace")}) {
+    for (const QString& program : {QStringLiteral("wrar"), QStringLiteral("wace")}) {
         SCOPED_TRACE(program.toStdString());
         const bool ace = program == QStringLiteral("wace");
         QDir(ws.work()).removeRecursively();
@@ -475,4 +477,56 @@ TEST(NameTest, AFolderThatCannotBeReadFailsTheArchiverWithItsName)
     EXPECT_NE(r.exitCode, 0);
     EXPECT_TRUE(r.err.contains(QStringLiteral("locked"))) << r.err.toStdString();
     EXPECT_TRUE(ws.volumes().isEmpty());
+}
+
+TEST(TestCommandTest, SoundDamagedAndIncompleteSetsGetTheirLinesAndStatus)
+{
+    TestWorkspace ws;
+    makeTree(ws);
+    for (const QString& program : {QStringLiteral("wrar"), QStringLiteral("wace")}) {
+        SCOPED_TRACE(program.toStdString());
+        const bool ace = program == QStringLiteral("wace");
+        const QString first = ace ? QStringLiteral("game.ace") : QStringLiteral("game.rar");
+        const QString middle = ace ? QStringLiteral("game.c00") : QStringLiteral("game.r00");
+        const QString last = ace ? QStringLiteral("game.c02") : QStringLiteral("game.r02");
+        ASSERT_TRUE(ws.archiver(program, {"a", "-r", "-y", ace ? "-v100" : "-v100000b", "-m3", "c:\\Zavok001\\" + first}).ok());
+
+        auto r = ws.archiver(program, {"t", "c:\\Zavok001\\" + first});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains("Testing " + last));
+        const QString setupCrc = QStringLiteral("%1").arg(Crc32::of("MZ"), 8, 16, QLatin1Char('0')).toUpper();
+        EXPECT_TRUE(r.out.contains(QStringLiteral("  OK                2  ") + setupCrc + QStringLiteral("  setup.exe")));
+        EXPECT_TRUE(r.out.contains(QStringLiteral("folder  saves\\none yet\\")));
+        EXPECT_TRUE(r.out.contains(QStringLiteral("The set is sound: 4 volumes, 7 files, 5 folders, 340,023 bytes.")))
+            << r.out.toStdString();
+
+        flipByte(volume(ws, middle), 50000);
+        r = ws.archiver(program, {"t", "c:\\Zavok001\\" + first});
+        EXPECT_EQ(r.exitCode, 3);
+        EXPECT_TRUE(r.out.contains(QStringLiteral("  BAD         300,000  "))) << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains(program + ": " + middle + QStringLiteral(": game\\data.bin: data CRC error")))
+            << r.err.toStdString();
+        flipByte(volume(ws, middle), 50000);
+
+        ASSERT_TRUE(QFile::rename(volume(ws, last), volume(ws, QStringLiteral("elsewhere"))));
+        r = ws.archiver(program, {"t", "c:\\Zavok001\\" + first});
+        EXPECT_EQ(r.exitCode, 3);
+        EXPECT_TRUE(r.err.contains(last + QStringLiteral(": ")) && r.err.contains(QStringLiteral("missing volume")))
+            << r.err.toStdString();
+        QFile::remove(volume(ws, QStringLiteral("elsewhere")));
+
+        r = ws.archiver(program, {"t", "c:\\Zavok001\\none"});
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("cannot open c:\\Zavok001\\none.")));
+        for (const QString& help : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+            r = ws.archiver(program, {help});
+            EXPECT_EQ(r.exitCode, 0);
+            EXPECT_TRUE(r.out.contains(program + QStringLiteral(" t <archive>")) && r.out.contains(QStringLiteral("-x@<skip file>")));
+        }
+        r = ws.archiver(program, {"--version"});
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_TRUE(r.out.startsWith(program + QStringLiteral(" (Zavok32) "))) << r.out.toStdString();
+        EXPECT_EQ(ws.archiver(program, {"x", "game"}).exitCode, 7);
+        EXPECT_EQ(ws.archiver(program, {"t", "-y", "game"}).exitCode, 7);
+    }
 }

@@ -124,7 +124,6 @@ public:
         endReason = reason;
     }
     void closeMainWindow() override { ++closeCalls; }
-    void tellOutcome(const QString& line) override { outcomes << line; }
     void tellWarning(const QString& line) override { warnings << line; }
     void minimiseMainWindow() override { windowEvents << "minimise"; }
     void restoreMainWindow() override { windowEvents << "restore"; }
@@ -132,7 +131,6 @@ public:
     void repaintMainWindow() override { windowEvents << "repaint"; }
 
     QStringList windowEvents;
-    QStringList outcomes;
     QStringList warnings;
 
     std::optional<PageId> lastPage() const { return pages.isEmpty() ? std::nullopt : std::optional(pages.last()); }

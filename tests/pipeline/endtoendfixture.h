@@ -9,6 +9,7 @@
 #include "pipelinedoubles.h"
 #include "platform/libzipcomponent.h"
 #include "platform/libzipreader.h"
+#include "setcheck/archivesettester.h"
 #include "platform/posixprocessrunner.h"
 
 #include <QStringList>
@@ -40,7 +41,8 @@ protected:
     FakeReportPresenter presenter;
     std::unique_ptr<RipRun> run;
     LibzipReader zipReader;
-    VolumeSetTester* volumeTester = nullptr;
+    ArchiveSetTester archiveTester;
+    VolumeSetTester* volumeTester = &archiveTester;
     QString sourceRoot; // host folder of d:
     QString zipsHost;
     QByteArray savedPath;
