@@ -8,6 +8,7 @@
 #include "contents/zipsizestep.h"
 #include "contents/zipsizestepbinding.h"
 #include "job/exitstatus.h"
+#include "job/recoveryoption.h"
 #include "pipeline/riprun.h"
 #include "pipeline/standardrunsteps.h"
 #include "platform/appdirectory.h"
@@ -118,6 +119,7 @@ Application::Application(Options options)
     m_verifySwitch = std::make_unique<MarkerSwitch>(m_app.verifyAfterPacking, m_appDir, QStringLiteral("verify.ini"));
     m_checksumSwitch = std::make_unique<MarkerSwitch>(m_app.checksumFiles, m_appDir, QStringLiteral("checksum.ini"));
     m_volumeTester = volumetesters::make();
+    m_app.recoveryZips = RecoveryOption::load(m_appDir);
 
     MainWindow& w = *m_window;
     w.openScript = [this] { m_scripts->openScript(); };

@@ -11,6 +11,8 @@ struct AppState {
     // Options > "&Verify after packing" and "&Checksum files".
     bool verifyAfterPacking = true;
     bool checksumFiles = true;
+    // How many ZIPs of a set the run's recovery files can rebuild; 0: none.
+    int recoveryZips = 0;
 
     bool unattended() const { return launchMode != LaunchMode::Interactive; }
 };

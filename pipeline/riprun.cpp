@@ -8,6 +8,8 @@
 #include "job/volumeestimate.h"
 #include "pipeline/extranames.h"
 #include "pipeline/floppyfit.h"
+#include "pipeline/jobfolders.h"
+#include "pipeline/recoverystep.h"
 #include "pipeline/reportpresenter.h"
 #include "pipeline/runfailure.h"
 #include "pipeline/runreport.h"
@@ -136,8 +138,14 @@ void RipRun::runJob()
                     VolumePackager packager(m_ctx, m_stopRequested, &m_progress);
                     packager.setProof(&proof);
                     const VolumePackager::Result result = packager.packageVolumes();
-                    if (!result.completed) {
-                        endAfterFailedZipStep(result.reason, result.message);
+                    const RecoveryStep::Result recovery = result.completed
+                        ? RecoveryStep(m_ctx, m_stopRequested).writeRecoveryFiles(result.zips)
+                        : RecoveryStep::Result{true, {}};
+                    if (!result.completed || !recovery.completed) {
+                        if (result.completed)
+                            endAfterFailedZipStep(recovery.reason, {});
+                        else
+                            endAfterFailedZipStep(result.reason, result.message);
                         packaged = false;
                     } else {
                         finishProof(proof);
@@ -249,6 +257,8 @@ RipRun::Outcome RipRun::checkAndPlan()
         else
             state.archiveExtension = state.threeDigitNumbering ? QStringLiteral(".001") : QStringLiteral(".rar");
     }
+    if (!job.archivesOnly() && checkJobFolders() == Outcome::Ended)
+        return Outcome::Ended;
     if (!job.archivesOnly() && checkExtraNames() == Outcome::Ended)
         return Outcome::Ended;
     if (!job.archivesOnly())
@@ -298,6 +308,21 @@ void RipRun::finishProof(SetProof& proof)
                 .arg(proof.zips().size())
                 .arg(m_ctx.app.checksumFiles ? proof.stem() + QStringLiteral(".sfv lists the ZIPs of this one")
                                              : QStringLiteral("delete them or move them away")));
+}
+
+RipRun::Outcome RipRun::checkJobFolders()
+{
+    const auto refusal = JobFolders(m_ctx.job, *m_ctx.services.drives).refusal();
+    if (!refusal)
+        return Outcome::Done;
+    m_ctx.state.clearAfterRun();
+    if (m_ctx.app.unattended()) {
+        endUnattended(exitstatus::NotRun, refusal->message);
+        return Outcome::Ended;
+    }
+    m_ctx.services.messages->show(kErrorTitle, refusal->message, MessageIcon::Stop);
+    m_ctx.services.shell->showPage(refusal->aboutExtra ? PageId::Nfo : PageId::Zip);
+    return Outcome::Ended;
 }
 
 RipRun::Outcome RipRun::lockTheSet()

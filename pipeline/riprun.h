@@ -51,6 +51,7 @@ private:
 
     Outcome checkAndPlan();
     Outcome lockTheSet();
+    Outcome checkJobFolders();
     Outcome checkExtraNames();
     // At the floppy step: an extra in every ZIP that could push one past a
     // floppy is told, and the user may go on.

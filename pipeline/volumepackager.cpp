@@ -3,6 +3,7 @@
 #include "job/riprunstate.h"
 #include "job/ripjob.h"
 #include "job/viewstate.h"
+#include "pipeline/jobfolders.h"
 #include "pipeline/runfailure.h"
 #include "pipeline/setproof.h"
 #include "pipeline/viewthrottle.h"
@@ -130,6 +131,8 @@ VolumePackager::Result VolumePackager::packageVolumes()
     view.notify();
 
     zip.setStop(false);
+    // The extra may hold the folders the set is written into.
+    zip.setFoldersLeftOut(JobFolders(job, *m_ctx.services.drives).written(state.workDirectory));
     ViewThrottle throttle(m_clock);
     zip.onAdding = [&view, &throttle](const QString& fileName) {
         const QString shown = fileName.toLower();
@@ -190,6 +193,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
         if (m_proof)
             removeVolumes(m_proof->finish(false).proven);
     });
+    QStringList made;
     for (int n = 1; n <= count; ++n) {
         state.currentVolume = qint16(n);
         const QString volume = m_ctx.steps.volumeFileName(n);
@@ -203,7 +207,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
 
         const auto failed = [&](const QString& what) {
             const QString why = zip.lastError();
-            return Result{false, QStringLiteral("%1 failed for %2%3").arg(what, names.shownName, why.isEmpty() ? QString() : QStringLiteral(": ") + why)};
+            return Result{false, QStringLiteral("%1 failed for %2%3").arg(what, names.shownName, why.isEmpty() ? QString() : QStringLiteral(": ") + why), {}};
         };
         // The adds of one ZIP are held and written in one go at the end; a
         // step that fails, or a run that ends early, drops them unwritten.
@@ -244,6 +248,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
         dropHeld.dismiss();
         if (zip.finishZip() != 0 || m_stopRequested)
             return failed(QStringLiteral("writing the ZIP"));
+        made.append(names.target + QStringLiteral(".zip"));
 
         if (m_progress) {
             const auto zipHost = m_ctx.services.drives->toHost(names.target + QStringLiteral(".zip"));
@@ -266,5 +271,5 @@ VolumePackager::Result VolumePackager::packageVolumes()
         if (!step.fault.isEmpty())
             return unproven(step.fault, step.firstUnproven);
     }
-    return Result{true, {}};
+    return Result{true, {}, {}, made};
 }

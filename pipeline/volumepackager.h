@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Wraps every volume the archiver left in the work directory into a ZIP of
@@ -23,6 +24,7 @@ public:
         QString reason; // why packaging ended early
         // For a set that does not prove sound: what the user is told.
         QString message{};
+        QStringList zips{}; // the ZIPs written, as DOS paths, in order
     };
 
     // `stopRequested` is the run's own record of Abort/Exit, read between

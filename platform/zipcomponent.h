@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 
@@ -36,6 +37,10 @@ public:
     // Forgets the held adds without writing anything.
     virtual void dropZip() {}
     virtual void setStop(bool stop) = 0;
+    // Folders (DOS paths) that a folder add never reads, nor anything in
+    // them: the folders the set is written into, which a folder added as
+    // the extra may hold. Each is left out with a warning.
+    virtual void setFoldersLeftOut(const QStringList& dosFolders) { Q_UNUSED(dosFolders); }
     // Why the last add() failed, in words a user can act on; empty after a
     // success.
     virtual QString lastError() const { return {}; }

@@ -452,6 +452,56 @@ TEST(NameTest, NamesThatAreNotUtf8ComeBackUnderTheirWindows1252Reading)
     }
 }
 
+TEST(NameTest, NamesTheReadersTakeForOneAreBothStoredAndWorkingFilesAreNot)
+{
+    TestWorkspace ws;
+    // Source bytes of a name, the name it comes back under, its content.
+    struct Case {
+        QByteArray native;
+        QString stored;
+    };
+    const QList<Case> cases = {
+        {"caf\xc3\xa9.txt", QStringLiteral("caf\u00e9.txt")},
+        {"caf\xe9.txt", QStringLiteral("caf%E9.txt")}, // Latin-1 bytes of the same name
+        {"README.TXT", QStringLiteral("README.TXT")},
+        // One name where case does not count; the new name is taken by no other.
+        {"Readme.txt", QStringLiteral("Readme (3).txt")},
+        {"Readme (2).txt", QStringLiteral("Readme (2).txt")},
+        {".game.zavok32-lock", QString()}, // the program's own working files
+        {"game01.zip.unfinished-a1B2c3", QString()},
+        {"game.vol0+1.par2.partial", QString()},
+    };
+    const QString want = ws.scratch(QStringLiteral("want"));
+    for (const Case& c : cases) {
+        writeByBytes(ws.source(), c.native, "bytes of " + c.native);
+        if (c.stored.isEmpty())
+            continue;
+        QFile f(want + u'/' + c.stored);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("bytes of " + c.native);
+    }
+    for (const QString& program : {QStringLiteral("wrar"), QStringLiteral("wace")}) {
+        SCOPED_TRACE(program.toStdString());
+        const bool ace = program == QStringLiteral("wace");
+        QDir(ws.work()).removeRecursively();
+        QDir().mkpath(ws.work());
+        const auto r = ws.archiver(program, {"a", "-r", "-y", ace ? "c:\\Zavok001\\game.ace" : "c:\\Zavok001\\game.rar"});
+        ASSERT_TRUE(r.ok()) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("the names caf\u00e9.txt and caf\\xE9.txt in %1 are one name to the "
+                                                  "readers of the set: caf\\xE9.txt is stored as caf%E9.txt").arg(ws.source())))
+            << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("left out .game.zavok32-lock"))) << r.err.toStdString();
+
+        const QString out = ws.scratch(program);
+        if (ace)
+            ASSERT_TRUE(unace("x", ws.work() + QStringLiteral("/game.ace"), out).ok());
+        else
+            ASSERT_TRUE(TestWorkspace::run(SevenZip, {"x", "-o" + out, ws.work() + QStringLiteral("/game.rar")}, out).ok());
+        QString difference;
+        EXPECT_TRUE(TestWorkspace::sameTree(want, out, &difference)) << difference.toStdString();
+    }
+}
+
 TEST(NameTest, SpecialFilesAndBrokenLinksAreLeftOutWithAWarning)
 {
     TestWorkspace ws;
