@@ -10,6 +10,9 @@ struct AppState {
     bool soundsEnabled = true;
     // --restart: an interrupted run of the job is deleted, never continued.
     bool restartInterrupted = false;
+    // Options > "&Verify after packing" and "&Checksum files".
+    bool verifyAfterPacking = true;
+    bool checksumFiles = true;
     // How many ZIPs of a set the run's recovery files can rebuild; 0: none.
     int recoveryZips = 0;
 

@@ -21,6 +21,8 @@
 // (InterruptedRunChoice). Runs on the window's thread; the run page's Abort
 // and Exit buttons reach abortRun and exitRun while the ZIP component lets
 // window events through.
+class SetProof;
+
 class RipRun
 {
 public:
@@ -64,6 +66,12 @@ private:
     Outcome lockTheSet();
     Outcome checkJobFolders();
     Outcome checkExtraNames();
+    // At the floppy step: an extra in every ZIP that could push one past a
+    // floppy is told, and the user may go on.
+    Outcome checkFloppyFit();
+    // After the last ZIP: the checksum files, the line that sums up the
+    // proof, and ZIPs of the name left from an older set.
+    void finishProof(SetProof& proof);
     void showCompletion();
     void finishRun(bool nothingMade, const QString& why = {});
     void endAfterFailedArchiver(const ProcessEnd& end, int volumes);
@@ -72,7 +80,8 @@ private:
     // end of the application when nobody is watching.
     Outcome refuse(PageId page, const QString& reason);
     Outcome refuse(PageId page, FocusTarget focus, const QString& reason);
-    void endAfterFailedZipStep(const QString& reason);
+    // `message`, when given, is shown to a user at the window.
+    void endAfterFailedZipStep(const QString& reason, const QString& message = {});
     void endAfterUnexpectedFailure(const QString& reason, const QString& message);
     void putSourceTextBack();
     void endUnattended(int exitCode, const QString& reason);
@@ -99,4 +108,5 @@ private:
     QString m_measure;
     std::optional<WorkFolder> m_resume;
     JournalKeeper m_journal;
+    QString m_verdict; // the proof's line for the report
 };

@@ -83,6 +83,7 @@ public:
     void setEntryTime(const QDateTime& time, bool filesKeepTheirOwn = false) override;
     void setFoldersLeftOut(const QStringList& dosFolders) override;
     QString lastError() const override { return m_lastError; }
+    QList<WrittenFile> lastWritten() const override { return m_written; }
 
     int compressionLevel() const { return m_level; }
     // What was left out or renamed while adding, each once, in order; every
@@ -141,6 +142,7 @@ private:
     std::unique_ptr<ParallelDeflate> m_deflate;
     std::unique_ptr<WholeFileDeflate> m_whole;
     QString m_lastError;
+    QList<WrittenFile> m_written;
     mutable QStringList m_warnings;
     QList<QByteArray> m_foldersLeftOut; // canonical host paths
 };

@@ -26,6 +26,9 @@ public:
     virtual void closeMainWindow() = 0;
     // A line for whoever follows an unattended run (standard output).
     virtual void report(const QString& line) { Q_UNUSED(line); }
+    // For whoever reads an unattended run's output: a warning it went on
+    // past (standard error).
+    virtual void tellWarning(const QString& line) { (void)line; }
 
     // The main window's own state during a run.
     virtual void minimiseMainWindow() = 0;

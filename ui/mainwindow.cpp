@@ -226,6 +226,9 @@ void MainWindow::runCommand(MenuCommand command)
     case MenuCommand::Sounds: call(toggleSounds); break;
     case MenuCommand::Drives: call(openDrives); break;
     case MenuCommand::CleanUp: call(openCleanUp); break;
+    case MenuCommand::VerifyAfterPacking: call(toggleVerify); break;
+    case MenuCommand::ChecksumFiles: call(toggleChecksums); break;
+    case MenuCommand::CheckSet: call(checkSet); break;
     case MenuCommand::UseZipComment: call(toggleZipComment); break;
     case MenuCommand::OpenZipComment: call(openZipComment); break;
     case MenuCommand::ViewZipComment: call(viewZipComment); break;
@@ -277,6 +280,10 @@ void MainWindow::refreshChecks()
 {
     if (QAction* sounds = m_actions.value(MenuCommand::Sounds))
         sounds->setChecked(m_app.soundsEnabled);
+    if (QAction* verify = m_actions.value(MenuCommand::VerifyAfterPacking))
+        verify->setChecked(m_app.verifyAfterPacking);
+    if (QAction* sums = m_actions.value(MenuCommand::ChecksumFiles))
+        sums->setChecked(m_app.checksumFiles);
     if (QAction* comment = m_actions.value(MenuCommand::UseZipComment))
         comment->setChecked(m_job.useZipComment());
 }
@@ -407,6 +414,16 @@ void MainWindow::report(const QString& line)
     }
     std::fprintf(stdout, "zavok32: %s\n", qPrintable(line));
     std::fflush(stdout);
+}
+
+void MainWindow::tellWarning(const QString& line)
+{
+    if (onWarning) {
+        onWarning(line);
+        return;
+    }
+    std::fprintf(stderr, "zavok32: warning: %s\n", qPrintable(line));
+    std::fflush(stderr);
 }
 
 void MainWindow::minimiseMainWindow()

@@ -127,12 +127,14 @@ public:
     void closeMainWindow() override { ++closeCalls; }
     void report(const QString& line) override { reported << line; }
     QStringList reported;
+    void tellWarning(const QString& line) override { warnings << line; }
     void minimiseMainWindow() override { windowEvents << "minimise"; }
     void restoreMainWindow() override { windowEvents << "restore"; }
     void setMainWindowEnabled(bool enabled) override { windowEvents << (enabled ? "enable" : "disable"); }
     void repaintMainWindow() override { windowEvents << "repaint"; }
 
     QStringList windowEvents;
+    QStringList warnings;
 
     std::optional<PageId> lastPage() const { return pages.isEmpty() ? std::nullopt : std::optional(pages.last()); }
 };
