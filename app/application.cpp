@@ -7,6 +7,7 @@
 #include "contents/zipsizestep.h"
 #include "contents/zipsizestepbinding.h"
 #include "job/exitstatus.h"
+#include "job/pagenotices.h"
 #include "pipeline/riprun.h"
 #include "pipeline/standardrunsteps.h"
 #include "platform/appdirectory.h"
@@ -177,9 +178,10 @@ Application::~Application()
 
 void Application::wireLogic()
 {
+    m_notices = std::make_unique<PageNotices>(m_job, m_view);
     m_sizeStep = std::make_unique<ZipSizeStep>(m_job, m_runState, m_view);
     m_sizeBinding = std::make_unique<ZipSizeStepBinding>(m_job, *m_sizeStep);
-    m_check = std::make_unique<JobCheck>(m_job, m_app, m_services);
+    m_check = std::make_unique<JobCheck>(m_job, m_app, m_services, &m_view);
     m_folderSelection = std::make_unique<FolderSelection>(m_drives);
     checkJob = [this] { m_check->checkJob(); };
     m_measure = std::make_unique<SourceMeasurement>(m_job, m_runState, m_view, m_services);

@@ -23,6 +23,7 @@ class DrivesWiring;
 class FolderSelection;
 class JobCheck;
 class MainWindow;
+class PageNotices;
 class QtArchiverConsole;
 class QtMessageBox;
 class QtReportPresenter;
@@ -117,6 +118,7 @@ private:
     std::unique_ptr<QtArchiverConsole> m_console;
     std::unique_ptr<ProcessRunner> m_processes;
     std::unique_ptr<TextEditor> m_textEditor;
+    std::unique_ptr<PageNotices> m_notices;
     std::unique_ptr<ZipSizeStep> m_sizeStep;
     std::unique_ptr<ZipSizeStepBinding> m_sizeBinding;
     std::unique_ptr<JobCheck> m_check;

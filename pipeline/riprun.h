@@ -6,6 +6,7 @@
 #include "platform/shell.h"
 
 #include <QString>
+#include <optional>
 
 // The packaging run behind the Zavok! command and the unattended start:
 // checks and plan, a fresh work directory, one archiver call, a ZIP for every
@@ -54,8 +55,8 @@ private:
 
     // Ends a run refused by a check: the page and box of the problem, or the
     // end of the application when nobody is watching.
-    Outcome refuse(PageId page, const QString& reason);
-    Outcome refuse(PageId page, FocusTarget focus, const QString& reason);
+    // The notice, when given, tells the interactive user what is missing there.
+    Outcome refuse(PageId page, std::optional<FocusTarget> focus, const QString& reason, const QString& notice = {});
     void endAfterFailedZipStep(const QString& reason);
     void endAfterUnexpectedFailure(const QString& reason, const QString& message);
     void putSourceTextBack();

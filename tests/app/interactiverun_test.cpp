@@ -198,7 +198,7 @@ TEST_F(InteractiveRun, CancelInTheArchiverWindowKeepsItsVolumesAndMakesNoZip)
     EXPECT_EQ(QDir(work).entryList(QDir::Files), QStringList{"demo.rar"}) << "what it wrote stays";
     ASSERT_EQ(home.messages.shown.size(), 1);
     const QString message = home.messages.shown[0].text;
-    EXPECT_TRUE(message.contains("wrar.exe was cancelled before the set was complete")) << message.toStdString();
+    EXPECT_TRUE(message.contains("wrar was cancelled before the set was complete")) << message.toStdString();
     EXPECT_TRUE(message.contains("c:\\Zavok001")) << message.toStdString();
     EXPECT_FALSE(message.contains("terminal")) << "the user ended it and knows why";
     EXPECT_EQ(program->reportPresenter()->window(), nullptr);
@@ -216,4 +216,24 @@ TEST_F(InteractiveRun, CancelBeforeTheFirstVolumeEndsTheRunAsAborted)
     EXPECT_EQ(program->window().findChild<QLabel*>("runStatus")->text(), "Aborted");
     EXPECT_TRUE(home.messages.shown.isEmpty()) << home.messages.texts().join("|").toStdString();
     EXPECT_EQ(program->reportPresenter()->window(), nullptr);
+}
+
+TEST_F(InteractiveRun, AFailedArchiverIsExplainedByWhatItPrinted)
+{
+    start();
+    scriptedArchiver("echo 'Creating archive demo.rar'\n"
+                     "echo 'Write error in demo.rar: no space left on device' >&2\n"
+                     "exit 2\n");
+    QTest::keyClick(&program->window(), Qt::Key_R, Qt::ControlModifier);
+
+    EXPECT_TRUE(zips().isEmpty());
+    ASSERT_EQ(home.messages.shown.size(), 1);
+    const ShownMessage& told = home.messages.shown[0];
+    EXPECT_TRUE(told.text.startsWith("The archiver wrar ended with exit status 2")) << told.text.toStdString();
+    EXPECT_TRUE(told.text.contains("Show Details")) << told.text.toStdString();
+    EXPECT_EQ(told.details, "Creating archive demo.rar\nWrite error in demo.rar: no space left on device");
+    ArchiverWindow* left = program->archiverConsole()->window();
+    ASSERT_NE(left, nullptr) << "its window stays until the user closes it";
+    EXPECT_TRUE(left->output()->toPlainText().contains("no space left"));
+    left->close();
 }

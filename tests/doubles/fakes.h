@@ -75,6 +75,7 @@ struct ShownMessage {
     QString text;
     MessageIcon icon;
     MessageButtons buttons;
+    QString details; // what the user can open under the text
 };
 
 class FakeMessageBox : public MessageBox
@@ -85,7 +86,17 @@ public:
 
     MessageResult show(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons) override
     {
-        shown << ShownMessage{title, text, icon, buttons};
+        shown << ShownMessage{title, text, icon, buttons, {}};
+        return next();
+    }
+    MessageResult showDetailed(const QString& title, const QString& text, const QString& details,
+                               MessageIcon icon) override
+    {
+        shown << ShownMessage{title, text, icon, MessageButtons::Ok, details};
+        return next();
+    }
+    MessageResult next()
+    {
         if (answers.empty())
             return MessageResult::Ok;
         const MessageResult answer = answers.front();
