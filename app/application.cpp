@@ -13,6 +13,7 @@
 #include "platform/appdirectory.h"
 #include "platform/libzipcomponent.h"
 #include "platform/posixprocessrunner.h"
+#include "platform/streamarchiverconsole.h"
 #include "source/folderselection.h"
 #include "source/jobcheck.h"
 #include "source/sourcemeasurement.h"
@@ -29,7 +30,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -89,6 +91,11 @@ Application::Application(Options options)
         if (!options.headless) {
             m_console = std::make_unique<QtArchiverConsole>();
             runner->setConsole(m_console.get());
+        } else {
+            m_streamConsole = std::make_unique<StreamArchiverConsole>(
+                options.archiverLinesToStandardOutput ? StreamArchiverConsole::Sink(StreamArchiverConsole::writeToStandardOutput)
+                                                      : StreamArchiverConsole::Sink());
+            runner->setConsole(m_streamConsole.get());
         }
         m_processes = std::move(runner);
     }
@@ -116,6 +123,8 @@ Application::Application(Options options)
         m_ended = true;
         m_endCode = code;
         if (!reason.isEmpty()) {
+            if (beforeErrorLine)
+                beforeErrorLine();
             std::fprintf(stderr, "zavok32: %s\n", qPrintable(QtMessageBox::oneLine(reason)));
             std::fflush(stderr);
         }
@@ -200,9 +209,16 @@ void Application::wireLogic()
     m_window->exitRun = [this] { m_run->exitRun(); };
 }
 
-QString Application::commandLineTail(const QStringList& arguments)
+bool Application::openHandedScript(const QString& script)
 {
-    return arguments.mid(1).join(QLatin1Char(' '));
+    if (m_closed || m_ended || (m_run && m_run->running()) || QApplication::activeModalWidget())
+        return false;
+    QTimer::singleShot(0, m_window.get(), [this, script] {
+        if (m_closed || m_ended || (m_run && m_run->running()) || QApplication::activeModalWidget())
+            return;
+        m_scripts->openScriptFile(m_startup->commandLineToDos(script));
+    });
+    return true;
 }
 
 bool Application::displayIsHeadless()
@@ -228,6 +244,8 @@ QString Application::notReadyReason() const
 std::optional<int> Application::load(const QString& commandLineTail)
 {
     const Startup::Outcome outcome = m_startup->load(commandLineTail);
+    if (outcome != Startup::Outcome::Waiting && beforeErrorLine)
+        beforeErrorLine();
     // With a display the window stays whenever a launch leaves it to the
     // user, so the user can see what is missing; with none, nobody could
     // ever answer it or close it, and the program ends with the reason.

@@ -31,6 +31,7 @@ class RipIntoQuestion;
 class RipRun;
 class SourceMeasurement;
 class SourcePagesWiring;
+class StreamArchiverConsole;
 class ZipSizeStep;
 class ZipSizeStepBinding;
 
@@ -52,18 +53,26 @@ public:
         RipIntoQuestion* ripInto = nullptr;
         // No display: messages cannot be answered and a window cannot be closed.
         bool headless = false;
+        // No display: the archiver's own lines go on to standard output (a
+        // file or a pipe keeps them); off where one progress line stands for
+        // them (a terminal) or nothing but errors is wanted.
+        bool archiverLinesToStandardOutput = true;
     };
 
     explicit Application(Options options);
     ~Application();
 
-    // Everything after the program's name, as one text.
-    static QString commandLineTail(const QStringList& arguments);
     static bool displayIsHeadless();
 
     // The load sequence. An exit code when the program is to end now; none
     // when the window waits for the user.
     std::optional<int> load(const QString& commandLineTail);
+
+    // A script handed over by a second start of the program (its command-line
+    // argument, a path made absolute there). Opened as File > Open opens a
+    // script, once the events of the moment have run; false, with nothing
+    // opened, while a run, a dialog or the end of the program has the window.
+    bool openHandedScript(const QString& script);
 
     const Options& options() const { return m_options; }
     MainWindow& window() { return *m_window; }
@@ -86,6 +95,10 @@ public:
     ZipSizeStep& sizeStep() { return *m_sizeStep; }
     // The live check that every folder picker of the window runs.
     FolderSelection& folderSelection() { return *m_folderSelection; }
+
+    // Called before a line goes to standard error, so that a progress line
+    // being redrawn on the terminal is ended first.
+    std::function<void()> beforeErrorLine;
 
     // The pieces of other parts of the program; the real ones are wired in
     // and a test may put its own in their place.
@@ -116,6 +129,7 @@ private:
     std::unique_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<ZipComponent> m_zip;
     std::unique_ptr<QtArchiverConsole> m_console;
+    std::unique_ptr<StreamArchiverConsole> m_streamConsole;
     std::unique_ptr<ProcessRunner> m_processes;
     std::unique_ptr<TextEditor> m_textEditor;
     std::unique_ptr<PageNotices> m_notices;

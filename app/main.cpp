@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/commandlinehelp.h"
+#include "app/commandlineoptions.h"
 #include "app/displaychoice.h"
 #include "app/programicon.h"
 #include "app/singleinstance.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -22,55 +24,115 @@ QStringList rawArguments(int argc, char* argv[])
     return arguments;
 }
 
+void print(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// Help, version and a command line that cannot be read are answered at once,
+// with no toolkit and no display.
+std::optional<int> answerAtOnce(const LaunchRequest& request)
+{
+    switch (request.answer) {
+    case LaunchRequest::Answer::None:
+        return std::nullopt;
+    case LaunchRequest::Answer::Help:
+        print(stdout, CommandLineHelp::helpText());
+        return exitstatus::Done;
+    case LaunchRequest::Answer::Version:
+        print(stdout, CommandLineHelp::versionText());
+        return exitstatus::Done;
+    case LaunchRequest::Answer::UsageError:
+        print(stderr, CommandLineHelp::usageErrorText(request.error));
+        return exitstatus::NotRun;
+    }
+    return std::nullopt;
+}
+
+// One copy runs per application directory. A second start brings its window
+// forward and hands it a script to open; an unattended run cannot run beside
+// it. None: this is the only copy.
+std::optional<int> deferToRunningCopy(SingleInstance& instance, const QString& tail)
+{
+    const bool unattended = Startup::parseCommandLine(tail).mode != LaunchMode::Interactive;
+    if (tail.isEmpty() || unattended) {
+        if (!instance.askRunningCopyToRestore())
+            return std::nullopt;
+        if (tail.isEmpty())
+            return exitstatus::Done;
+        print(stderr, QCoreApplication::translate("CommandLine",
+                                                  "zavok32: another copy is running for this application directory; "
+                                                  "it was brought to the front and %1 was not loaded\n")
+                          .arg(tail));
+        return exitstatus::AnotherCopy;
+    }
+    switch (instance.handScriptToRunningCopy(Startup::absoluteScriptArgument(tail))) {
+    case SingleInstance::Handover::NoCopy:
+        return std::nullopt;
+    case SingleInstance::Handover::Opened:
+        return exitstatus::Done;
+    case SingleInstance::Handover::Refused:
+        break;
+    }
+    print(stderr, QCoreApplication::translate("CommandLine",
+                                              "zavok32: another copy is running for this application directory and is "
+                                              "busy (a run or a dialog); %1 was not opened. Open it there once it is "
+                                              "free, or start this again then.\n")
+                      .arg(tail));
+    return exitstatus::AnotherCopy;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    // Answered before the toolkit starts, which needs a display or ends.
-    const QString rawTail = Application::commandLineTail(rawArguments(argc, argv));
-    if (const auto answer = CommandLineHelp::answer(rawTail)) {
-        std::fputs(answer->toLocal8Bit().constData(), stdout);
-        return exitstatus::Done;
-    }
-    switch (DisplayChoice::plan(rawTail, DisplayChoice::processEnvironment)) {
+    // Read before the toolkit starts: whether a window is needed at all
+    // depends on it, and the toolkit ends the process when it finds no display.
+    const LaunchRequest request = CommandLineOptions::parse(rawArguments(argc, argv));
+    if (const auto answered = answerAtOnce(request))
+        return *answered;
+    if (request.instead)
+        return request.instead();
+    switch (DisplayChoice::plan(request.tail, DisplayChoice::processEnvironment)) {
     case DisplayChoice::Plan::AsConfigured:
         break;
     case DisplayChoice::Plan::Offscreen:
         qputenv("QT_QPA_PLATFORM", "offscreen");
         break;
     case DisplayChoice::Plan::NoDisplay:
-        std::fprintf(stderr, "%s\n", qPrintable(DisplayChoice::noDisplayMessage()));
+        print(stderr, DisplayChoice::noDisplayMessage(DisplayChoice::processEnvironment) + QLatin1Char('\n'));
         return exitstatus::NotRun;
     }
     ToolkitMessages::install();
 
-    QApplication qapp(argc, argv);
+    // The toolkit gets no arguments of its own: the command line is read
+    // above, and a script named like one of the toolkit's options stays a script.
+    int toolkitArgc = 1;
+    QApplication qapp(toolkitArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Zavok32"));
     QApplication::setApplicationVersion(QStringLiteral(ZAVOK32_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(ZAVOK32_APP_ID));
     QApplication::setWindowIcon(ProgramIcon::icon());
 
-    const QString tail = Application::commandLineTail(QApplication::arguments());
     SingleInstance instance(AppDirectory::path());
-    if (instance.askRunningCopyToRestore()) {
-        // The running copy has the window; a script named here was not run,
-        // which an unattended caller must hear about.
-        if (!tail.isEmpty()) {
-            std::fprintf(stderr, "zavok32: another copy is running for this application directory; "
-                                 "it was brought to the front and %s was not loaded\n",
-                         qPrintable(tail));
-            return exitstatus::AnotherCopy;
-        }
-        return exitstatus::Done;
-    }
+    if (const auto deferred = deferToRunningCopy(instance, request.tail))
+        return *deferred;
     instance.listen();
 
+    const TerminalProgress::Style style =
+        TerminalProgress::styleFor(request.quiet, TerminalProgress::standardOutputIsTerminal());
     Application::Options options;
     options.headless = Application::displayIsHeadless();
+    options.archiverLinesToStandardOutput = style == TerminalProgress::Style::Lines;
     Application app(options);
     QObject::connect(&instance, &SingleInstance::restoreRequested, &app.window(), &MainWindow::bringToFront);
-    TerminalProgress progress(app.view(), app.appState(), TerminalProgress::writeToStandardOutput);
-    if (const auto exitCode = app.load(tail))
+    instance.acceptScript = [&app](const QString& script) { return app.openHandedScript(script); };
+    TerminalProgress progress(app.view(), app.appState(), style, TerminalProgress::writeToStandardOutput);
+    progress.columns = TerminalProgress::terminalColumns;
+    app.beforeErrorLine = [&progress] { progress.endLine(); };
+    if (const auto exitCode = app.load(request.tail))
         return *exitCode;
     return qapp.exec();
 }

@@ -7,8 +7,13 @@
 
 namespace {
 
+// One line each way. A script goes as "open " and its path in UTF-8,
+// percent-encoded so that no byte of a path can end the line.
 const QByteArray kRestore = QByteArrayLiteral("restore\n");
+const QByteArray kOpen = QByteArrayLiteral("open ");
 const QByteArray kDone = QByteArrayLiteral("ok\n");
+const QByteArray kOpened = QByteArrayLiteral("opened\n");
+const QByteArray kBusy = QByteArrayLiteral("busy\n");
 
 } // namespace
 
@@ -36,22 +41,56 @@ QString SingleInstance::serverName(const QString& appDirHost)
     return QStringLiteral("zavok32-") + user + QLatin1Char('-') + hash;
 }
 
-bool SingleInstance::askRunningCopyToRestore(int timeoutMs)
+std::optional<QByteArray> SingleInstance::ask(const QByteArray& request, int timeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(m_name);
     if (!socket.waitForConnected(timeoutMs))
-        return false;
-    socket.write(kRestore);
+        return std::nullopt;
+    socket.write(request);
     if (!socket.waitForBytesWritten(timeoutMs))
-        return false;
-    // Wait until the window was restored, so this copy ends only after.
-    while (socket.bytesAvailable() < kDone.size()) {
+        return QByteArray();
+    // Wait for the answer, so this copy ends only once the window was restored.
+    while (!socket.canReadLine()) {
         if (!socket.waitForReadyRead(timeoutMs))
             break;
     }
+    const QByteArray answer = socket.canReadLine() ? socket.readLine() : QByteArray();
     socket.disconnectFromServer();
-    return true;
+    return answer;
+}
+
+bool SingleInstance::askRunningCopyToRestore(int timeoutMs)
+{
+    return ask(kRestore, timeoutMs).has_value();
+}
+
+SingleInstance::Handover SingleInstance::handScriptToRunningCopy(const QString& script, int timeoutMs)
+{
+    const auto answer = ask(kOpen + script.toUtf8().toPercentEncoding() + '\n', timeoutMs);
+    if (!answer)
+        return Handover::NoCopy;
+    return *answer == kOpened ? Handover::Opened : Handover::Refused;
+}
+
+void SingleInstance::answer(QLocalSocket* socket)
+{
+    while (socket->canReadLine()) {
+        const QByteArray request = socket->readLine();
+        QByteArray reply;
+        if (request == kRestore) {
+            emit restoreRequested();
+            reply = kDone;
+        } else if (request.startsWith(kOpen) && request.endsWith('\n')) {
+            const QString script = QString::fromUtf8(QByteArray::fromPercentEncoding(request.mid(kOpen.size()).chopped(1)));
+            emit restoreRequested();
+            reply = acceptScript && acceptScript(script) ? kOpened : kBusy;
+        } else {
+            continue;
+        }
+        socket->write(reply);
+        socket->flush();
+    }
 }
 
 bool SingleInstance::listen()
@@ -68,15 +107,7 @@ bool SingleInstance::listen()
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (!socket->canReadLine())
-                    return;
-                if (socket->readLine() == kRestore) {
-                    emit restoreRequested();
-                    socket->write(kDone);
-                    socket->flush();
-                }
-            });
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { answer(socket); });
         }
     });
     return true;

@@ -46,6 +46,14 @@ CommandLine Startup::parseCommandLine(const QString& tail)
     return {LaunchMode::Interactive, tail};
 }
 
+QString Startup::absoluteScriptArgument(const QString& tail)
+{
+    if (tail.isEmpty() || parseCommandLine(tail).mode != LaunchMode::Interactive || isDosPath(tail)
+        || tail.startsWith(QLatin1Char('"')))
+        return tail;
+    return QFileInfo(tail).absoluteFilePath();
+}
+
 QString Startup::freeSpaceLabel(qint64 freeBytes)
 {
     if (freeBytes < 2000000)

@@ -39,6 +39,10 @@ public:
     // "Free space on" CR " 650 Meg.", or "less than 2 Meg." below 2,000,000 bytes.
     static QString freeSpaceLabel(qint64 freeBytes);
 
+    // A script argument as another process reads it: a host path relative
+    // to this process's folder made absolute; a drive-letter path, a quoted
+    // one, "!" and "$" forms and an empty argument stay as they are.
+    static QString absoluteScriptArgument(const QString& tail);
     // A host path named on the command line in DOS form, through the drive
     // map; a DOS path stays as typed.
     QString commandLineToDos(const QString& tail) const;

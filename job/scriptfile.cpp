@@ -123,17 +123,7 @@ void ScriptFile::saveScript()
 
 void ScriptFile::openScript()
 {
-    m_job.setReadyToRun(false);
-    m_job.setSkipEntries(QString());
-    if (setImageMode) {
-        setImageMode(false);
-    } else {
-        m_job.setSourcePath(QString());
-        m_job.setSourceMegabytes(0.0f);
-        m_job.setImageMode(false);
-        m_job.setArchivesOnly(false);
-        m_job.setArchiveSizeStep(3);
-    }
+    clearForOpen();
 
     FileDialogRequest request;
     request.title = QStringLiteral("Open script");
@@ -146,7 +136,33 @@ void ScriptFile::openScript()
         m_job.setReadyToRun(false);
         return;
     }
-    const QString path = chosen->toLower();
+    openChosen(*chosen);
+}
+
+void ScriptFile::openScriptFile(const QString& dosPath)
+{
+    clearForOpen();
+    openChosen(dosPath);
+}
+
+void ScriptFile::clearForOpen()
+{
+    m_job.setReadyToRun(false);
+    m_job.setSkipEntries(QString());
+    if (setImageMode) {
+        setImageMode(false);
+    } else {
+        m_job.setSourcePath(QString());
+        m_job.setSourceMegabytes(0.0f);
+        m_job.setImageMode(false);
+        m_job.setArchivesOnly(false);
+        m_job.setArchiveSizeStep(3);
+    }
+}
+
+void ScriptFile::openChosen(const QString& chosen)
+{
+    const QString path = chosen.toLower();
     if (path.isEmpty())
         return;
     m_job.setScriptPath(path);

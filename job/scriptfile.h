@@ -27,6 +27,9 @@ public:
 
     void saveScript();
     void openScript();
+    // Opens the script as openScript does with this path chosen in its
+    // dialog: a script handed over by a second start of the program.
+    void openScriptFile(const QString& dosPath);
     // The read of a script named on the command line.
     void readScript();
 
@@ -38,6 +41,8 @@ public:
     static QString replaceQuestion(const QString& path);
 
 private:
+    void clearForOpen();
+    void openChosen(const QString& chosen);
     void read(bool atStart);
     QString scriptsDirectory() const;
     void setCaptionFrom(const QString& path);

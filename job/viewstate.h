@@ -86,6 +86,22 @@ struct RunPageView {
     int progress = 0;
 };
 
+// The whole run as one figure, for the terminal and the window alike: the
+// archiver reading the source and the ZIPs taking in its volumes, over the
+// bytes of both. pipeline/RunProgress writes it.
+struct WholeRunView {
+    bool running = false;     // from the archiver's start to the end of the run
+    bool finished = false;    // the run made everything it was to make
+    int percent = 0;          // 0..100 of the whole run
+    qint64 doneBytes = 0;
+    qint64 totalBytes = 0;    // the source, plus its volumes once they are known
+    qint64 elapsedMs = 0;
+    qint64 remainingMs = -1;  // -1 until there is a rate to go by
+    int made = 0;             // ZIPs made (archives only: volumes)
+    qint64 madeBytes = 0;     // their bytes
+    bool archivesOnly = false;
+};
+
 class ViewState : public QObject
 {
     Q_OBJECT
@@ -99,6 +115,7 @@ public:
     NfoPageView nfo;
     ZipPageView zip;
     RunPageView run;
+    WholeRunView wholeRun;
 
     // The notice of a page; null for the pages that have none (run, about).
     QString* notice(PageId page)

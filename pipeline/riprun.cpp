@@ -15,6 +15,7 @@
 #include "platform/driveservice.h"
 #include "platform/messagebox.h"
 #include "platform/numbertext.h"
+#include "platform/processrunner.h"
 #include "platform/services.h"
 #include "platform/soundplayer.h"
 #include "platform/zipcomponent.h"
@@ -34,6 +35,7 @@ constexpr int kMaxVolumes = 999;
 
 RipRun::RipRun(RunContext context)
     : m_ctx(std::move(context))
+    , m_progress(m_ctx.view)
 {
 }
 
@@ -92,7 +94,13 @@ void RipRun::runJob()
             state.savedSourceText = job.sourcePath();
             state.sourceTextSaved = true;
 
+            m_progress.start(qint64(double(job.sourceMegabytes()) * 1e6), job.archivesOnly());
+            ProcessRunner* processes = m_ctx.services.processes;
+            if (processes)
+                processes->onPercent = [this](int percent) { m_progress.archiverPercent(percent); };
             const ProcessEnd archiver = m_ctx.steps.runArchiver();
+            if (processes)
+                processes->onPercent = nullptr;
 
             if (m_ctx.app.unattended())
                 shell.showPage(PageId::Run);
@@ -101,6 +109,7 @@ void RipRun::runJob()
 
             const int count = countVolumes();
             state.volumeCount = qint16(count);
+            m_progress.archiverEnded(count, volumeBytes());
             // Cancelled before it wrote anything, the run simply did not happen.
             const bool cancelledEmpty = archiver.cancelled && count == 0;
             if (archiver.started() && !archiver.succeeded() && !cancelledEmpty) {
@@ -123,13 +132,15 @@ void RipRun::runJob()
                         + (job.archiver() == Archiver::Rar ? QStringLiteral(" Rar's") : QStringLiteral(" Ace's"));
                     m_ctx.view.notify();
                 } else {
-                    const VolumePackager::Result result = VolumePackager(m_ctx, m_stopRequested).packageVolumes();
+                    const VolumePackager::Result result =
+                        VolumePackager(m_ctx, m_stopRequested, &m_progress).packageVolumes();
                     if (!result.completed) {
                         endAfterFailedZipStep(result.reason);
                         packaged = false;
                     }
                 }
                 if (packaged) {
+                    m_progress.finish();
                     if (!m_ctx.app.unattended())
                         showCompletion();
                     finishRun(false);
@@ -141,6 +152,7 @@ void RipRun::runJob()
     } catch (const std::exception& failure) {
         endAfterUnexpectedFailure(QString::fromLocal8Bit(failure.what()), {});
     }
+    m_progress.end();
     m_lock.release();
     m_running = false;
 }
@@ -373,6 +385,15 @@ int RipRun::countVolumes() const
     if (count > 32767)
         throw RunFailure(QStringLiteral("the work directory holds %1 files; no set is that large").arg(count));
     return int(count);
+}
+
+qint64 RipRun::volumeBytes() const
+{
+    qint64 bytes = 0;
+    const QDir dir(hostPath(m_ctx.state.workDirectory));
+    for (const QFileInfo& file : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        bytes += file.size();
+    return bytes;
 }
 
 void RipRun::showCompletion()

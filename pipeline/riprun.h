@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pipeline/runcontext.h"
+#include "pipeline/runprogress.h"
 #include "pipeline/setlock.h"
 #include "platform/processend.h"
 #include "platform/shell.h"
@@ -19,12 +20,16 @@ public:
     explicit RipRun(RunContext context);
 
     void runJob();
+    // True from the start of runJob until it returns.
+    bool running() const { return m_running; }
 
     // The run page's buttons.
     void abortRun();
     void exitRun();
 
     RunContext& context() { return m_ctx; }
+    // The whole run as one figure (ViewState::wholeRun); tests give it their clock.
+    RunProgress& progress() { return m_progress; }
 
     // The ZIP component's level (0..9) for a compression list index; none
     // for an index outside the list.
@@ -48,6 +53,7 @@ private:
     Outcome checkExtraNames();
     void makeWorkDirectory();
     int countVolumes() const;
+    qint64 volumeBytes() const;
     void showCompletion();
     void finishRun(bool nothingMade, const QString& why = {});
     void endAfterFailedArchiver(const ProcessEnd& end, int volumes);
@@ -66,6 +72,7 @@ private:
 
     RunContext m_ctx;
     SetLock m_lock;
+    RunProgress m_progress;
     bool m_running = false;
     bool m_stopRequested = false;
 };

@@ -23,9 +23,10 @@ const QChar kCr(u'\r');
 
 } // namespace
 
-VolumePackager::VolumePackager(RunContext& context, const bool& stopRequested)
+VolumePackager::VolumePackager(RunContext& context, const bool& stopRequested, RunProgress* progress)
     : m_ctx(context)
     , m_stopRequested(stopRequested)
+    , m_progress(progress)
 {
 }
 
@@ -123,11 +124,14 @@ VolumePackager::Result VolumePackager::packageVolumes()
         if (throttle.redrawDue())
             view.notify();
     };
-    zip.onStatus = [&view, &throttle](int completion) {
+    RunProgress* progress = m_progress;
+    zip.onStatus = [&view, &throttle, progress](int completion) {
         if (view.run.progress != completion) {
             view.run.progress = completion;
             throttle.changed();
         }
+        if (progress && progress->zipPercent(completion))
+            throttle.changed();
         if (throttle.redrawDue())
             view.notify();
     };
@@ -161,6 +165,9 @@ VolumePackager::Result VolumePackager::packageVolumes()
         if (!QDir::setCurrent(workHost))
             throw RunFailure(QStringLiteral("cannot change to the work directory ") + state.workDirectory);
         const ZipNameParts names = m_ctx.steps.startVolume(n);
+        const QString volumeHost = workHost + QLatin1Char('/') + volume;
+        if (m_progress)
+            m_progress->zipStarted(QFileInfo(volumeHost).size());
         view.notify();
 
         const auto failed = [&](const QString& what) {
@@ -207,7 +214,10 @@ VolumePackager::Result VolumePackager::packageVolumes()
         if (zip.finishZip() != 0 || m_stopRequested)
             return failed(QStringLiteral("writing the ZIP"));
 
-        const QString volumeHost = workHost + QLatin1Char('/') + volume;
+        if (m_progress) {
+            const auto zipHost = m_ctx.services.drives->toHost(names.target + QStringLiteral(".zip"));
+            m_progress->zipMade(zipHost ? QFileInfo(*zipHost).size() : 0);
+        }
         if (!QFile::remove(volumeHost))
             throw RunFailure(QStringLiteral("cannot delete the packaged volume ") + volume);
         view.run.progress = 0;

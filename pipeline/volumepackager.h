@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pipeline/runcontext.h"
+#include "pipeline/runprogress.h"
 #include "pipeline/viewthrottle.h"
 
 #include <QByteArray>
@@ -22,7 +23,8 @@ public:
 
     // `stopRequested` is the run's own record of Abort/Exit, read between
     // steps in case a click lands while no add is in progress.
-    VolumePackager(RunContext& context, const bool& stopRequested);
+    // progress, when given, follows the bytes of every ZIP for the whole run.
+    VolumePackager(RunContext& context, const bool& stopRequested, RunProgress* progress = nullptr);
 
     Result packageVolumes();
 
@@ -45,5 +47,6 @@ private:
 
     RunContext& m_ctx;
     const bool& m_stopRequested;
+    RunProgress* m_progress;
     ViewThrottle::MsClock m_clock;
 };

@@ -158,7 +158,8 @@ ProcessEnd PosixProcessRunner::execCmd(const QString& commandLine, const QString
             return ProcessEnd::notStarted(name, reason);
         }
         posix_spawn_file_actions_adddup2(&setup.actions, output[1], STDOUT_FILENO);
-        posix_spawn_file_actions_adddup2(&setup.actions, output[1], STDERR_FILENO);
+        if (m_console->takesErrorOutput())
+            posix_spawn_file_actions_adddup2(&setup.actions, output[1], STDERR_FILENO);
     }
 
     const QByteArray programPath = QFile::encodeName(program);
@@ -176,7 +177,10 @@ ProcessEnd PosixProcessRunner::execCmd(const QString& commandLine, const QString
     }
     if (m_console) {
         RunningChild child(pid, output[0], name, ConsoleText::titleOf(args));
-        return m_console->watch(child);
+        m_console->onPercent = onPercent;
+        const ProcessEnd end = m_console->watch(child);
+        m_console->onPercent = nullptr;
+        return end;
     }
     return waitFor(pid, name);
 }

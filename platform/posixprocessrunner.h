@@ -35,9 +35,10 @@ public:
 
     ProcessEnd execCmd(const QString& commandLine, const QString& currentDirHost) override;
 
-    // With a console, the child's stdout and stderr go through a pipe to it
-    // and it waits for the child; without one (no display), the child
-    // writes to this process's own stdout and stderr.
+    // With a console, the child's stdout (and stderr, when the console takes
+    // it) go through a pipe to it and it waits for the child, reporting the
+    // child's percentages to onPercent; without one, the child writes to
+    // this process's own stdout and stderr.
     void setConsole(ArchiverConsole* console) { m_console = console; }
 
     // Host path of the program the first word of a command line names, or an

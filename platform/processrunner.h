@@ -3,6 +3,7 @@
 #include "platform/processend.h"
 
 #include <QString>
+#include <functional>
 
 // Starts an outside program from a whole Windows-style command line (program
 // name first) in a given host folder, waits until it ends, and says how it
@@ -13,4 +14,9 @@ class ProcessRunner
 public:
     virtual ~ProcessRunner() = default;
     virtual ProcessEnd execCmd(const QString& commandLine, const QString& currentDirHost) = 0;
+
+    // While execCmd waits: each new percentage the program prints ("  45%"),
+    // for the progress of a whole run. Only a runner that reads the
+    // program's output reports any.
+    std::function<void(int percent)> onPercent;
 };

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <sys/types.h>
 
@@ -59,4 +60,10 @@ class ArchiverConsole
 public:
     virtual ~ArchiverConsole() = default;
     virtual ProcessEnd watch(RunningChild& child) = 0;
+    // False when the child's standard error is to go where this program's
+    // goes, and only its standard output through the pipe.
+    virtual bool takesErrorOutput() const { return true; }
+
+    // Each new percentage the child prints, while watch() waits.
+    std::function<void(int percent)> onPercent;
 };

@@ -48,8 +48,11 @@ ProcessEnd QtArchiverConsole::watch(RunningChild& child)
             notifier.setEnabled(false);
             return;
         }
+        const int before = text.percent();
         text.feed(bytes);
         window->showOutput(text.lines(), text.percent());
+        if (text.percent() != before && onPercent)
+            onPercent(text.percent());
     };
     QObject::connect(&notifier, &QSocketNotifier::activated, &loop, drain);
 

@@ -1,27 +1,94 @@
 #include "app/commandlinehelp.h"
+#include "app/commandlineoptions.h"
 #include "app/displaychoice.h"
 
 #include <QMap>
 #include <gtest/gtest.h>
 
-TEST(CommandLineHelpTest, OnlyTheExactWordsAskForHelpOrTheVersion)
+namespace {
+
+using Answer = LaunchRequest::Answer;
+
+LaunchRequest parsed(QStringList words)
 {
-    EXPECT_EQ(CommandLineHelp::answer("--help"), CommandLineHelp::helpText());
-    EXPECT_EQ(CommandLineHelp::answer("-h"), CommandLineHelp::helpText());
-    EXPECT_EQ(CommandLineHelp::answer("--version"), CommandLineHelp::versionText());
-    // Everything else names a script, as the command line always has.
-    for (const char* tail : {"", "--help x", " --help", "--help ", "--HELP", "-help", "-H", "-v", "-V",
-                             "!--help", "$--version", "--version2", "/home/me/-h"})
-        EXPECT_FALSE(CommandLineHelp::answer(tail).has_value()) << tail;
+    words.prepend(QStringLiteral("/usr/bin/zavok32"));
+    return CommandLineOptions::parse(words);
 }
 
-TEST(CommandLineHelpTest, TheVersionIsTheProjectsAndTheHelpFitsATerminal)
+} // namespace
+
+TEST(CommandLineTest, OptionsStandAnywhereAndTheOtherWordsAreTheScript)
 {
-    EXPECT_TRUE(CommandLineHelp::versionText().startsWith(QStringLiteral("zavok32 " ZAVOK32_VERSION "\n")));
-    const QStringList lines = CommandLineHelp::helpText().split('\n');
-    for (const QString& line : lines)
+    struct Case {
+        QStringList words;
+        Answer answer;
+        QString tail;
+        bool quiet;
+    };
+    const Case cases[] = {
+        {{}, Answer::None, "", false},
+        {{"--help"}, Answer::Help, "", false},
+        {{"-h", "!a.zvk"}, Answer::Help, "!a.zvk", false},
+        {{"--version"}, Answer::Version, "", false},
+        {{"--version", "--help"}, Answer::Help, "", false},
+        {{"-q", "!/jobs/a.zvk"}, Answer::None, "!/jobs/a.zvk", true},
+        {{"$/jobs/a.zvk", "--quiet"}, Answer::None, "$/jobs/a.zvk", true},
+        // A Windows path typed without quotes comes back whole.
+        {{"!c:\\my", "jobs\\a.zvk"}, Answer::None, "!c:\\my jobs\\a.zvk", false},
+        {{"c:\\my", "-q", "jobs\\a.zvk"}, Answer::None, "c:\\my jobs\\a.zvk", true},
+        {{"\"c:\\my", "job.zvk\""}, Answer::None, "\"c:\\my job.zvk\"", false},
+        // After "--" nothing is an option.
+        {{"--", "-h"}, Answer::None, "-h", false},
+        {{"-q", "--", "!--odd.zvk", "--quiet"}, Answer::None, "!--odd.zvk --quiet", true},
+        {{"-"}, Answer::None, "-", false},
+    };
+    for (const Case& c : cases) {
+        const LaunchRequest request = parsed(c.words);
+        const std::string words = c.words.join(' ').toStdString();
+        EXPECT_EQ(request.answer, c.answer) << words;
+        EXPECT_EQ(request.tail, c.tail) << words;
+        EXPECT_EQ(request.quiet, c.quiet) << words;
+        EXPECT_FALSE(request.instead) << words;
+    }
+}
+
+TEST(CommandLineTest, AnOptionItDoesNotKnowIsNamedWithTheUsage)
+{
+    const QMap<QStringList, QString> cases{
+        {{"--frob"}, "unknown option --frob"},
+        {{"!a.zvk", "-x"}, "unknown option -x"},
+        {{"--quiet=yes"}, "Unexpected value after '--quiet'."},
+        {{"--HELP"}, "unknown option --HELP"},
+    };
+    for (auto it = cases.begin(); it != cases.end(); ++it) {
+        const LaunchRequest request = parsed(it.key());
+        EXPECT_EQ(request.answer, Answer::UsageError) << it.key().join(' ').toStdString();
+        EXPECT_EQ(request.error, it.value());
+    }
+    const QString text = CommandLineHelp::usageErrorText("unknown option --frob");
+    EXPECT_TRUE(text.startsWith("zavok32: unknown option --frob\nUsage: zavok32 [OPTION]... [--] [SCRIPT]\n"));
+    EXPECT_TRUE(text.endsWith("Try 'zavok32 --help' for more.\n"));
+}
+
+TEST(CommandLineTest, HelpAndManualPageListEveryOptionOfTheTable)
+{
+    const QString help = CommandLineHelp::helpText();
+    const QString manual = CommandLineHelp::manualOptions();
+    for (const CommandLineOption& option : CommandLineOptions::table()) {
+        for (const QString& name : option.names) {
+            const QString dashed = (name.size() == 1 ? "-" : "--") + name;
+            EXPECT_TRUE(help.contains(dashed)) << dashed.toStdString();
+            EXPECT_TRUE(manual.contains(QString(dashed).replace("-", "\\-"))) << dashed.toStdString();
+        }
+        EXPECT_TRUE(help.contains(CommandLineOptions::descriptionOf(option)));
+    }
+    EXPECT_EQ(manual.count(".TP\n"), CommandLineOptions::table().size() + 1) << "and \"--\"";
+    EXPECT_TRUE(help.contains("  -q, --quiet    print nothing but errors")) << help.toStdString();
+    EXPECT_TRUE(help.contains("      --version  print the version and exit")) << help.toStdString();
+    for (const QString& line : help.split('\n'))
         EXPECT_LE(line.size(), 80) << line.toStdString();
-    EXPECT_TRUE(CommandLineHelp::helpText().endsWith('\n'));
+    EXPECT_TRUE(help.endsWith('\n'));
+    EXPECT_TRUE(CommandLineHelp::versionText().startsWith(QStringLiteral("zavok32 " ZAVOK32_VERSION "\n")));
 }
 
 namespace {
@@ -51,4 +118,16 @@ TEST(DisplayChoiceTest, OnlyAnUnattendedRunGoesOnWithoutADisplay)
     }
     // Set but empty is not set.
     EXPECT_EQ(planWith("/jobs/game.zvk", {{"DISPLAY", ""}}), Plan::NoDisplay);
+
+    // A platform that draws nowhere takes an unattended run, never a window.
+    for (const char* platform : {"offscreen", "minimal", "offscreen:fontengine=freetype"}) {
+        const QMap<QString, QString> headless{{"QT_QPA_PLATFORM", platform}, {"DISPLAY", ":0"}};
+        EXPECT_EQ(planWith("!/jobs/game.zvk", headless), Plan::AsConfigured) << platform;
+        EXPECT_EQ(planWith("/jobs/game.zvk", headless), Plan::NoDisplay) << platform;
+        EXPECT_EQ(planWith("", headless), Plan::NoDisplay) << platform;
+    }
+    const auto environment = [](const char* name) {
+        return QString(name) == "QT_QPA_PLATFORM" ? QStringLiteral("offscreen") : QString();
+    };
+    EXPECT_TRUE(DisplayChoice::noDisplayMessage(environment).contains("QT_QPA_PLATFORM=offscreen"));
 }

@@ -8,8 +8,16 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -37,14 +45,14 @@ struct ProgramFixture : ::testing::Test {
         data.write(bytes);
     }
 
-    int run(const QString& argument, QString* errors = nullptr)
+    int run(const QString& argument, QString* errors = nullptr, const QStringList& options = {})
     {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("ZAVOK32_HOME", home.home());
         program.setProcessEnvironment(env);
-        program.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", {argument});
+        program.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", options + QStringList{argument});
         if (!program.waitForFinished(120000)) {
             program.kill();
             return -1;
@@ -117,34 +125,176 @@ TEST_F(ProgramFixture, ADriveRootInstallIsRefused)
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("ZAVOK32_HOME", "/");
     program.setProcessEnvironment(env);
-    program.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", {});
+    program.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", {"!c:\\job.zvk"});
     ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(program.exitCode(), 1);
     EXPECT_TRUE(program.readAllStandardError().contains("can not be run from a root directory"));
 }
 
-TEST_F(ProgramFixture, ASecondCopyLeavesTheFirstRunningAndEnds)
+TEST_F(ProgramFixture, ASecondStartHandsItsScriptToTheWindowOnTheSameDisplay)
 {
+    // An X server of the test's own: two copies, one display.
+    QProcess server;
+    server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
+    if (!server.waitForStarted(5000))
+        GTEST_SKIP() << "Xvfb is not installed";
+    const auto stopServer = qScopeGuard([&] {
+        server.terminate();
+        server.waitForFinished(5000);
+    });
+    while (!server.canReadLine() && server.waitForReadyRead(10000)) {
+    }
+    const QString display = ":" + QString::fromLatin1(server.readLine()).trimmed();
+    ASSERT_NE(display, ":");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QT_QPA_PLATFORM");
+    env.insert("DISPLAY", display);
+    env.insert("ZAVOK32_HOME", home.home());
+    const auto windowTitled = [&](const QString& title) {
+        for (int i = 0; i < 100; ++i) {
+            QProcess list;
+            list.setProcessEnvironment(env);
+            list.start("xwininfo", {"-root", "-tree"});
+            list.waitForFinished(5000);
+            if (list.readAllStandardOutput().contains(("\"" + title + "\"").toUtf8()))
+                return true;
+            QThread::msleep(100);
+        }
+        return false;
+    };
+    const auto start = [&](QProcess& p, const QStringList& arguments) {
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(driveE);
+        p.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", arguments);
+    };
+
     QProcess first;
+    start(first, {});
+    ASSERT_TRUE(first.waitForStarted());
+    const auto stopFirst = qScopeGuard([&] {
+        first.kill();
+        first.waitForFinished(5000);
+    });
+    ASSERT_TRUE(windowTitled("Zavok32")) << "the first copy shows its window on " << display.toStdString() << ": "
+                                         << first.readAllStandardError().toStdString();
+
+    // Named relative to the second start's own folder.
+    exampleWith(" name:demo\r\n", " name:handed\r\n");
+    QProcess second;
+    start(second, {"job.zvk"});
+    ASSERT_TRUE(second.waitForFinished(20000));
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    EXPECT_TRUE(windowTitled("Zavok32 - job.zvk")) << "the first window opened the script";
+
+    // An unattended run cannot run beside it, and nothing at all just brings it forward.
+    QProcess unattended, bare;
+    start(unattended, {"!job.zvk"});
+    ASSERT_TRUE(unattended.waitForFinished(20000));
+    EXPECT_EQ(unattended.exitCode(), 4);
+    EXPECT_TRUE(unattended.readAllStandardError().contains("another copy is running"));
+    start(bare, {});
+    ASSERT_TRUE(bare.waitForFinished(20000));
+    EXPECT_EQ(bare.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+    EXPECT_TRUE(zips().isEmpty()) << "nothing ran";
+}
+
+namespace {
+
+// The program with its standard output on a pseudo-terminal, as at a
+// terminal; what the terminal got, and how the program ended.
+QByteArray runOnTerminal(const QStringList& arguments, const QString& appDir, int* status)
+{
+    int master = -1, slave = -1;
+    if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0)
+        return {};
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ZAVOK32_HOME", appDir);
+    std::vector<QByteArray> strings;
+    for (const QString& s : QStringList{QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32"} + arguments)
+        strings.push_back(s.toLocal8Bit());
+    const size_t argc = strings.size();
+    for (const QString& s : env.toStringList())
+        strings.push_back(s.toLocal8Bit());
+    std::vector<char*> argv, envp;
+    for (size_t i = 0; i < strings.size(); ++i)
+        (i < argc ? argv : envp).push_back(strings[i].data());
+    argv.push_back(nullptr);
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, slave, STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, master);
+    pid_t pid = 0;
+    const int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(slave);
+    QByteArray out;
+    if (error == 0) {
+        char buffer[4096];
+        pollfd fd{master, POLLIN, 0};
+        // Read until the program has closed the terminal (EIO), for two minutes at most.
+        while (::poll(&fd, 1, 120000) > 0) {
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            out.append(buffer, n);
+        }
+        int wstatus = 0;
+        ::waitpid(pid, &wstatus, 0);
+        *status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+    }
+    ::close(master);
+    return out;
+}
+
+} // namespace
+
+TEST_F(ProgramFixture, AtATerminalOneLineFollowsTheWholeRunAndIntoAPipeEveryZipHasALine)
+{
+    const QString script = "!" + QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk";
+    int status = -1;
+    const QByteArray terminal = runOnTerminal({script}, home.home(), &status);
+    EXPECT_EQ(status, 0) << terminal.toStdString();
+    EXPECT_EQ(zips().size(), 3);
+    // The terminal turns each line end into CR LF.
+    const QList<QByteArray> lines = terminal.split('\n');
+    ASSERT_EQ(lines.size(), 2) << terminal.toStdString();
+    EXPECT_TRUE(lines[0].contains("%  archiving")) << terminal.toStdString();
+    EXPECT_TRUE(lines[0].contains("%  ZIP 03 of 03")) << terminal.toStdString();
+    EXPECT_TRUE(lines[0].contains(" MB/s  0:")) << terminal.toStdString();
+    EXPECT_TRUE(lines[0].contains("\r3 ZIPs, ")) << terminal.toStdString();
+    EXPECT_TRUE(lines[0].endsWith("\x1b[K\r")) << terminal.toStdString();
+    EXPECT_FALSE(terminal.contains("Creating")) << "the archiver's lines stay back";
+
+    QDir(driveE + "/zips").removeRecursively();
+    QDir(driveE).mkpath("zips");
+    QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("ZAVOK32_HOME", home.home());
-    first.setProcessEnvironment(env);
-    first.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", {});
-    ASSERT_TRUE(first.waitForStarted());
-    // Wait until the first copy has made its working folders, i.e. is up.
-    for (int i = 0; i < 100 && !QDir(home.home() + "/Scripts").exists(); ++i)
-        QThread::msleep(50);
-    QThread::msleep(200);
-    EXPECT_EQ(run(QString()), 0);
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", {script});
+    ASSERT_TRUE(program.waitForFinished(120000));
+    EXPECT_EQ(program.exitCode(), 0);
+    const QByteArray piped = program.readAllStandardOutput();
+    EXPECT_FALSE(piped.contains('\r') || piped.contains('\x1b')) << piped.toStdString();
+    EXPECT_TRUE(piped.contains("Creating c:\\Zavok001\\demo.rar")) << piped.toStdString();
+    EXPECT_TRUE(piped.contains("\n01 of 03  demo01.zip\n02 of 03  demo02.zip\n03 of 03  demo03.zip\n3 ZIPs, "))
+        << piped.toStdString();
+    static const QRegularExpression summary("\\n3 ZIPs, [0-9,]+ bytes, made in \\d+:\\d\\d\\n$");
+    EXPECT_TRUE(summary.match(QString::fromLocal8Bit(piped)).hasMatch()) << piped.toStdString();
+
+    // Quiet: nothing but errors, at a terminal as into a pipe.
+    QDir(driveE + "/zips").removeRecursively();
+    QDir(driveE).mkpath("zips");
+    EXPECT_EQ(runOnTerminal({"--quiet", script}, home.home(), &status), QByteArray());
+    EXPECT_EQ(status, 0);
     QString errors;
-    EXPECT_EQ(run("!c:\\job.zvk", &errors), 4);
-    EXPECT_TRUE(errors.contains("another copy is running"));
-    EXPECT_EQ(first.state(), QProcess::Running);
-    first.terminate();
-    first.waitForFinished(5000);
-    if (first.state() != QProcess::NotRunning)
-        first.kill();
+    EXPECT_EQ(run("!/nonexistent/job.zvk", &errors, {"-q"}), 2);
+    EXPECT_TRUE(errors.contains("the script was not found")) << errors.toStdString();
+    EXPECT_EQ(zips().size(), 3);
 }
 
 TEST_F(ProgramFixture, WithoutADisplayAMissingSkipEntryEndsTheLaunchInsteadOfWaiting)

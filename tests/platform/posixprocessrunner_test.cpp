@@ -1,6 +1,8 @@
 #include "platform/posixprocessrunner.h"
+#include "platform/streamarchiverconsole.h"
 #include "platform/windowscommandline.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -249,4 +251,29 @@ TEST_F(ProcessRunnerTest, ACancelledChildEndsAndSaysItWasCancelled)
     EXPECT_TRUE(end.cancelled);
     EXPECT_EQ(end.describe(), "was cancelled");
     EXPECT_FALSE(record().has_value()) << "it never got as far as its record";
+}
+
+TEST_F(ProcessRunnerTest, WithoutAWindowTheOutputIsPassedOnOrHeldBackAndItsPercentReported)
+{
+    int argc = 1;
+    char name[] = "platform_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication events(argc, argv);
+    placeWitness(appDir, QStringLiteral("wrar"));
+    qputenv("ARGRECORDER_PRINT", "Creating a.rar\n  5%\r 45%\n");
+    for (const bool passOn : {true, false}) {
+        QByteArray passed;
+        QList<int> percents;
+        StreamArchiverConsole console(passOn ? StreamArchiverConsole::Sink([&](const QByteArray& b) { passed += b; })
+                                             : StreamArchiverConsole::Sink());
+        PosixProcessRunner runner(appDir);
+        runner.setConsole(&console);
+        runner.onPercent = [&](int percent) { percents << percent; };
+        EXPECT_TRUE(runner.execCmd(QStringLiteral("wrar.exe a x"), workDir).succeeded());
+        // Standard error went where the test's goes.
+        EXPECT_EQ(passed, passOn ? QByteArray("Creating a.rar\n  5%\r 45%\n") : QByteArray());
+        ASSERT_FALSE(percents.isEmpty());
+        EXPECT_EQ(percents.last(), 45);
+    }
+    qunsetenv("ARGRECORDER_PRINT");
 }
