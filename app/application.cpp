@@ -17,6 +17,7 @@
 #include "source/folderselection.h"
 #include "source/jobcheck.h"
 #include "source/sourcemeasurement.h"
+#include "ui/dbusnotifier.h"
 #include "ui/desktoptexteditor.h"
 #include "ui/qtarchiverconsole.h"
 #include "ui/qtreportpresenter.h"
@@ -103,6 +104,9 @@ Application::Application(Options options)
     if (!options.textEditor)
         m_textEditor = std::make_unique<DesktopTextEditor>();
     m_services.textEditor = options.textEditor ? options.textEditor : m_textEditor.get();
+    if (!options.notifier)
+        m_notifier = std::make_unique<DbusNotifier>();
+    m_services.notifier = options.notifier ? options.notifier : m_notifier.get();
 
     m_scripts = std::make_unique<ScriptFile>(m_job, m_view, m_app, m_services, m_appDir);
     m_scripts->checkJob = [this] {

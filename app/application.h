@@ -6,6 +6,7 @@
 #include "job/ripjob.h"
 #include "job/scriptfile.h"
 #include "job/viewstate.h"
+#include "platform/desktopnotifier.h"
 #include "platform/drivemap.h"
 #include "platform/hostdriveservice.h"
 #include "platform/services.h"
@@ -50,6 +51,7 @@ public:
         ProcessRunner* processes = nullptr;
         ZipComponent* zip = nullptr;
         TextEditor* textEditor = nullptr;
+        DesktopNotifier* notifier = nullptr;
         RipIntoQuestion* ripInto = nullptr;
         // No display: messages cannot be answered and a window cannot be closed.
         bool headless = false;
@@ -132,6 +134,7 @@ private:
     std::unique_ptr<StreamArchiverConsole> m_streamConsole;
     std::unique_ptr<ProcessRunner> m_processes;
     std::unique_ptr<TextEditor> m_textEditor;
+    std::unique_ptr<DesktopNotifier> m_notifier;
     std::unique_ptr<PageNotices> m_notices;
     std::unique_ptr<ZipSizeStep> m_sizeStep;
     std::unique_ptr<ZipSizeStepBinding> m_sizeBinding;

@@ -9,9 +9,11 @@
 #include "job/volumeestimate.h"
 #include "pipeline/extranames.h"
 #include "pipeline/reportpresenter.h"
+#include "pipeline/runendnotice.h"
 #include "pipeline/runfailure.h"
 #include "pipeline/runreport.h"
 #include "pipeline/volumepackager.h"
+#include "platform/desktopnotifier.h"
 #include "platform/driveservice.h"
 #include "platform/messagebox.h"
 #include "platform/numbertext.h"
@@ -71,6 +73,8 @@ void RipRun::runJob()
     // Nothing of the last run may show behind the questions of this one, and
     // the checks below leave notices of their own.
     m_ctx.view.run = RunPageView{};
+    m_ctx.view.wholeRun = WholeRunView{};
+    m_userAway = false;
     PageNotices::clearAll(m_ctx.view);
     m_ctx.view.notify();
     try {
@@ -101,6 +105,8 @@ void RipRun::runJob()
             const ProcessEnd archiver = m_ctx.steps.runArchiver();
             if (processes)
                 processes->onPercent = nullptr;
+            // Before the window comes back, which may take the focus itself.
+            m_userAway = !shell.programActive();
 
             if (m_ctx.app.unattended())
                 shell.showPage(PageId::Run);
@@ -141,6 +147,7 @@ void RipRun::runJob()
                 }
                 if (packaged) {
                     m_progress.finish();
+                    tellDesktop({});
                     if (!m_ctx.app.unattended())
                         showCompletion();
                     finishRun(false);
@@ -352,6 +359,7 @@ void RipRun::endAfterFailedArchiver(const ProcessEnd& end, int volumes)
     if (volumes == 0 && !m_ctx.job.archivesOnly())
         removeWorkDirectory();
     putSourceTextBack();
+    tellDesktop(firstLine(message));
     state.clearAfterRun();
     if (m_ctx.app.unattended()) {
         endUnattended(exitstatus::Stopped, message);
@@ -466,6 +474,9 @@ RipRun::Outcome RipRun::refuse(PageId page, std::optional<FocusTarget> focus, co
 
 void RipRun::endAfterFailedZipStep(const QString& reason)
 {
+    // Abort and Exit are the user's own doing.
+    if (!m_stopRequested)
+        tellDesktop(QStringLiteral("A ZIP could not be made: ") + reason);
     m_ctx.view.run.progress = 0;
     putSourceTextBack();
     m_ctx.state.clearAfterRun();
@@ -478,6 +489,7 @@ void RipRun::endAfterFailedZipStep(const QString& reason)
 
 void RipRun::endAfterUnexpectedFailure(const QString& reason, const QString& message)
 {
+    tellDesktop(firstLine(message.isEmpty() ? QStringLiteral("Ripping error, check your *.zvk file") : message));
     Shell& shell = *m_ctx.services.shell;
     shell.restoreMainWindow();
     shell.repaintMainWindow();
@@ -491,6 +503,25 @@ void RipRun::endAfterUnexpectedFailure(const QString& reason, const QString& mes
                                   MessageIcon::Exclamation);
     if (m_ctx.app.unattended())
         endUnattended(exitstatus::Stopped, reason);
+}
+
+QString RipRun::firstLine(const QString& message)
+{
+    return message.left(message.indexOf(QLatin1Char('\r')));
+}
+
+void RipRun::tellDesktop(const QString& failure)
+{
+    // A run refused by its checks never started: it took no time to speak of.
+    const WholeRunView& whole = m_ctx.view.wholeRun;
+    if (!m_ctx.services.notifier || !(whole.running || whole.finished))
+        return;
+    const RipJob& job = m_ctx.job;
+    const bool away = m_userAway || !m_ctx.services.shell->programActive();
+    const QString made = RunEndNotice::madeText(m_ctx.state.volumeCount, job.archivesOnly(), job.zipBaseName(),
+                                                job.archivesOnly() ? m_ctx.state.workDirectory : job.zipDirectory());
+    if (const auto text = RunEndNotice::forRun(m_progress.elapsedMs(), away, made, failure))
+        m_ctx.services.notifier->notify(text->title, text->body);
 }
 
 void RipRun::putSourceTextBack()

@@ -66,6 +66,10 @@ private:
     void endAfterFailedZipStep(const QString& reason);
     void endAfterUnexpectedFailure(const QString& reason, const QString& message);
     void putSourceTextBack();
+    // The desktop's notification at the end of a long run the user did not
+    // watch; failure empty: the set is ready.
+    void tellDesktop(const QString& failure);
+    static QString firstLine(const QString& message);
     void endUnattended(int exitCode, const QString& reason);
 
     QString hostPath(const QString& dosPath) const;
@@ -75,4 +79,6 @@ private:
     RunProgress m_progress;
     bool m_running = false;
     bool m_stopRequested = false;
+    // The user was in another window when the archiver ended.
+    bool m_userAway = false;
 };

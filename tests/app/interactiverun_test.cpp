@@ -16,10 +16,13 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -236,4 +239,35 @@ TEST_F(InteractiveRun, AFailedArchiverIsExplainedByWhatItPrinted)
     ASSERT_NE(left, nullptr) << "its window stays until the user closes it";
     EXPECT_TRUE(left->output()->toPlainText().contains("no space left"));
     left->close();
+}
+
+TEST_F(InteractiveRun, TheWholeRunBarClimbsFromNothingToTheEndAndTheMinimisedTitleCarriesIt)
+{
+    start();
+    // The real archiver, after a few figures of its own.
+    scriptedArchiver("for p in 20 50 80; do printf 'Adding demo/data/levels.dat  %3d%%\\r' $p; sleep 0.1; done\n"
+                     "exec '" ZAVOK32_TEST_BIN_DIR "/wrar' \"$@\"\n");
+    QList<int> values;
+    QObject::connect(program->window().runPage()->wholeRunBar(), &QProgressBar::valueChanged,
+                     [&values](int value) { values << value; });
+    QStringList minimisedTitles;
+    QTimer watch;
+    watch.setInterval(20);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (program->window().isMinimized())
+            minimisedTitles << program->window().windowTitle();
+    });
+    watch.start();
+    QTest::keyClick(&program->window(), Qt::Key_R, Qt::ControlModifier);
+    watch.stop();
+
+    EXPECT_EQ(zips().size(), 3) << home.messages.texts().join("|").toStdString();
+    ASSERT_GE(values.size(), 3) << "it moved on the way";
+    EXPECT_TRUE(std::is_sorted(values.begin(), values.end())) << "never back";
+    EXPECT_EQ(values.last(), 100);
+    EXPECT_EQ(program->window().findChild<QLabel*>("runTimes")->text().left(8), "Done in ");
+    EXPECT_TRUE(std::any_of(minimisedTitles.begin(), minimisedTitles.end(),
+                            [](const QString& t) { return t.contains("% - Zavok32 - demo.zvk"); }))
+        << minimisedTitles.join("|").toStdString();
+    QTest::mouseClick(program->reportPresenter()->window()->okButton(), Qt::LeftButton);
 }

@@ -2,6 +2,7 @@
 
 #include "contents/descriptionwindow.h"
 #include "platform/clock.h"
+#include "platform/desktopnotifier.h"
 #include "platform/filedialog.h"
 #include "platform/folderpicker.h"
 #include "platform/messagebox.h"
@@ -139,10 +140,20 @@ public:
     void restoreMainWindow() override { windowEvents << "restore"; }
     void setMainWindowEnabled(bool enabled) override { windowEvents << (enabled ? "enable" : "disable"); }
     void repaintMainWindow() override { windowEvents << "repaint"; }
+    bool programActive() const override { return active; }
+    bool active = true; // false: the user is in another program's window
 
     QStringList windowEvents;
 
     std::optional<PageId> lastPage() const { return pages.isEmpty() ? std::nullopt : std::optional(pages.last()); }
+};
+
+// Keeps the desktop notifications it is given.
+class FakeNotifier : public DesktopNotifier
+{
+public:
+    QStringList shown; // "title: body"
+    void notify(const QString& title, const QString& body) override { shown << title + QStringLiteral(": ") + body; }
 };
 
 // A text editor that records the files it is asked to open; `starts` false

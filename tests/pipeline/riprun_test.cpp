@@ -659,3 +659,24 @@ TEST_F(RunFixture, TwoRunsStartedTogetherOnOneSetDoNotMix)
     SetLock after;
     EXPECT_EQ(after.acquire(zipsHost, QStringLiteral("game")), SetLock::Result::Locked);
 }
+
+TEST_F(RunFixture, ALongRunTheUserDidNotWatchEndsWithADesktopNotification)
+{
+    FakeNotifier notifier;
+    home.services.notifier = &notifier;
+    qint64 now = 0;
+    run->progress().setClock([&now] { return now += 2000; });
+
+    run->runJob();
+    EXPECT_TRUE(notifier.shown.isEmpty()) << "watched";
+
+    home.shell.active = false;
+    run->runJob();
+    EXPECT_EQ(notifier.shown, QStringList{"The set is ready: 3 ZIPs of game in e:\\zips"});
+
+    archiverEnd = ProcessEnd::exited(QStringLiteral("wrar.exe"), 2);
+    notifier.shown.clear();
+    run->runJob();
+    EXPECT_EQ(notifier.shown,
+              QStringList{"The run failed: The archiver wrar ended with exit status 2 before the set was complete."});
+}
