@@ -8,6 +8,7 @@
 #include "contents/zipsizestepbinding.h"
 #include "job/exitstatus.h"
 #include "job/pagenotices.h"
+#include "job/recoveryoption.h"
 #include "pipeline/riprun.h"
 #include "pipeline/standardrunsteps.h"
 #include "platform/appdirectory.h"
@@ -118,6 +119,7 @@ Application::Application(Options options)
             measureSource();
     };
     m_soundSwitch = std::make_unique<SoundSwitch>(m_app, m_appDir);
+    m_app.recoveryZips = RecoveryOption::load(m_appDir);
 
     MainWindow& w = *m_window;
     w.openScript = [this] { m_scripts->openScript(); };

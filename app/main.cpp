@@ -95,7 +95,7 @@ int main(int argc, char* argv[])
         return *answered;
     if (request.instead)
         return request.instead();
-    switch (DisplayChoice::plan(request.tail, DisplayChoice::processEnvironment)) {
+    switch (DisplayChoice::plan(request.tail, DisplayChoice::processEnvironment, DisplayChoice::systemProbe())) {
     case DisplayChoice::Plan::AsConfigured:
         break;
     case DisplayChoice::Plan::Offscreen:

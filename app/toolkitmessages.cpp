@@ -1,7 +1,12 @@
 #include "app/toolkitmessages.h"
 
+#include "app/displaychoice.h"
+#include "job/exitstatus.h"
+
 #include <QLatin1StringView>
+#include <cstdio>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -9,6 +14,12 @@ QtMessageHandler previousHandler = nullptr;
 
 void filter(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
+    // A display that took the trial connection and then failed the toolkit:
+    // the toolkit would abort; the program ends as without a display.
+    if (ToolkitMessages::meansNoPlatform(type, message)) {
+        std::fprintf(stderr, "%s\n", qPrintable(DisplayChoice::noDisplayMessage(DisplayChoice::processEnvironment)));
+        ::_exit(exitstatus::NotRun);
+    }
     if (ToolkitMessages::meansNothingToUser(type, context.category, message))
         return;
     if (previousHandler)
@@ -32,6 +43,11 @@ bool ToolkitMessages::meansNothingToUser(QtMsgType type, const char* category, c
     if (message.startsWith(QLatin1StringView("QStandardPaths: XDG_RUNTIME_DIR not set")))
         return true;
     return false;
+}
+
+bool ToolkitMessages::meansNoPlatform(QtMsgType type, const QString& message)
+{
+    return type == QtFatalMsg && message.contains(QLatin1StringView("no Qt platform plugin could be initialized"));
 }
 
 void ToolkitMessages::install()

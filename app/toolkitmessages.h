@@ -12,6 +12,11 @@ class ToolkitMessages
 {
 public:
     static bool meansNothingToUser(QtMsgType type, const char* category, const QString& message);
+    // The toolkit's last word when no platform would start (a display that
+    // went away between the program's trial and the toolkit's connection):
+    // the filter ends the program with the no-display line and status 2
+    // instead of the toolkit's abort.
+    static bool meansNoPlatform(QtMsgType type, const QString& message);
     // Installs the filter for the whole process.
     static void install();
 };

@@ -2,9 +2,11 @@
 
 #include "aceformat.h"
 #include "archivebuilder.h"
+#include "archiverhelp.h"
 #include "filewalk.h"
 #include "listedfiles.h"
 #include "rarformat.h"
+#include "settestcommand.h"
 #include "skiplist.h"
 
 #include "platform/drivemap.h"
@@ -148,15 +150,29 @@ int ArchiverApp::run(const QStringList& args)
     QString error;
     const auto options = CommandLine::parse(m_kind, args, &error);
     if (!options)
-        return fail(error + QStringLiteral("\nusage: %1 a [-r] [-y] [-ep] [-v<size>] [-m<0..5>] "
-                                           "[-x@<skip file>] <archive> [@<list file>]")
-                                .arg(m_program),
-                    ExitUsage);
+        return fail(error + u'\n' + ArchiverHelp::usage(m_kind), ExitUsage);
     const ArchiverOptions& o = *options;
+    switch (o.command) {
+    case ArchiverCommand::Help:
+        m_out << ArchiverHelp::help(m_kind) << Qt::flush;
+        return ExitOk;
+    case ArchiverCommand::Version:
+        m_out << ArchiverHelp::version(m_kind) << Qt::endl;
+        return ExitOk;
+    case ArchiverCommand::Test:
+    case ArchiverCommand::Add:
+        break;
+    }
 
     QString archive = o.archive;
     if (!archive.mid(lastSeparator(archive) + 1).contains(u'.'))
         archive += m_kind == ArchiverKind::Rar ? QStringLiteral(".rar") : QStringLiteral(".ace");
+    if (o.command == ArchiverCommand::Test) {
+        const auto firstVolume = existingHostPath(archive);
+        if (!firstVolume)
+            return fail(QStringLiteral("cannot open %1: its drive is not mapped").arg(archive), SetTestCommand::ExitCannotOpen);
+        return SetTestCommand(m_kind, m_out, m_err).run(*firstVolume, archive);
+    }
     const auto firstVolume = newHostPath(archive);
     if (!firstVolume)
         return fail(QStringLiteral("cannot create %1: its folder does not exist").arg(archive));

@@ -11,7 +11,8 @@
 #include <optional>
 
 // One run of wrar or wace: reads the command line, finds the source and the
-// archive through the drive map, writes the volumes and reports on the way.
+// archive through the drive map, writes the volumes and reports on the way;
+// or tests a set (SetTestCommand), or answers --help and --version.
 class ArchiverApp {
 public:
     ArchiverApp(ArchiverKind kind, QTextStream& out, QTextStream& err);
@@ -20,6 +21,8 @@ public:
     // Returns the process exit code.
     int run(const QStringList& args);
 
+    // The statuses of RAR's own programs, as far as they apply; the test
+    // command adds its own (SetTestCommand).
     static constexpr int ExitOk = 0;
     static constexpr int ExitFailed = 2;
     static constexpr int ExitUsage = 7;

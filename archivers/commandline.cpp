@@ -46,17 +46,30 @@ std::optional<ArchiverOptions> CommandLine::parse(ArchiverKind kind, const QStri
                                                   QString* error)
 {
     ArchiverOptions o;
+    for (const QString& arg : args) {
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h") || arg == QLatin1String("--version")) {
+            o.command = arg == QLatin1String("--version") ? ArchiverCommand::Version : ArchiverCommand::Help;
+            return o;
+        }
+    }
     bool sawCommand = false;
     for (const QString& arg : args) {
         if (arg.isEmpty())
             continue; // a doubled blank in the caller's command line
         if (!sawCommand) {
-            if (arg.compare(QLatin1String("a"), Qt::CaseInsensitive) != 0) {
-                *error = QStringLiteral("unknown command \"%1\": only \"a\" (add to archive) is supported").arg(arg);
+            if (arg.compare(QLatin1String("t"), Qt::CaseInsensitive) == 0) {
+                o.command = ArchiverCommand::Test;
+            } else if (arg.compare(QLatin1String("a"), Qt::CaseInsensitive) != 0) {
+                *error = QStringLiteral("unknown command \"%1\": the commands are \"a\" (add to archive) "
+                                        "and \"t\" (test archive)").arg(arg);
                 return std::nullopt;
             }
             sawCommand = true;
             continue;
+        }
+        if (o.command == ArchiverCommand::Test && (arg.startsWith(u'-') || arg.startsWith(u'@')) && arg.size() > 1) {
+            *error = QStringLiteral("%1: the test command takes the archive name alone").arg(arg);
+            return std::nullopt;
         }
         if (arg.startsWith(u'-') && arg.size() > 1) {
             const QString sw = arg.mid(1);
@@ -89,7 +102,9 @@ std::optional<ArchiverOptions> CommandLine::parse(ArchiverKind kind, const QStri
             continue;
         }
         if (!o.archive.isEmpty()) {
-            *error = QStringLiteral("unexpected argument %1: name files in a list file (@file)").arg(arg);
+            *error = o.command == ArchiverCommand::Test
+                ? QStringLiteral("unexpected argument %1: the test command takes one archive").arg(arg)
+                : QStringLiteral("unexpected argument %1: name files in a list file (@file)").arg(arg);
             return std::nullopt;
         }
         o.archive = arg;

@@ -7,9 +7,13 @@
 
 enum class ArchiverKind { Rar, Ace };
 
+// a: add to an archive; t: test an archive set; and the usual answers.
+enum class ArchiverCommand { Add, Test, Help, Version };
+
 // What one archiver call asks for. Paths are kept as given (DOS or host form);
 // resolving them is the caller's business.
 struct ArchiverOptions {
+    ArchiverCommand command = ArchiverCommand::Add;
     bool recurse = false;
     bool assumeYes = false;
     bool namesOnly = false;      // -ep
@@ -22,7 +26,9 @@ struct ArchiverOptions {
 };
 
 // Parses the arguments after the program name, as a Windows command line
-// splits them: "a", switches, the archive path and list files.
+// splits them: "a", switches, the archive path and list files; or "t" and
+// the archive path. --help (or -h) and --version anywhere ask for nothing
+// else.
 class CommandLine {
 public:
     static std::optional<ArchiverOptions> parse(ArchiverKind kind, const QStringList& args,

@@ -21,3 +21,8 @@ uint32_t Crc32::of(const QByteArray& bytes)
     crc.update(bytes);
     return crc.value();
 }
+
+uint32_t Crc32::combine(uint32_t a, uint32_t b, uint64_t lengthOfB)
+{
+    return uint32_t(crc32_combine(a, b, z_off_t(lengthOfB)));
+}

@@ -15,6 +15,8 @@ public:
     uint32_t aceValue() const { return ~m_value; }
 
     static uint32_t of(const QByteArray& bytes);
+    // The CRC of a followed by b, from the CRCs of both and b's length.
+    static uint32_t combine(uint32_t a, uint32_t b, uint64_t lengthOfB);
     static uint32_t aceOf(const QByteArray& bytes) { return ~of(bytes); }
     // Block headers of both formats carry only the low half of a CRC.
     static uint16_t rarHeaderCrc(const QByteArray& bytes) { return uint16_t(of(bytes)); }

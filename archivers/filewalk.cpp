@@ -1,5 +1,7 @@
 #include "filewalk.h"
 
+#include "platform/ownworkingfiles.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -23,7 +25,11 @@ bool FileWalk::enter(const QByteArray& nativeDir, const QString& shownDir, bool 
         m_error = QStringLiteral("cannot read the folder %1: %2").arg(shownDir, why);
         return false;
     }
-    Level level{nativeDir, shownDir, utf8Path, storedPrefix, {}, 0};
+    QStringList names;
+    names.reserve(qsizetype(entries->size()));
+    for (const NativeDirectory::Entry& e : *entries)
+        names.append(e.name);
+    Level level{nativeDir, shownDir, utf8Path, storedPrefix, {}, 0, UniqueNames(names)};
     level.items.reserve(entries->size());
     for (const NativeDirectory::Entry& e : *entries)
         level.items.push_back({e, e.name.toLower()});
@@ -65,6 +71,19 @@ SourceEntry FileWalk::describe(const Level& level, const Item& item, const Nativ
     return e;
 }
 
+QString FileWalk::claimName(Level& level, const Item& item)
+{
+    const QString shown = item.entry.utf8 ? item.entry.name : NativeDirectory::escaped(item.entry.nativeName);
+    const UniqueNames::Claim claim = level.names.claim(item.entry.name, item.entry.nativeName, item.entry.utf8, shown);
+    const QString stored = level.storedPrefix + claim.name;
+    if (claim.renamed)
+        warn(UniqueNames::warning(level.shownDir, shown, claim));
+    else if (!item.entry.utf8)
+        warn(QStringLiteral("the name %1 is not UTF-8: stored as %2, its bytes read as Windows-1252")
+                 .arg(level.storedPrefix + shown, stored));
+    return stored;
+}
+
 bool FileWalk::next(SourceEntry& entry)
 {
     while (!m_levels.empty() && m_error.isEmpty()) {
@@ -77,11 +96,6 @@ bool FileWalk::next(SourceEntry& entry)
         const QString stored = level.storedPrefix + item.entry.name;
         const QByteArray native = NativeDirectory::join(level.nativeDir, item.entry.nativeName);
         const NativeDirectory::Status status = NativeDirectory::status(native);
-        const auto renamed = [&] {
-            if (!item.entry.utf8)
-                warn(QStringLiteral("the name %1 is not UTF-8: stored as %2, its bytes read as Windows-1252")
-                         .arg(level.storedPrefix + NativeDirectory::escaped(item.entry.nativeName), stored));
-        };
 
         if (status.type == Type::Missing) {
             if (status.link) {
@@ -101,12 +115,12 @@ bool FileWalk::next(SourceEntry& entry)
                 warn(QStringLiteral("skipped linked folder %1").arg(stored));
                 continue;
             }
-            renamed();
-            entry = describe(level, item, status, stored);
+            const QString claimed = claimName(level, item);
+            entry = describe(level, item, status, claimed);
             const QString shown = level.shownDir + QLatin1Char('/') + item.entry.name;
             const bool utf8Path = level.utf8Path && item.entry.utf8;
             // enter() may move the levels: nothing of `level` is used after it.
-            if (!enter(native, shown, utf8Path, stored + u'\\'))
+            if (!enter(native, shown, utf8Path, claimed + u'\\'))
                 return false;
             return true;
         }
@@ -116,11 +130,15 @@ bool FileWalk::next(SourceEntry& entry)
         }
         if (m_skip.skipsFile(stored))
             continue;
+        if (OwnWorkingFiles::matches(item.entry.name)) {
+            warn(QStringLiteral("left out %1: a working file of zavok32 (a set's lock or a ZIP being written)")
+                     .arg(stored));
+            continue;
+        }
         // Only a name Qt can spell can be one of the set's own volumes.
         if (m_exclude && level.utf8Path && item.entry.utf8 && m_exclude(QFileInfo(QFile::decodeName(native))))
             continue;
-        renamed();
-        entry = describe(level, item, status, stored);
+        entry = describe(level, item, status, claimName(level, item));
         return true;
     }
     return false;

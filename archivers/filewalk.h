@@ -4,6 +4,7 @@
 #include "skiplist.h"
 
 #include "platform/nativedirectory.h"
+#include "platform/uniquenames.h"
 
 #include <QFileInfo>
 #include <functional>
@@ -14,7 +15,9 @@
 // is held, so memory stays flat however many files there are.
 //
 // Every name the file system gives is stored: one that is not UTF-8 is
-// stored with its bytes read as Windows-1252, with a warning. What cannot be
+// stored with its bytes read as Windows-1252, with a warning. Two names of a
+// folder that the set's readers would take for one (UniqueNames) are both
+// stored, the later under a name of its own, with a warning. What cannot be
 // stored as a file or folder is left out with a warning (broken links,
 // linked folders, devices, pipes, sockets); what cannot be read at all ends
 // the walk with an error that names it, so nothing goes missing unnoticed.
@@ -41,10 +44,13 @@ private:
         QString storedPrefix;
         std::vector<Item> items;
         std::size_t position = 0;
+        UniqueNames names;
     };
     bool enter(const QByteArray& nativeDir, const QString& shownDir, bool utf8Path, const QString& storedPrefix);
     SourceEntry describe(const Level& level, const Item& item, const NativeDirectory::Status& status,
                          const QString& stored) const;
+    // The name the item is stored under, told when it is not its own.
+    QString claimName(Level& level, const Item& item);
 
     bool m_recursive;
     SkipList m_skip;

@@ -63,6 +63,12 @@ std::optional<std::vector<ListedFiles::Item>> ListedFiles::fromLines(const QStri
 
 ListedFiles::ListedFiles(std::vector<Item> items)
     : m_items(std::move(items))
+    , m_names([this] {
+        QStringList names;
+        for (const Item& item : m_items)
+            names << item.storedName;
+        return UniqueNames(names);
+    }())
 {
 }
 
@@ -80,6 +86,11 @@ bool ListedFiles::next(SourceEntry& entry)
         m_error = QStringLiteral("not a file: %1").arg(item.hostPath);
         return false;
     }
-    entry = FileWalk::describe(info, item.storedName);
+    // Two files of one name from different folders (with -ep) would be one
+    // file when the set is unpacked.
+    const UniqueNames::Claim claim = m_names.claim(item.storedName, QFile::encodeName(item.storedName), true, item.hostPath);
+    if (claim.renamed)
+        warn(UniqueNames::warning(QStringLiteral("the list file"), item.hostPath, claim));
+    entry = FileWalk::describe(info, claim.name);
     return true;
 }

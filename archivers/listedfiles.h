@@ -2,6 +2,8 @@
 
 #include "entrysource.h"
 
+#include "platform/uniquenames.h"
+
 #include <functional>
 #include <optional>
 #include <vector>
@@ -31,6 +33,7 @@ public:
 
 private:
     std::vector<Item> m_items;
+    UniqueNames m_names;
     std::size_t m_position = 0;
     QString m_error;
 };

@@ -97,6 +97,57 @@ QByteArray RarFormat::encodeName(const QString& name, bool* isUnicode)
     return out;
 }
 
+QString RarFormat::decodeName(const QByteArray& field)
+{
+    const qsizetype zero = field.indexOf('\0');
+    if (zero < 0 || zero + 2 > field.size())
+        return {};
+    const QByteArray plain = field.left(zero);
+    qsizetype pos = zero + 1;
+    const auto byteAt = [&field](qsizetype i) { return uint8_t(field[i]); };
+    const uint16_t high = uint16_t(byteAt(pos++) << 8);
+    QString out;
+    uint8_t ops = 0;
+    int opsLeft = 0;
+    while (pos < field.size()) {
+        if (opsLeft == 0) {
+            ops = byteAt(pos++);
+            opsLeft = 4;
+            if (pos >= field.size())
+                break;
+        }
+        const int op = ops >> 6;
+        ops = uint8_t(ops << 2);
+        --opsLeft;
+        if (op == 0) {
+            out += QChar(char16_t(byteAt(pos++)));
+        } else if (op == 1) {
+            out += QChar(char16_t(high | byteAt(pos++)));
+        } else if (op == 2) {
+            if (pos + 2 > field.size())
+                return {};
+            out += QChar(char16_t(byteAt(pos) | byteAt(pos + 1) << 8));
+            pos += 2;
+        } else {
+            // A run taken from the plain name, its low bytes shifted by a
+            // correction when the top bit of the count says so.
+            const uint8_t count = byteAt(pos++);
+            uint8_t correction = 0;
+            bool corrected = count & 0x80;
+            if (corrected) {
+                if (pos >= field.size())
+                    return {};
+                correction = byteAt(pos++);
+            }
+            for (int n = (count & 0x7F) + 2; n > 0 && out.size() < plain.size(); --n) {
+                const uint8_t b = uint8_t(plain[out.size()]);
+                out += corrected ? QChar(char16_t(high | uint8_t(b + correction))) : QChar(char16_t(b));
+            }
+        }
+    }
+    return out;
+}
+
 QByteArray RarFormat::entryHeader(const SourceEntry& entry, const EntryPart& part) const
 {
     bool unicode = false;

@@ -29,4 +29,7 @@ public:
     // The name field of a file header: the name in UTF-8, and for names beyond
     // ASCII a zero byte followed by RAR's compact UTF-16 encoding.
     static QByteArray encodeName(const QString& name, bool* isUnicode);
+    // The Unicode name of a name field with that encoding (all four of its
+    // forms); empty when the field holds none or breaks off.
+    static QString decodeName(const QByteArray& field);
 };

@@ -4,6 +4,7 @@
 #include "job/ripjob.h"
 #include "job/viewstate.h"
 #include "platform/driveservice.h"
+#include "platform/foldernesting.h"
 #include "platform/messagebox.h"
 #include "platform/services.h"
 #include "platform/shell.h"
@@ -19,6 +20,42 @@ ZipStorage::ZipStorage(RipJob& job, ViewState& view, Services& services, FolderP
 QString ZipStorage::lessThanSourceText(QChar driveLetter)
 {
     return QStringLiteral("Free space on ") + driveLetter + QStringLiteral(" is less than source size");
+}
+
+QString ZipStorage::insideSourceText(const QString& folder, const QString& source)
+{
+    return QStringLiteral("The folder ") + folder + QStringLiteral(" lies inside the source ") + source
+           + QStringLiteral(".\rThe set will be packed without it and without the ZIPs written there.")
+           + QStringLiteral("\rKeep it as the folder for the ZIPs?");
+}
+
+QString ZipStorage::sourceItselfText(const QString& folder)
+{
+    return QStringLiteral("The folder ") + folder
+           + QStringLiteral(" is the source folder: the set cannot be written into the folder it packs.")
+           + QStringLiteral("\rChoose another folder for the ZIPs.");
+}
+
+bool ZipStorage::besideTheSource(const QString& chosen)
+{
+    if (chosen.isEmpty() || m_job.imageMode())
+        return true;
+    const auto folder = m_services.drives->toHost(chosen);
+    const auto source = m_services.drives->toHost(m_job.sourcePath());
+    if (!folder || !source)
+        return true;
+    switch (FolderNesting::relation(*folder, *source)) {
+    case FolderNesting::Relation::Apart:
+        return true;
+    case FolderNesting::Relation::Same:
+        m_services.messages->show(QStringLiteral("Zavok32 error"), sourceItselfText(chosen), MessageIcon::Stop);
+        return false;
+    case FolderNesting::Relation::Inside:
+        break;
+    }
+    return m_services.messages->show(QStringLiteral("Zavok32"), insideSourceText(chosen, m_job.sourcePath()),
+                                     MessageIcon::Exclamation, MessageButtons::OkCancel)
+        == MessageResult::Ok;
 }
 
 void ZipStorage::browse()
@@ -38,6 +75,8 @@ void ZipStorage::browse()
     request.initialSelection = m_job.zipDirectory().isEmpty() ? QStringLiteral("c:\\") : m_job.zipDirectory();
     const auto chosen = m_services.folderPicker->pick(request, m_folderCheck);
     if (!chosen)
+        return;
+    if (!besideTheSource(chosen->toLower()))
         return;
     m_job.setZipDirectory(chosen->toLower());
     if (chosen->isEmpty())

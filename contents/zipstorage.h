@@ -12,6 +12,9 @@ struct Services;
 // The Zip page's "&Browse": the folder that receives the ZIP files, and the
 // free space of its drive beside it. A drive that cannot take a file (a CD)
 // is refused; one with less room than the source is chosen with a notice.
+// A folder inside a source folder is left out of the set when it runs: the
+// user is told so and may keep it or not; the source folder itself cannot
+// hold the ZIPs.
 class ZipStorage
 {
 public:
@@ -24,8 +27,13 @@ public:
 
     static QString noFreeSpaceCaption() { return QStringLiteral("Free space 0 M"); }
     static QString lessThanSourceText(QChar driveLetter);
+    static QString insideSourceText(const QString& folder, const QString& source);
+    static QString sourceItselfText(const QString& folder);
 
 private:
+    // Whether the chosen folder stands, after telling where it lies.
+    bool besideTheSource(const QString& chosen);
+
     RipJob& m_job;
     ViewState& m_view;
     Services& m_services;

@@ -1,7 +1,9 @@
 // The arguments wrar and wace are started with, one per line of the input
 // (UTF-8), parsed for both programs. Besides not crashing:
-// - what parses asks for "a", names an archive, a level of 0 to 5 and a
-//   volume size below the sanity bound;
+// - what parses asks for help or the version only when an argument is
+//   --help, -h or --version; otherwise it asks for "a" or "t", names an
+//   archive, a level of 0 to 5 and a volume size below the sanity bound, and
+//   "t" has no switches;
 // - a parsed volume size, written back as the run writes it (bytes for RAR,
 //   thousands for ACE), parses to the same size;
 // - what does not parse says why.
@@ -19,7 +21,17 @@ void check(ArchiverKind kind, const QStringList& args)
         FUZZ_CHECK(!error.isEmpty(), args.join(QLatin1Char('|')));
         return;
     }
+    const bool asksForHelp = args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))
+        || args.contains(QStringLiteral("--version"));
+    const bool answers = options->command == ArchiverCommand::Help || options->command == ArchiverCommand::Version;
+    FUZZ_CHECK(answers == asksForHelp, args.join(QLatin1Char('|')));
+    if (answers)
+        return;
     FUZZ_CHECK(!options->archive.isEmpty(), args.join(QLatin1Char('|')));
+    if (options->command == ArchiverCommand::Test) {
+        FUZZ_CHECK(options->volumeSize == 0 && options->listFiles.isEmpty() && options->skipEntries.isEmpty(),
+                   args.join(QLatin1Char('|')));
+    }
     FUZZ_CHECK(options->level >= 0 && options->level <= 5, args.join(QLatin1Char('|')));
     FUZZ_CHECK(options->volumeSize <= (uint64_t(1) << 42), args.join(QLatin1Char('|')));
     for (const QString& file : options->skipListFiles + options->listFiles)

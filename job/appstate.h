@@ -8,6 +8,8 @@ enum class LaunchMode { Interactive, AutoRun, AutoRunDated };
 struct AppState {
     LaunchMode launchMode = LaunchMode::Interactive;
     bool soundsEnabled = true;
+    // How many ZIPs of a set the run's recovery files can rebuild; 0: none.
+    int recoveryZips = 0;
 
     bool unattended() const { return launchMode != LaunchMode::Interactive; }
 };

@@ -7,4 +7,5 @@ void RipRunState::clearAfterRun()
     currentVolume = 0;
     volumeCount = 0;
     sourceTextSaved = false;
+    recoveryText.clear();
 }

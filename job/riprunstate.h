@@ -22,6 +22,8 @@ struct RipRunState {
     QString dateText;
     QString zipNumberText;
     QString nfoFileName;
+    // The report's line on the recovery files the run wrote; empty: none.
+    QString recoveryText;
 
     void clearAfterRun();
 };

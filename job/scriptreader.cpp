@@ -26,11 +26,24 @@ public:
     bool atEnd() const { return m_next >= m_lines.size(); }
     // The 1-based number of the line last read.
     int lineNumber() const { return int(m_next); }
+    // None at the end, and for a line no value can be taken from (failed()
+    // then says why).
     std::optional<QString> next()
     {
         if (atEnd())
             return std::nullopt;
-        return m_lines[m_next++];
+        const QString& line = m_lines[m_next++];
+        // A control character is in no path or value a script holds; a NUL
+        // would cut a path where the system reads it, so that "e:\src<NUL>\..\x"
+        // names e:\x.
+        for (const QChar c : line) {
+            if (c.unicode() < 0x20) {
+                fail(QStringLiteral("the line holds the control character 0x%1, which no path or value of a script can hold")
+                         .arg(c.unicode(), 2, 16, QLatin1Char('0')));
+                return std::nullopt;
+            }
+        }
+        return line;
     }
     // The next line's text from a 1-based character position on; a missing
     // line is a failure that names what it should have held.
@@ -38,7 +51,8 @@ public:
     {
         const auto line = next();
         if (!line) {
-            m_failure = {int(m_next) + 1, QStringLiteral("the script ends before the %1 line").arg(what)};
+            if (!failed())
+                m_failure = {int(m_next) + 1, QStringLiteral("the script ends before the %1 line").arg(what)};
             return std::nullopt;
         }
         return line->mid(position - 1);
@@ -47,6 +61,7 @@ public:
     QString quoted() const { return QLatin1Char('"') + m_lines.value(m_next - 1) + QLatin1Char('"'); }
     void fail(const QString& what) { m_failure = {lineNumber(), what}; }
     void failOnLine(int line, const QString& what) { m_failure = {line, what}; }
+    bool failed() const { return !m_failure.what.isEmpty(); }
     ScriptReader::Failure failure() const { return m_failure; }
 
 private:
@@ -136,6 +151,12 @@ void ScriptReader::readScript(Occasion occasion)
 
 ScriptReader::Failure ScriptReader::read(const QString& hostPath)
 {
+    // Refused before it is read: a file this long is no script, and reading
+    // and setting it would keep the window (or an unattended start) busy.
+    const qint64 size = QFileInfo(hostPath).size();
+    if (size > kMaxBytes)
+        return {0, QStringLiteral("the file has %1 bytes, more than any script (at most %2); it was not read")
+                       .arg(numbertext::grouped(size), numbertext::grouped(kMaxBytes))};
     const auto content = TextFile::readLines(hostPath);
     if (!content)
         return {0, QStringLiteral("the script cannot be read")};
@@ -156,6 +177,10 @@ ScriptReader::Failure ScriptReader::read(const QString& hostPath)
     QString skipEntries = m_job.skipEntries();
     for (;;) {
         const auto entry = lines.next();
+        if (!entry && lines.failed()) {
+            m_job.setSkipEntries(skipEntries);
+            return failed();
+        }
         if (!entry) {
             m_job.setSkipEntries(skipEntries);
             lines.failOnLine(skipStart, QStringLiteral("the skip list that starts here has no empty line to end it"));
@@ -163,6 +188,11 @@ ScriptReader::Failure ScriptReader::read(const QString& hostPath)
         }
         if (entry->isEmpty())
             break;
+        if (lines.lineNumber() - skipStart > kMaxSkipEntries) {
+            lines.failOnLine(skipStart, QStringLiteral("the skip list that starts here has more than %1 entries")
+                                            .arg(numbertext::grouped(kMaxSkipEntries)));
+            return failed();
+        }
         skipEntries += *entry + QStringLiteral("\r\n");
     }
     m_job.setSkipEntries(skipEntries);
@@ -258,7 +288,10 @@ ScriptReader::Failure ScriptReader::read(const QString& hostPath)
 
     if (lines.atEnd())
         return {};
-    const QString commentPath = *lines.next();
+    const auto comment = lines.next();
+    if (!comment)
+        return failed();
+    const QString commentPath = *comment;
     m_job.setZipCommentPath(commentPath);
     if (commentPath.isEmpty() || readZipComment(commentPath))
         return {};

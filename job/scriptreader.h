@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <functional>
 
 class RipJob;
@@ -41,6 +42,12 @@ public:
     void readScript(Occasion occasion = Occasion::Start);
 
     static QString errorText() { return QStringLiteral("Error in Zavok script"); }
+
+    // Far beyond any script a person or the program writes: 100,000 skip
+    // entries (every entry names something directly in the source folder)
+    // of some 40 characters. Larger files are refused without being read.
+    static constexpr qint64 kMaxBytes = 4000000;
+    static constexpr int kMaxSkipEntries = 100000;
 
 private:
     Failure read(const QString& hostPath);

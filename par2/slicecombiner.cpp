@@ -1,5 +1,7 @@
 #include "slicecombiner.h"
 
+#include "regionbuffer.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -10,8 +12,12 @@
 
 namespace {
 
-constexpr qint64 Piece = 256 * 1024; // bytes read and multiplied at a time
+constexpr qint64 Piece = 256 * 1024; // bytes read at a time
 constexpr qint64 Block = qint64(RegionKernel::Block);
+// Slices a thread gathers before it multiplies them into its sums: each
+// stretch of the sums is then fetched from memory once for all of them.
+constexpr int BatchSlices = 8;
+constexpr qint64 Stretch = 16 * 1024;
 
 qint64 roundUp(qint64 v, qint64 to)
 {
@@ -27,7 +33,7 @@ struct SliceCombiner::Pass
     qint64 stride = 0; // bytes of one output in a thread's sums
     bool first = false;
     int threads = 1;
-    std::vector<std::vector<uint8_t>> sums; // per thread, outputs x stride, planar
+    std::vector<RegionBuffer> sums; // per thread, outputs x stride, planar
     std::atomic<int> nextSource{0};
     std::atomic<qint64> done{0};
     std::atomic<bool> failed{false};
@@ -59,8 +65,8 @@ qint64 SliceCombiner::windowBytes(int threads) const
     const qint64 padded = roundUp(m_sliceSize, Block);
     if (m_outputs == 0)
         return padded;
-    const qint64 copies = threads + (m_transform.empty() ? 0 : 1);
-    const qint64 perOutput = qint64(m_options.memoryBudget) / (copies * m_outputs) / Block * Block;
+    const qint64 copies = qint64(threads) * (m_outputs + BatchSlices) + (m_transform.empty() ? 0 : m_outputs);
+    const qint64 perOutput = qint64(m_options.memoryBudget) / copies / Block * Block;
     return std::clamp(perOutput, std::min<qint64>(padded, 16 * Block), padded);
 }
 
@@ -94,9 +100,8 @@ bool SliceCombiner::run(const std::vector<SliceSource>& sources, const Observer&
         pass.stride = pass.end - pass.start;
         pass.first = start == 0;
         pass.threads = threads;
-        pass.sums.resize(size_t(threads));
-        for (auto& sums : pass.sums)
-            sums.assign(size_t(pass.stride * m_outputs), 0);
+        for (int t = 0; t < threads; ++t)
+            pass.sums.emplace_back(size_t(pass.stride * m_outputs));
 
         std::vector<std::thread> workers;
         pass.running = threads;
@@ -133,7 +138,7 @@ bool SliceCombiner::run(const std::vector<SliceSource>& sources, const Observer&
         }
 
         // The threads' sums add up; then the transform, if any, mixes them.
-        std::vector<uint8_t>& sums = pass.sums[0];
+        RegionBuffer& sums = pass.sums[0];
         for (int t = 1; t < threads; ++t)
             RegionKernel::add(sums.data(), pass.sums[size_t(t)].data(), sums.size());
         const uint8_t* result = sums.data();
@@ -166,31 +171,63 @@ bool SliceCombiner::runPass(const std::vector<SliceSource>& sources, const Obser
 {
     static_assert(Piece % Block == 0);
     std::vector<uint8_t> buffer(static_cast<size_t>(Piece));
-    std::vector<uint8_t> planar(static_cast<size_t>(Piece));
+    RegionBuffer batch(static_cast<size_t>(BatchSlices * pass.stride));
+    struct Slot
+    {
+        int column;
+        qint64 extent; // planar bytes from the window's start
+    };
+    std::vector<Slot> gathered;
+    std::vector<uint16_t> coefficients;
     uint8_t* sums = pass.sums[size_t(slot)].data();
     const RegionKernel& kernel = *m_options.kernel;
 
-    // Multiplies bytes [at, at + bytes) of one slice, already in the buffer,
-    // into this thread's sums when they fall in the pass's window.
-    const auto accumulate = [&](int column, qint64 at, qint64 bytes) {
+    // The gathered slices into the sums, stretch by stretch.
+    const auto flush = [&] {
+        qint64 extent = 0;
+        coefficients.resize(gathered.size() * size_t(m_outputs));
+        for (size_t b = 0; b < gathered.size(); ++b) {
+            extent = std::max(extent, gathered[b].extent);
+            for (int o = 0; o < m_outputs; ++o)
+                coefficients[size_t(o) * gathered.size() + b] = m_coefficient(o, gathered[b].column);
+        }
+        for (qint64 at = 0; at < extent; at += Stretch)
+            for (int o = 0; o < m_outputs; ++o)
+                for (size_t b = 0; b < gathered.size(); ++b)
+                    if (gathered[b].extent > at)
+                        kernel.mulAdd(sums + o * pass.stride + at, batch.data() + qint64(b) * pass.stride + at,
+                                      size_t(std::min(Stretch, gathered[b].extent - at)),
+                                      coefficients[size_t(o) * gathered.size() + b]);
+        gathered.clear();
+    };
+    // Bytes [at, at + bytes) of one slice, already in the buffer, into the
+    // slice's slot when they fall in the pass's window.
+    const auto gather = [&](int column, qint64 at, qint64 bytes) {
         const qint64 from = std::max(at, pass.start);
         const qint64 to = std::min(at + bytes, pass.end);
         if (column < 0 || from >= to)
             return;
+        if (gathered.empty() || gathered.back().column != column) {
+            if (int(gathered.size()) == BatchSlices)
+                flush();
+            gathered.push_back({column, 0});
+        }
         const qint64 span = roundUp(to - from, Block);
         std::fill(buffer.begin() + (to - at), buffer.begin() + (from - at) + span, uint8_t(0));
-        kernel.toPlanar(planar.data(), buffer.data() + (from - at), size_t(span));
-        for (int o = 0; o < m_outputs; ++o)
-            kernel.mulAdd(sums + o * pass.stride + (from - pass.start), planar.data(), size_t(span),
-                          m_coefficient(o, column));
+        Slot& s = gathered.back();
+        kernel.toPlanar(batch.data() + qint64(gathered.size() - 1) * pass.stride + (from - pass.start),
+                        buffer.data() + (from - at), size_t(span));
+        s.extent = std::max(s.extent, from - pass.start + span);
     };
 
     for (;;) {
         if (pass.failed || (m_options.cancel && m_options.cancel->load()))
             return false;
         const int index = pass.nextSource.fetch_add(1);
-        if (index >= int(sources.size()))
+        if (index >= int(sources.size())) {
+            flush();
             return true;
+        }
         const SliceSource& source = sources[size_t(index)];
         const bool observing = pass.first && source.observe && observer;
         QFile file(source.path);
@@ -219,7 +256,7 @@ bool SliceCombiner::runPass(const std::vector<SliceSource>& sources, const Obser
                 }
                 if (observing)
                     observer(index, slice, at, buffer.data(), bytes);
-                accumulate(column, at, bytes);
+                gather(column, at, bytes);
                 pass.done += bytes;
             }
         }

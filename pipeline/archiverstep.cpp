@@ -1,12 +1,15 @@
 #include "pipeline/archiverstep.h"
 
 #include "job/riprunstate.h"
+#include "pipeline/jobfolders.h"
+#include "platform/driveservice.h"
 #include "platform/drivemap.h"
 #include "platform/processrunner.h"
 #include "platform/services.h"
 #include "platform/textfile.h"
 #include "platform/windowscommandline.h"
 
+#include <QDebug>
 #include <QFileInfo>
 
 namespace archiverstep {
@@ -94,7 +97,7 @@ QString currentDirectory(const RipJob& job)
     return source;
 }
 
-QString commandLine(const RipJob& job, const RipRunState& run)
+QString commandLine(const RipJob& job, const RipRunState& run, const QStringList& leftOut)
 {
     const QString space = QStringLiteral(" ");
     const bool rar = job.archiver() == Archiver::Rar;
@@ -105,8 +108,14 @@ QString commandLine(const RipJob& job, const RipRunState& run)
         return QStringLiteral("wace.pif a -y -ep ") + run.volumeSwitch + space + run.archivePath + space
                + run.listFileArgument;
     }
+    QString exclusions;
+    for (const QString& folder : leftOut) {
+        const QString sw = QStringLiteral("-x") + folder + QStringLiteral("\\*.*");
+        const bool plain = !sw.contains(QLatin1Char(' ')) && !sw.contains(QLatin1Char('\t')) && !sw.contains(QLatin1Char('"'));
+        exclusions += space + (plain ? sw : WindowsCommandLine::quote(sw));
+    }
     return (rar ? QStringLiteral("wrar.exe a -r -y ") : QStringLiteral("wace.pif a -r -y ")) + run.volumeSwitch
-           + space + run.skipSwitch + space + run.archivePath;
+           + space + run.skipSwitch + exclusions + space + run.archivePath;
 }
 
 bool prepareArchiverStep(RipJob& job, RipRunState& run, const QString& appDirHost, QString* error)
@@ -139,7 +148,13 @@ bool runArchiverStep(const RipJob& job, const RipRunState& run, Services& servic
         setError(error, QStringLiteral("No way to start the archiver"));
         return false;
     }
-    const ProcessEnd ended = services.processes->execCmd(commandLine(job, run), *host);
+    // The set's own folders inside the source are never packed into it.
+    QStringList warnings;
+    const QStringList leftOut = job.imageMode() ? QStringList()
+                                                : JobFolders(job, *services.drives).insideSource(run.workDirectory, &warnings);
+    for (const QString& w : warnings)
+        qWarning().noquote() << "zavok32: warning:" << w;
+    const ProcessEnd ended = services.processes->execCmd(commandLine(job, run, leftOut), *host);
     if (end)
         *end = ended;
     return true;

@@ -4,6 +4,7 @@
 #include "platform/processend.h"
 
 #include <QString>
+#include <QStringList>
 
 struct RipRunState;
 struct Services;
@@ -41,7 +42,9 @@ QString currentDirectory(const RipJob& job);
 
 // The whole command line, program name first, blanks exactly as the archivers
 // have always been given them (an empty skip switch leaves two blanks).
-QString commandLine(const RipJob& job, const RipRunState& run);
+// leftOut: folders inside the source (relative to it) that the archiver
+// leaves out, each as a "-x<folder>\*.*" after the skip switch.
+QString commandLine(const RipJob& job, const RipRunState& run, const QStringList& leftOut = {});
 
 // For ACE sets the job's archive compression to 3 ("Normal"), the only level
 // the run gives ACE. Sets run.volumeSwitch; writes "c:\skip.txt" (the skip
@@ -53,7 +56,8 @@ QString commandLine(const RipJob& job, const RipRunState& run);
 bool prepareArchiverStep(RipJob& job, RipRunState& run, const QString& appDirHost, QString* error = nullptr);
 
 // Starts the archiver through services.processes in the folder that
-// currentDirectory() names and waits for it to end; *end says how it ended
+// currentDirectory() names, leaving out the ZIP and work folders where they
+// lie inside the source (with a warning on standard error), and waits for it to end; *end says how it ended
 // (not started, its exit status, or the signal that ended it).
 bool runArchiverStep(const RipJob& job, const RipRunState& run, Services& services, const QString& appDirHost,
                      QString* error = nullptr, ProcessEnd* end = nullptr);

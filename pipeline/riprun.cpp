@@ -8,6 +8,8 @@
 #include "job/viewstate.h"
 #include "job/volumeestimate.h"
 #include "pipeline/extranames.h"
+#include "pipeline/jobfolders.h"
+#include "pipeline/recoverystep.h"
 #include "pipeline/reportpresenter.h"
 #include "pipeline/runendnotice.h"
 #include "pipeline/runfailure.h"
@@ -140,8 +142,11 @@ void RipRun::runJob()
                 } else {
                     const VolumePackager::Result result =
                         VolumePackager(m_ctx, m_stopRequested, &m_progress).packageVolumes();
-                    if (!result.completed) {
-                        endAfterFailedZipStep(result.reason);
+                    const RecoveryStep::Result recovery = result.completed
+                        ? RecoveryStep(m_ctx, m_stopRequested).writeRecoveryFiles(result.zips)
+                        : RecoveryStep::Result{true, {}};
+                    if (!result.completed || !recovery.completed) {
+                        endAfterFailedZipStep(result.completed ? recovery.reason : result.reason);
                         packaged = false;
                     }
                 }
@@ -256,9 +261,26 @@ RipRun::Outcome RipRun::checkAndPlan()
         else
             state.archiveExtension = state.threeDigitNumbering ? QStringLiteral(".001") : QStringLiteral(".rar");
     }
+    if (!job.archivesOnly() && checkJobFolders() == Outcome::Ended)
+        return Outcome::Ended;
     if (!job.archivesOnly())
         return checkExtraNames();
     return Outcome::Done;
+}
+
+RipRun::Outcome RipRun::checkJobFolders()
+{
+    const auto refusal = JobFolders(m_ctx.job, *m_ctx.services.drives).refusal();
+    if (!refusal)
+        return Outcome::Done;
+    m_ctx.state.clearAfterRun();
+    if (m_ctx.app.unattended()) {
+        endUnattended(exitstatus::NotRun, refusal->message);
+        return Outcome::Ended;
+    }
+    m_ctx.services.messages->show(kErrorTitle, refusal->message, MessageIcon::Stop);
+    m_ctx.services.shell->showPage(refusal->aboutExtra ? PageId::Nfo : PageId::Zip);
+    return Outcome::Ended;
 }
 
 RipRun::Outcome RipRun::lockTheSet()

@@ -50,6 +50,7 @@ private:
 
     Outcome checkAndPlan();
     Outcome lockTheSet();
+    Outcome checkJobFolders();
     Outcome checkExtraNames();
     void makeWorkDirectory();
     int countVolumes() const;

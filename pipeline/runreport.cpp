@@ -45,6 +45,8 @@ RunReport RunReport::fromRun(const RipJob& job, const RipRunState& state)
     }
     report.archiveCompression = compressionText(job.archiveCompression());
     report.zipCompression = compressionText(job.zipCompression());
+    if (!state.recoveryText.isEmpty())
+        report.recovery = QLatin1Char(' ') + state.recoveryText;
     return report;
 }
 
@@ -59,7 +61,7 @@ QList<RunReportRow> RunReport::sourceRows() const
 
 QList<RunReportRow> RunReport::archiveRows() const
 {
-    return {
+    QList<RunReportRow> rows{
         {QStringLiteral("Type:"), archiveType},
         {QStringLiteral("Size:"), archiveSize},
         {QStringLiteral("Path:"), archivePath},
@@ -68,4 +70,7 @@ QList<RunReportRow> RunReport::archiveRows() const
         {QStringLiteral("Rar/Ace compression:"), archiveCompression},
         {QStringLiteral("Zip compression:"), zipCompression},
     };
+    if (!recovery.isEmpty())
+        rows.append({QStringLiteral("Recovery:"), recovery});
+    return rows;
 }

@@ -27,6 +27,7 @@ struct RunReport {
     QString total;        // " 17 M", empty for a single archive
     QString archiveCompression; // " Normal"
     QString zipCompression;     // " Normal"
+    QString recovery;           // " any 2 ZIPs can be rebuilt (4 files, 2.93 M)", empty for none
 
     static RunReport fromRun(const RipJob& job, const RipRunState& state);
 

@@ -1,9 +1,44 @@
 #include "pipeline/setlock.h"
 
-#include <QDir>
-#include <QLockFile>
+#include "platform/ownworkingfiles.h"
 
-SetLock::SetLock() = default;
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <csignal>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A lock file with nothing in it yet may be one that its maker is about to
+// write; only one this much older is taken for a leftover.
+constexpr time_t kUnwrittenGraceSeconds = 10;
+
+bool lockedByOther(int fd)
+{
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return false;
+    return errno == EWOULDBLOCK;
+}
+
+QByteArray readAll(int fd)
+{
+    QByteArray bytes;
+    char buffer[256];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n <= 0 || bytes.size() > 4096)
+            return bytes;
+        bytes.append(buffer, n);
+    }
+}
+
+} // namespace
 
 SetLock::~SetLock()
 {
@@ -12,7 +47,92 @@ SetLock::~SetLock()
 
 QString SetLock::fileName(const QString& baseName)
 {
-    return QLatin1Char('.') + baseName.toLower() + QStringLiteral(".zavok32-lock");
+    return QLatin1Char('.') + baseName.toLower() + QLatin1String(OwnWorkingFiles::kSetLockSuffix);
+}
+
+std::optional<quint64> SetLock::startTimeOf(qint64 pid)
+{
+    if (pid <= 0)
+        return std::nullopt;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray line = stat.readAll();
+    // The command name in parentheses may hold blanks and parentheses of its
+    // own; the fields after the last ')' start with the third, the state.
+    const qsizetype close = line.lastIndexOf(')');
+    if (close < 0)
+        return std::nullopt;
+    const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+    constexpr int kStartTimeField = 22 - 3;
+    if (fields.size() <= kStartTimeField)
+        return std::nullopt;
+    bool ok = false;
+    const quint64 start = fields[kStartTimeField].toULongLong(&ok);
+    return ok ? std::optional(start) : std::nullopt;
+}
+
+QByteArray SetLock::content()
+{
+    const qint64 pid = ::getpid();
+    return QByteArray::number(pid) + ' ' + QByteArray::number(startTimeOf(pid).value_or(0)) + '\n';
+}
+
+std::optional<SetLock::Holder> SetLock::parse(const QByteArray& content)
+{
+    const qsizetype end = content.indexOf('\n');
+    if (end < 0)
+        return std::nullopt;
+    const QList<QByteArray> fields = content.left(end).split(' ');
+    Holder holder;
+    bool ok = false;
+    holder.pid = fields[0].toLongLong(&ok);
+    if (!ok || holder.pid <= 0)
+        return std::nullopt;
+    if (fields.size() == 2) {
+        const quint64 start = fields[1].toULongLong(&ok);
+        if (ok && start > 0)
+            holder.startTime = start;
+    }
+    return holder;
+}
+
+SetLock::Look SetLock::lookAtExisting(const QByteArray& path)
+{
+    const int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? Look::Gone : Look::Live;
+    const QByteArray bytes = readAll(fd);
+    const auto holder = parse(bytes);
+    if (holder)
+        m_holder = QStringLiteral("process %1").arg(holder->pid);
+    else
+        m_holder = QStringLiteral("another process");
+
+    bool live = lockedByOther(fd);
+    if (!live && holder) {
+        const auto start = startTimeOf(holder->pid);
+        if (holder->startTime)
+            live = start == holder->startTime;
+        else
+            live = start.has_value() || (::kill(pid_t(holder->pid), 0) == 0 || errno == EPERM);
+    }
+    struct stat opened {};
+    struct stat named {};
+    const bool statted = ::fstat(fd, &opened) == 0;
+    if (!live && !holder && bytes.isEmpty() && statted && std::time(nullptr) - opened.st_mtime < kUnwrittenGraceSeconds)
+        live = true;
+    if (live) {
+        ::close(fd);
+        return Look::Live;
+    }
+    // Stale. It is removed while this process holds its flock, and only if
+    // the name still leads to it: another run may have taken it over meanwhile.
+    if (statted && ::stat(path.constData(), &named) == 0 && named.st_dev == opened.st_dev
+        && named.st_ino == opened.st_ino)
+        ::unlink(path.constData());
+    ::close(fd);
+    return Look::Stale;
 }
 
 SetLock::Result SetLock::acquire(const QString& zipDirHost, const QString& baseName)
@@ -20,34 +140,47 @@ SetLock::Result SetLock::acquire(const QString& zipDirHost, const QString& baseN
     release();
     m_holder.clear();
     m_error.clear();
-    m_lock = std::make_unique<QLockFile>(QDir(zipDirHost).filePath(fileName(baseName)));
-    // A run may take hours; only a lock whose process is gone is stale.
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0)) {
-        m_held = true;
-        return Result::Locked;
+    const QByteArray path = QFile::encodeName(QDir(zipDirHost).filePath(fileName(baseName)));
+    // A stale lock is removed and the file made again; a run that loses that
+    // race to another finds the other's live lock on the next pass.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            // Waits only while another run looks at the new file. Where the
+            // file system has no such locks the process id alone tells.
+            while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+            }
+            const QByteArray bytes = content();
+            if (::write(fd, bytes.constData(), size_t(bytes.size())) != ssize_t(bytes.size())) {
+                m_error = QStringLiteral("the lock file cannot be written there");
+                ::unlink(path.constData());
+                ::close(fd);
+                return Result::Failed;
+            }
+            m_fd = fd;
+            m_path = path;
+            return Result::Locked;
+        }
+        if (errno != EEXIST) {
+            m_error = errno == EACCES || errno == EPERM || errno == EROFS
+                ? QStringLiteral("no permission to write there")
+                : QStringLiteral("the lock file cannot be made there");
+            return Result::Failed;
+        }
+        if (lookAtExisting(path) == Look::Live)
+            return Result::HeldElsewhere;
     }
-    if (m_lock->error() == QLockFile::LockFailedError) {
-        qint64 pid = 0;
-        QString host;
-        QString application;
-        if (m_lock->getLockInfo(&pid, &host, &application))
-            m_holder = QStringLiteral("process %1 on %2").arg(pid).arg(host);
-        else
-            m_holder = QStringLiteral("another process");
-        m_lock.reset();
-        return Result::HeldElsewhere;
-    }
-    m_error = m_lock->error() == QLockFile::PermissionError ? QStringLiteral("no permission to write there")
-                                                             : QStringLiteral("the lock file cannot be made there");
-    m_lock.reset();
-    return Result::Failed;
+    if (m_holder.isEmpty())
+        m_holder = QStringLiteral("another process");
+    return Result::HeldElsewhere;
 }
 
 void SetLock::release()
 {
-    if (m_lock && m_held)
-        m_lock->unlock();
-    m_lock.reset();
-    m_held = false;
+    if (m_fd < 0)
+        return;
+    ::unlink(m_path.constData());
+    ::close(m_fd);
+    m_fd = -1;
+    m_path.clear();
 }

@@ -3,6 +3,7 @@
 #include "job/riprunstate.h"
 #include "job/ripjob.h"
 #include "job/viewstate.h"
+#include "pipeline/jobfolders.h"
 #include "pipeline/runfailure.h"
 #include "pipeline/viewthrottle.h"
 #include "platform/appdirectory.h"
@@ -114,6 +115,8 @@ VolumePackager::Result VolumePackager::packageVolumes()
     view.notify();
 
     zip.setStop(false);
+    // The extra may hold the folders the set is written into.
+    zip.setFoldersLeftOut(JobFolders(job, *m_ctx.services.drives).written(state.workDirectory));
     ViewThrottle throttle(m_clock);
     zip.onAdding = [&view, &throttle](const QString& fileName) {
         const QString shown = fileName.toLower();
@@ -159,6 +162,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
     const QString appDir = appDirDos();
     const QString workHost = hostPath(state.workDirectory);
     const int count = state.volumeCount;
+    QStringList made;
     for (int n = 1; n <= count; ++n) {
         state.currentVolume = qint16(n);
         const QString volume = m_ctx.steps.volumeFileName(n);
@@ -172,7 +176,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
 
         const auto failed = [&](const QString& what) {
             const QString why = zip.lastError();
-            return Result{false, QStringLiteral("%1 failed for %2%3").arg(what, names.shownName, why.isEmpty() ? QString() : QStringLiteral(": ") + why)};
+            return Result{false, QStringLiteral("%1 failed for %2%3").arg(what, names.shownName, why.isEmpty() ? QString() : QStringLiteral(": ") + why), {}};
         };
         // The adds of one ZIP are held and written in one go at the end; a
         // step that fails, or a run that ends early, drops them unwritten.
@@ -213,6 +217,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
         dropHeld.dismiss();
         if (zip.finishZip() != 0 || m_stopRequested)
             return failed(QStringLiteral("writing the ZIP"));
+        made.append(names.target + QStringLiteral(".zip"));
 
         if (m_progress) {
             const auto zipHost = m_ctx.services.drives->toHost(names.target + QStringLiteral(".zip"));
@@ -223,5 +228,5 @@ VolumePackager::Result VolumePackager::packageVolumes()
         view.run.progress = 0;
         view.notify();
     }
-    return Result{true, {}};
+    return Result{true, {}, made};
 }

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Wraps every volume the archiver left in the work directory into a ZIP of
@@ -19,6 +20,7 @@ public:
     struct Result {
         bool completed = false;
         QString reason; // why packaging ended early
+        QStringList zips; // the ZIPs written, as DOS paths, in order
     };
 
     // `stopRequested` is the run's own record of Abort/Exit, read between

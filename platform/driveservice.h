@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The file-system questions that the job asks, in DOS paths. A query on a
@@ -25,6 +26,26 @@ public:
 
     // Total bytes of every file below a folder, at any depth.
     virtual std::optional<qint64> folderSize(const QString& dosPath) const = 0;
+    // What a folder comes to as a ZIP takes it in (the files the ZIP
+    // writer's folder walk stores; leftOut: DOS folders not read), counted
+    // only until the bytes pass maxBytes or the files maxFiles, so that a
+    // drive root is not walked to its end: `complete` is then false. Empty
+    // when the folder cannot be read.
+    struct FolderTally {
+        qint64 bytes = 0;
+        qint64 files = 0;
+        bool complete = true;
+    };
+    virtual std::optional<FolderTally> tallyFolder(const QString& dosPath, qint64 maxBytes, qint64 maxFiles,
+                                                   const QStringList& leftOut) const
+    {
+        Q_UNUSED(maxFiles);
+        Q_UNUSED(leftOut);
+        const auto bytes = folderSize(dosPath);
+        if (!bytes)
+            return std::nullopt;
+        return FolderTally{*bytes, 0, *bytes <= maxBytes};
+    }
     // Capacity and free bytes of the drive a text starts with ("d", "d:", "d:\x").
     // A read-only file system (a mounted CD) has 0 bytes free.
     virtual std::optional<qint64> driveTotalBytes(const QString& drive) const = 0;

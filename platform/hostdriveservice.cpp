@@ -1,9 +1,11 @@
 #include "platform/hostdriveservice.h"
 
 #include "platform/mountedvolumes.h"
+#include "platform/zipfolderwalk.h"
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -84,6 +86,30 @@ std::optional<qint64> HostDriveService::folderSize(const QString& dosPath) const
         total += it.fileInfo().size();
     }
     return total;
+}
+
+std::optional<DriveService::FolderTally> HostDriveService::tallyFolder(const QString& dosPath, qint64 maxBytes,
+                                                                      qint64 maxFiles, const QStringList& leftOut) const
+{
+    const auto host = m_map.toHost(dosPath);
+    if (!host || !QFileInfo(*host).isDir())
+        return std::nullopt;
+    ZipFolderWalk::Options options;
+    for (const QString& dos : leftOut) {
+        const auto folder = m_map.toHost(dos);
+        const QByteArray real = folder ? ZipFolderWalk::canonical(QFile::encodeName(*folder)) : QByteArray();
+        if (!real.isEmpty())
+            options.leftOutFolders.append(real);
+    }
+    FolderTally tally;
+    QStringList warnings;
+    ZipFolderWalk::walk(*host, QString(), options, [&](const ZipFolderWalk::Entry&, uint64_t size) {
+        tally.bytes += qint64(size);
+        ++tally.files;
+        tally.complete = tally.bytes <= maxBytes && tally.files <= maxFiles;
+        return tally.complete;
+    }, &warnings);
+    return tally;
 }
 
 std::optional<qint64> HostDriveService::driveTotalBytes(const QString& drive) const

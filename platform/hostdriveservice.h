@@ -14,6 +14,8 @@ public:
     QList<QChar> driveLetters() const override;
     QString driveLabel(QChar letter) const override;
     std::optional<qint64> folderSize(const QString& dosPath) const override;
+    std::optional<FolderTally> tallyFolder(const QString& dosPath, qint64 maxBytes, qint64 maxFiles,
+                                           const QStringList& leftOut) const override;
     std::optional<qint64> driveTotalBytes(const QString& drive) const override;
     std::optional<qint64> driveFreeBytes(const QString& drive) const override;
     std::optional<qint64> fileLength(const QString& dosPath) const override;

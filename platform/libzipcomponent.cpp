@@ -4,6 +4,7 @@
 #include "platform/driveservice.h"
 #include "platform/hostdriveservice.h"
 #include "platform/numbertext.h"
+#include "platform/ownworkingfiles.h"
 #include "platform/paralleldeflate.h"
 #include "platform/ziptargetsource.h"
 
@@ -266,6 +267,17 @@ void LibzipComponent::setFileList(const QString& crSeparatedList)
     m_list = crSeparatedList;
 }
 
+void LibzipComponent::setFoldersLeftOut(const QStringList& dosFolders)
+{
+    m_foldersLeftOut.clear();
+    for (const QString& dos : dosFolders) {
+        const auto host = m_drives.toHost(dos);
+        const QByteArray real = host ? ZipFolderWalk::canonical(QFile::encodeName(*host)) : QByteArray();
+        if (!real.isEmpty())
+            m_foldersLeftOut.append(real);
+    }
+}
+
 void LibzipComponent::setStop(bool stop)
 {
     m_stop = stop;
@@ -299,7 +311,10 @@ void LibzipComponent::walkFolder(const QString& folder, const QString& prefix, c
                                  QList<Entry>* entries) const
 {
     QStringList warnings;
-    ZipFolderWalk::walk(folder, prefix, QFile::encodeName(excludedHostPath), entries, &warnings);
+    ZipFolderWalk::Options options;
+    options.excludedFile = QFile::encodeName(excludedHostPath);
+    options.leftOutFolders = m_foldersLeftOut;
+    ZipFolderWalk::walk(folder, prefix, options, entries, &warnings);
     for (const QString& w : warnings)
         warn(w);
 }
@@ -346,7 +361,7 @@ bool LibzipComponent::expandList(QList<Entry>* entries, QString* error, const QS
             const QFileInfoList infos =
                 QDir(*folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
             for (const QFileInfo& info : infos) {
-                if (HostDriveService::matchesPattern(info.fileName(), name)
+                if (HostDriveService::matchesPattern(info.fileName(), name) && !OwnWorkingFiles::matches(info.fileName())
                     && (excludedHostPath.isEmpty() || info.canonicalFilePath() != excludedHostPath))
                     entries->append({info.filePath(), QFile::encodeName(info.filePath()), info.fileName()});
             }

@@ -21,7 +21,8 @@ class ParallelDeflate;
 // - A listed file is stored under its plain file name. "folder\*.*" (or
 //   "folder\*") adds every file below the folder, subfolders included, stored
 //   as relative paths with "/" ("sub/readme.txt"), as ZipFolderWalk walks it
-//   (what it leaves out is told by warnings()). Another wildcard
+//   (what it leaves out is told by warnings(); it never reads the folders
+//   setFoldersLeftOut() names). Another wildcard
 //   ("folder\*.txt") adds the matching files of that folder only. A folder
 //   named without a pattern is added like
 //   "*.*" but under its own name ("extras/readme.txt"). An entry whose name
@@ -73,6 +74,7 @@ public:
     int finishZip() override;
     void dropZip() override;
     void setStop(bool stop) override;
+    void setFoldersLeftOut(const QStringList& dosFolders) override;
     QString lastError() const override { return m_lastError; }
 
     int compressionLevel() const { return m_level; }
@@ -124,4 +126,5 @@ private:
     std::unique_ptr<ParallelDeflate> m_deflate;
     QString m_lastError;
     mutable QStringList m_warnings;
+    QList<QByteArray> m_foldersLeftOut; // canonical host paths
 };

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // The ZIP writer the run drives: a compression level, a target, a comment,
@@ -34,6 +35,10 @@ public:
     // Forgets the held adds without writing anything.
     virtual void dropZip() {}
     virtual void setStop(bool stop) = 0;
+    // Folders (DOS paths) that a folder add never reads, nor anything in
+    // them: the folders the set is written into, which a folder added as
+    // the extra may hold. Each is left out with a warning.
+    virtual void setFoldersLeftOut(const QStringList& dosFolders) { Q_UNUSED(dosFolders); }
     // Why the last add() failed, in words a user can act on; empty after a
     // success.
     virtual QString lastError() const { return {}; }

@@ -1,6 +1,8 @@
 #include "platform/zipfolderwalk.h"
 
 #include "platform/nativedirectory.h"
+#include "platform/ownworkingfiles.h"
+#include "platform/uniquenames.h"
 
 #include <QFile>
 
@@ -12,27 +14,13 @@ namespace {
 
 using Type = NativeDirectory::Status::Type;
 
-QByteArray canonical(const QByteArray& path)
-{
-    char* resolved = ::realpath(path.constData(), nullptr);
-    if (!resolved)
-        return {};
-    QByteArray result(resolved);
-    std::free(resolved);
-    return result;
-}
-
-bool inside(const QByteArray& path, const QByteArray& root)
-{
-    return path == root || path.startsWith(root.endsWith('/') ? root : root + '/');
-}
-
 struct Level {
     QByteArray native;
     QString shown;
     QString prefix;
     std::vector<NativeDirectory::Entry> items;
     std::size_t position = 0;
+    UniqueNames names;
 };
 
 // Files before folders, each by name, as the ZIPs have always listed them.
@@ -55,15 +43,53 @@ void sortForZip(const QByteArray& folder, std::vector<NativeDirectory::Entry>& i
         items.push_back(std::move(k.second));
 }
 
+QString leftOutWarning(const QString& shown)
+{
+    return QStringLiteral("left out the folder %1: the set is written there (its ZIP folder or work folder)").arg(shown);
+}
+
 } // namespace
 
-void ZipFolderWalk::walk(const QString& folder, const QString& prefix, const QByteArray& excluded,
+QByteArray ZipFolderWalk::canonical(const QByteArray& path)
+{
+    char* resolved = ::realpath(path.constData(), nullptr);
+    if (!resolved)
+        return {};
+    QByteArray result(resolved);
+    std::free(resolved);
+    return result;
+}
+
+bool ZipFolderWalk::inside(const QByteArray& path, const QByteArray& root)
+{
+    return path == root || path.startsWith(root.endsWith('/') ? root : root + '/');
+}
+
+void ZipFolderWalk::walk(const QString& folder, const QString& prefix, const Options& options,
                          QList<Entry>* entries, QStringList* warnings)
+{
+    walk(folder, prefix, options, [entries](const Entry& e, uint64_t) {
+        entries->append(e);
+        return true;
+    }, warnings);
+}
+
+void ZipFolderWalk::walk(const QString& folder, const QString& prefix, const Options& options, const Visit& visit,
+                         QStringList* warnings)
 {
     const QByteArray rootNative = QFile::encodeName(folder);
     const QByteArray root = canonical(rootNative);
     const uint64_t device = NativeDirectory::status(rootNative).device;
+    const auto leftOut = [&options](const QByteArray& real, bool orInside) {
+        return std::any_of(options.leftOutFolders.begin(), options.leftOutFolders.end(),
+                           [&](const QByteArray& f) { return orInside ? inside(real, f) : real == f; });
+    };
+    if (!root.isEmpty() && leftOut(root, true)) {
+        warnings->append(leftOutWarning(folder));
+        return;
+    }
     std::vector<Level> levels;
+    bool going = true;
 
     const auto enter = [&](const QByteArray& native, const QString& shown, const QString& levelPrefix) {
         QString why;
@@ -73,13 +99,16 @@ void ZipFolderWalk::walk(const QString& folder, const QString& prefix, const QBy
             return;
         }
         if (items->empty() && !levelPrefix.isEmpty())
-            entries->append({QString(), QByteArray(), levelPrefix});
+            going = visit({QString(), QByteArray(), levelPrefix}, 0);
         sortForZip(native, *items);
-        levels.push_back({native, shown, levelPrefix, std::move(*items), 0});
+        QStringList names;
+        for (const NativeDirectory::Entry& e : *items)
+            names << e.name;
+        levels.push_back({native, shown, levelPrefix, std::move(*items), 0, UniqueNames(names)});
     };
     enter(rootNative, folder, prefix);
 
-    while (!levels.empty()) {
+    while (going && !levels.empty()) {
         Level& level = levels.back();
         if (level.position >= level.items.size()) {
             levels.pop_back();
@@ -88,8 +117,18 @@ void ZipFolderWalk::walk(const QString& folder, const QString& prefix, const QBy
         const NativeDirectory::Entry item = level.items[level.position++];
         const QByteArray native = NativeDirectory::join(level.native, item.nativeName);
         const QString shown = level.shown + QLatin1Char('/') + item.name;
-        const QString zipName = level.prefix + item.name;
         const NativeDirectory::Status status = NativeDirectory::status(native);
+        // The name stored for an entry that is stored, told when it is not its own.
+        const auto claimName = [&] {
+            const QString named = item.utf8 ? item.name : NativeDirectory::escaped(item.nativeName);
+            const UniqueNames::Claim claim = level.names.claim(item.name, item.nativeName, item.utf8, named);
+            if (claim.renamed)
+                warnings->append(UniqueNames::warning(level.shown, named, claim));
+            else if (!item.utf8)
+                warnings->append(QStringLiteral("the name %1 is not UTF-8: stored as %2, its bytes read as Windows-1252")
+                                     .arg(level.shown + QLatin1Char('/') + named, shown));
+            return level.prefix + claim.name;
+        };
 
         if (status.link) {
             const QByteArray target = canonical(native);
@@ -106,15 +145,21 @@ void ZipFolderWalk::walk(const QString& folder, const QString& prefix, const QBy
                 warnings->append(QStringLiteral("skipped %1: a link to a folder, which is not followed").arg(shown));
                 continue;
             }
+            if (leftOut(target, true)) {
+                warnings->append(QStringLiteral("skipped %1: a link into a folder the set is written to").arg(shown));
+                continue;
+            }
         }
         if (status.type == Type::Directory) {
             if (status.device != device) {
                 warnings->append(QStringLiteral("skipped the folder %1: it is on another file system").arg(shown));
                 continue;
             }
-            if (!item.utf8)
-                warnings->append(QStringLiteral("the name %1 is not UTF-8: stored as %2, its bytes read as Windows-1252")
-                                     .arg(level.shown + QLatin1Char('/') + NativeDirectory::escaped(item.nativeName), shown));
+            if (!options.leftOutFolders.isEmpty() && leftOut(canonical(native), false)) {
+                warnings->append(leftOutWarning(shown));
+                continue;
+            }
+            const QString zipName = claimName();
             // enter() may move the levels; `level` is not used after it.
             enter(native, shown, zipName + QLatin1Char('/'));
             continue;
@@ -123,11 +168,13 @@ void ZipFolderWalk::walk(const QString& folder, const QString& prefix, const QBy
             warnings->append(QStringLiteral("skipped %1: not a file or folder").arg(shown));
             continue;
         }
-        if (!excluded.isEmpty() && canonical(native) == excluded)
+        if (!options.excludedFile.isEmpty() && canonical(native) == options.excludedFile)
             continue;
-        if (!item.utf8)
-            warnings->append(QStringLiteral("the name %1 is not UTF-8: stored as %2, its bytes read as Windows-1252")
-                                 .arg(level.shown + QLatin1Char('/') + NativeDirectory::escaped(item.nativeName), shown));
-        entries->append({shown, native, zipName});
+        if (OwnWorkingFiles::matches(item.name)) {
+            warnings->append(QStringLiteral("left out %1: a working file of zavok32 (a set's lock or a ZIP being written)")
+                                 .arg(shown));
+            continue;
+        }
+        going = visit({shown, native, claimName()}, status.size);
     }
 }

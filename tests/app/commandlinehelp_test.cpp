@@ -3,6 +3,7 @@
 #include "app/displaychoice.h"
 
 #include <QMap>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace {
@@ -93,9 +94,13 @@ TEST(CommandLineTest, HelpAndManualPageListEveryOptionOfTheTable)
 
 namespace {
 
-DisplayChoice::Plan planWith(const QString& tail, const QMap<QString, QString>& environment)
+// `answering`: the displays (X names, Wayland socket paths) that take a connection.
+DisplayChoice::Plan planWith(const QString& tail, const QMap<QString, QString>& environment,
+                             const QStringList& answering = {":0", "/run/user/1000/wayland-0"})
 {
-    return DisplayChoice::plan(tail, [&](const char* name) { return environment.value(QLatin1String(name)); });
+    const auto answers = [&](const QString& display) { return answering.contains(display); };
+    return DisplayChoice::plan(tail, [&](const char* name) { return environment.value(QLatin1String(name)); },
+                               {answers, answers});
 }
 
 } // namespace
@@ -111,13 +116,21 @@ TEST(DisplayChoiceTest, OnlyAnUnattendedRunGoesOnWithoutADisplay)
     // A quoted "!" is part of an interactive path: it stays a window's job.
     EXPECT_EQ(planWith("\"!/jobs/game.zvk\"", none), Plan::NoDisplay);
 
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const QMap<QString, QString> set{{QLatin1String(variable), QStringLiteral(":0")}};
-        EXPECT_EQ(planWith("/jobs/game.zvk", set), Plan::AsConfigured) << variable;
-        EXPECT_EQ(planWith("!/jobs/game.zvk", set), Plan::AsConfigured) << variable;
+    const QMap<QString, QString> wayland{{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", "/run/user/1000"}};
+    for (const QMap<QString, QString>& set : {QMap<QString, QString>{{"DISPLAY", ":0"}}, wayland,
+                                              QMap<QString, QString>{{"QT_QPA_PLATFORM", "xcb"}}}) {
+        EXPECT_EQ(planWith("/jobs/game.zvk", set), Plan::AsConfigured) << set.firstKey().toStdString();
+        EXPECT_EQ(planWith("!/jobs/game.zvk", set), Plan::AsConfigured) << set.firstKey().toStdString();
     }
-    // Set but empty is not set.
+    // Set but empty is not set; a display that does not answer (a session
+    // that is gone, a cron job that inherited it) is none.
     EXPECT_EQ(planWith("/jobs/game.zvk", {{"DISPLAY", ""}}), Plan::NoDisplay);
+    for (const QMap<QString, QString>& dead : {QMap<QString, QString>{{"DISPLAY", ":77"}}, wayland}) {
+        EXPECT_EQ(planWith("/jobs/game.zvk", dead, {}), Plan::NoDisplay);
+        EXPECT_EQ(planWith("!/jobs/game.zvk", dead, {}), Plan::Offscreen);
+    }
+    // Without a runtime folder a Wayland name leads nowhere.
+    EXPECT_EQ(planWith("!/jobs/game.zvk", {{"WAYLAND_DISPLAY", "wayland-0"}}), Plan::Offscreen);
 
     // A platform that draws nowhere takes an unattended run, never a window.
     for (const char* platform : {"offscreen", "minimal", "offscreen:fontengine=freetype"}) {

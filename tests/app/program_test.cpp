@@ -1,5 +1,6 @@
 #include "doubles/temphome.h"
 
+#include "app/displaychoice.h"
 #include "pipeline/setlock.h"
 #include "platform/drivemap.h"
 
@@ -45,11 +46,19 @@ struct ProgramFixture : ::testing::Test {
         data.write(bytes);
     }
 
-    int run(const QString& argument, QString* errors = nullptr, const QStringList& options = {})
+    // staleDisplay: DISPLAY names an X server that is not there, as a cron
+    // job or an ssh session that has ended leaves it.
+    int run(const QString& argument, QString* errors = nullptr, const QStringList& options = {},
+            bool staleDisplay = false)
     {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
+        if (staleDisplay) {
+            env.remove("QT_QPA_PLATFORM");
+            env.remove("WAYLAND_DISPLAY");
+            env.insert("DISPLAY", ":77");
+        }
         env.insert("ZAVOK32_HOME", home.home());
         program.setProcessEnvironment(env);
         program.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", options + QStringList{argument});
@@ -93,6 +102,18 @@ TEST_F(ProgramFixture, AnUnattendedRunMakesTheZipsAndEndsWithZero)
     EXPECT_FALSE(QFile::exists(home.home() + "/file_id.diz"));
     EXPECT_FALSE(QFile::exists(home.home() + "/demo.nfo"));
     EXPECT_FALSE(QDir(home.host("c:\\")).exists("Zavok001"));
+}
+
+TEST_F(ProgramFixture, WithADisplayThatIsGoneAnUnattendedRunGoesOnAndAWindowIsRefused)
+{
+    ASSERT_FALSE(QFile::exists("/tmp/.X11-unix/X77")) << "an X server answers on :77";
+    QString errors;
+    const QString script = QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk";
+    EXPECT_EQ(run("!" + script, &errors, {}, true), 0) << errors.toStdString();
+    EXPECT_EQ(zips(), (QStringList{"demo01.zip", "demo02.zip", "demo03.zip"}));
+
+    EXPECT_EQ(run(script, &errors, {}, true), 2);
+    EXPECT_EQ(errors.trimmed(), DisplayChoice::noDisplayMessage([](const char*) { return QString(); }));
 }
 
 TEST_F(ProgramFixture, ADatedRunPutsTheDateAfterTheBaseName)

@@ -326,6 +326,13 @@ TEST(CommandLineTest, ReadsTheFourFormsOfTheRun)
     auto aceWhole = CommandLine::parse(ArchiverKind::Ace, {"a", "-r", "-y", "-m3", "c:\\w\\g.ace"}, &error);
     ASSERT_TRUE(aceWhole);
     EXPECT_EQ(aceWhole->volumeSize, 0u);
+
+    auto test = CommandLine::parse(ArchiverKind::Ace, {"T", "c:\\w\\g.ace"}, &error);
+    ASSERT_TRUE(test);
+    EXPECT_EQ(test->command, ArchiverCommand::Test);
+    EXPECT_EQ(test->archive, QStringLiteral("c:\\w\\g.ace"));
+    EXPECT_EQ(CommandLine::parse(ArchiverKind::Rar, {"a", "-r", "--help"}, &error)->command, ArchiverCommand::Help);
+    EXPECT_EQ(CommandLine::parse(ArchiverKind::Rar, {"--version"}, &error)->command, ArchiverCommand::Version);
 }
 
 TEST(CommandLineTest, RejectsWhatItDoesNotKnow)
@@ -338,6 +345,8 @@ TEST(CommandLineTest, RejectsWhatItDoesNotKnow)
     EXPECT_FALSE(CommandLine::parse(ArchiverKind::Rar, {"a", "-m9", "g.rar"}, &error));
     EXPECT_FALSE(CommandLine::parse(ArchiverKind::Ace, {"a", "-v1440b", "g.ace"}, &error));
     EXPECT_FALSE(CommandLine::parse(ArchiverKind::Rar, {"a", "g.rar", "stray.txt"}, &error));
+    EXPECT_FALSE(CommandLine::parse(ArchiverKind::Rar, {"t", "g.rar", "h.rar"}, &error));
+    EXPECT_FALSE(CommandLine::parse(ArchiverKind::Rar, {"t"}, &error));
 }
 
 TEST(ArchiveBuilderTest, TinyRarArchiveHasTheseBytes)

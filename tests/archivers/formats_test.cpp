@@ -140,8 +140,14 @@ TEST(RarFormatTest, NonAsciiNamesGetTheUnicodeForm)
         const QByteArray field = RarFormat::encodeName(name, &unicode);
         EXPECT_EQ(unicode, name != QStringLiteral("ab"));
         EXPECT_EQ(decodeRarName(field), name);
+        EXPECT_EQ(RarFormat::decodeName(field), unicode ? name : QString()) << "the tester reads them back";
         EXPECT_TRUE(field.startsWith(name.toUtf8())) << "readers without Unicode see UTF-8";
     }
+    // Runs taken from the plain name, as RAR itself writes them: as they are,
+    // and moved to another page of Unicode; a field that breaks off gives none.
+    EXPECT_EQ(RarFormat::decodeName(QByteArray("Cafe\0\0\xC0\x02", 8)), QStringLiteral("Cafe"));
+    EXPECT_EQ(RarFormat::decodeName(QByteArray("abc\0\x04\xC0\x81\x01", 8)), QStringLiteral("\u0462\u0463\u0464"));
+    EXPECT_EQ(RarFormat::decodeName(QByteArray("ab\0\x04\x80\x41", 6)), QString());
 }
 
 TEST(RarFormatTest, EndBlockAbsorbsPaddingAndLinksVolumes)

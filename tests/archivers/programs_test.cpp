@@ -2,6 +2,8 @@
 // with them: 7z and lsar for RAR sets, unace 1.2 for ACE sets.
 #include "testworkspace.h"
 
+#include "crc32.h"
+
 #include "platform/drivemap.h"
 #include "platform/textfile.h"
 
@@ -427,7 +429,7 @@ TEST(NameTest, NamesThatAreNotUtf8ComeBackUnderTheirWindows1252Reading)
         f.write(bytes);
     }
 
-    for (const QString program : {QStringLiteral("wrar"), QStringLiteral("wace")}) {
+    for (const QString& program : {QStringLiteral("wrar"), QStringLiteral("wace")}) {
         SCOPED_TRACE(program.toStdString());
         const bool ace = program == QStringLiteral("wace");
         QDir(ws.work()).removeRecursively();
@@ -439,6 +441,56 @@ TEST(NameTest, NamesThatAreNotUtf8ComeBackUnderTheirWindows1252Reading)
             << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(QStringLiteral("dir\\xE9"))) << r.err.toStdString();
         EXPECT_FALSE(r.err.contains(QStringLiteral("in.txt"))) << "a name that is UTF-8 is not warned about";
+
+        const QString out = ws.scratch(program);
+        if (ace)
+            ASSERT_TRUE(unace("x", ws.work() + QStringLiteral("/game.ace"), out).ok());
+        else
+            ASSERT_TRUE(TestWorkspace::run(SevenZip, {"x", "-o" + out, ws.work() + QStringLiteral("/game.rar")}, out).ok());
+        QString difference;
+        EXPECT_TRUE(TestWorkspace::sameTree(want, out, &difference)) << difference.toStdString();
+    }
+}
+
+TEST(NameTest, NamesTheReadersTakeForOneAreBothStoredAndWorkingFilesAreNot)
+{
+    TestWorkspace ws;
+    // Source bytes of a name, the name it comes back under, its content.
+    struct Case {
+        QByteArray native;
+        QString stored;
+    };
+    const QList<Case> cases = {
+        {"caf\xc3\xa9.txt", QStringLiteral("caf\u00e9.txt")},
+        {"caf\xe9.txt", QStringLiteral("caf%E9.txt")}, // Latin-1 bytes of the same name
+        {"README.TXT", QStringLiteral("README.TXT")},
+        // One name where case does not count; the new name is taken by no other.
+        {"Readme.txt", QStringLiteral("Readme (3).txt")},
+        {"Readme (2).txt", QStringLiteral("Readme (2).txt")},
+        {".game.zavok32-lock", QString()}, // the program's own working files
+        {"game01.zip.unfinished-a1B2c3", QString()},
+        {"game.vol0+1.par2.partial", QString()},
+    };
+    const QString want = ws.scratch(QStringLiteral("want"));
+    for (const Case& c : cases) {
+        writeByBytes(ws.source(), c.native, "bytes of " + c.native);
+        if (c.stored.isEmpty())
+            continue;
+        QFile f(want + u'/' + c.stored);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("bytes of " + c.native);
+    }
+    for (const QString& program : {QStringLiteral("wrar"), QStringLiteral("wace")}) {
+        SCOPED_TRACE(program.toStdString());
+        const bool ace = program == QStringLiteral("wace");
+        QDir(ws.work()).removeRecursively();
+        QDir().mkpath(ws.work());
+        const auto r = ws.archiver(program, {"a", "-r", "-y", ace ? "c:\\Zavok001\\game.ace" : "c:\\Zavok001\\game.rar"});
+        ASSERT_TRUE(r.ok()) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("the names caf\u00e9.txt and caf\\xE9.txt in %1 are one name to the "
+                                                  "readers of the set: caf\\xE9.txt is stored as caf%E9.txt").arg(ws.source())))
+            << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("left out .game.zavok32-lock"))) << r.err.toStdString();
 
         const QString out = ws.scratch(program);
         if (ace)
@@ -475,4 +527,56 @@ TEST(NameTest, AFolderThatCannotBeReadFailsTheArchiverWithItsName)
     EXPECT_NE(r.exitCode, 0);
     EXPECT_TRUE(r.err.contains(QStringLiteral("locked"))) << r.err.toStdString();
     EXPECT_TRUE(ws.volumes().isEmpty());
+}
+
+TEST(TestCommandTest, SoundDamagedAndIncompleteSetsGetTheirLinesAndStatus)
+{
+    TestWorkspace ws;
+    makeTree(ws);
+    for (const QString& program : {QStringLiteral("wrar"), QStringLiteral("wace")}) {
+        SCOPED_TRACE(program.toStdString());
+        const bool ace = program == QStringLiteral("wace");
+        const QString first = ace ? QStringLiteral("game.ace") : QStringLiteral("game.rar");
+        const QString middle = ace ? QStringLiteral("game.c00") : QStringLiteral("game.r00");
+        const QString last = ace ? QStringLiteral("game.c02") : QStringLiteral("game.r02");
+        ASSERT_TRUE(ws.archiver(program, {"a", "-r", "-y", ace ? "-v100" : "-v100000b", "-m3", "c:\\Zavok001\\" + first}).ok());
+
+        auto r = ws.archiver(program, {"t", "c:\\Zavok001\\" + first});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains("Testing " + last));
+        const QString setupCrc = QStringLiteral("%1").arg(Crc32::of("MZ"), 8, 16, QLatin1Char('0')).toUpper();
+        EXPECT_TRUE(r.out.contains(QStringLiteral("  OK                2  ") + setupCrc + QStringLiteral("  setup.exe")));
+        EXPECT_TRUE(r.out.contains(QStringLiteral("folder  saves\\none yet\\")));
+        EXPECT_TRUE(r.out.contains(QStringLiteral("The set is sound: 4 volumes, 7 files, 5 folders, 340,023 bytes.")))
+            << r.out.toStdString();
+
+        flipByte(volume(ws, middle), 50000);
+        r = ws.archiver(program, {"t", "c:\\Zavok001\\" + first});
+        EXPECT_EQ(r.exitCode, 3);
+        EXPECT_TRUE(r.out.contains(QStringLiteral("  BAD         300,000  "))) << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains(program + ": " + middle + QStringLiteral(": game\\data.bin: data CRC error")))
+            << r.err.toStdString();
+        flipByte(volume(ws, middle), 50000);
+
+        ASSERT_TRUE(QFile::rename(volume(ws, last), volume(ws, QStringLiteral("elsewhere"))));
+        r = ws.archiver(program, {"t", "c:\\Zavok001\\" + first});
+        EXPECT_EQ(r.exitCode, 3);
+        EXPECT_TRUE(r.err.contains(last + QStringLiteral(": ")) && r.err.contains(QStringLiteral("missing volume")))
+            << r.err.toStdString();
+        QFile::remove(volume(ws, QStringLiteral("elsewhere")));
+
+        r = ws.archiver(program, {"t", "c:\\Zavok001\\none"});
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("cannot open c:\\Zavok001\\none.")));
+        for (const QString& help : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+            r = ws.archiver(program, {help});
+            EXPECT_EQ(r.exitCode, 0);
+            EXPECT_TRUE(r.out.contains(program + QStringLiteral(" t <archive>")) && r.out.contains(QStringLiteral("-x@<skip file>")));
+        }
+        r = ws.archiver(program, {"--version"});
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_TRUE(r.out.startsWith(program + QStringLiteral(" (Zavok32) "))) << r.out.toStdString();
+        EXPECT_EQ(ws.archiver(program, {"x", "game"}).exitCode, 7);
+        EXPECT_EQ(ws.archiver(program, {"t", "-y", "game"}).exitCode, 7);
+    }
 }

@@ -1,6 +1,8 @@
 #include "contentsfixture.h"
 #include "contents/zipstorage.h"
 
+#include <QDir>
+
 namespace {
 
 class ZipStorageTest : public ContentsTest
@@ -93,4 +95,40 @@ TEST_F(ZipStorageTest, ThePickerRunsTheLiveCheck)
     ASSERT_EQ(t.folderPicker.feedbacks.size(), 1);
     EXPECT_EQ(t.folderPicker.feedbacks[0].status, "Invalid drive");
     EXPECT_FALSE(t.folderPicker.feedbacks[0].okEnabled);
+}
+
+TEST_F(ZipStorageTest, AFolderInsideTheSourceIsToldAndKeptOnlyIfAccepted)
+{
+    t.addDrive('d');
+    QDir().mkpath(t.host("d:\\") + "/games/zips");
+    QDir().mkpath(t.host("e:\\") + "/zips");
+    struct Case {
+        QString answer;
+        std::optional<MessageResult> reply; // none: no question
+        QString kept;
+    };
+    const QList<Case> cases = {
+        {"d:\\games\\zips", MessageResult::Ok, "d:\\games\\zips"},
+        {"d:\\games\\zips", MessageResult::Cancel, "e:\\zips"},
+        {"D:\\GAMES", std::nullopt, "e:\\zips"}, // the source itself: refused
+        {"e:\\zips", std::nullopt, "e:\\zips"},
+    };
+    for (const Case& c : cases) {
+        job.setZipDirectory("e:\\zips");
+        t.messages.shown.clear();
+        if (c.reply)
+            t.messages.answers = {*c.reply};
+        choose(c.answer, 2000000000);
+        EXPECT_EQ(job.zipDirectory(), c.kept) << c.answer.toStdString();
+        if (c.answer == "e:\\zips") {
+            EXPECT_TRUE(t.messages.shown.isEmpty());
+        } else if (c.reply) {
+            ASSERT_EQ(t.messages.shown.size(), 1);
+            EXPECT_EQ(t.messages.shown[0].text, ZipStorage::insideSourceText("d:\\games\\zips", "d:\\games"));
+            EXPECT_EQ(t.messages.shown[0].buttons, MessageButtons::OkCancel);
+        } else {
+            ASSERT_EQ(t.messages.shown.size(), 1);
+            EXPECT_EQ(t.messages.shown[0].text, ZipStorage::sourceItselfText("d:\\games"));
+        }
+    }
 }

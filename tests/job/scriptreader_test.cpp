@@ -1,4 +1,5 @@
 #include "scriptfixture.h"
+#include "job/scriptreader.h"
 
 #include <QFileInfo>
 
@@ -273,4 +274,46 @@ TEST_F(ScriptTest, AMissingScriptFails)
     job.setScriptPath("d:\\nothing.zvk");
     scripts.readScript();
     EXPECT_EQ(t.messages.texts(), QStringList{"Error in Zavok script"});
+}
+
+TEST_F(ScriptTest, ALineNoPathCanHoldOrAFileFarLongerThanAnyScriptIsNotRead)
+{
+    const QByteArray nul("\0", 1);
+    const QByteArray good = ("Zavok32 script - x\r\nSource: d:\\games\r\nSkip: \r\n\r\n");
+    QByteArray manyEntries;
+    for (int i = 0; i <= ScriptReader::kMaxSkipEntries; ++i)
+        manyEntries += "a\r\n";
+    struct Case {
+        QByteArray bytes;
+        QString why;
+    };
+    const QList<Case> cases = {
+        // Read as d:\other where the path reaches the system.
+        {"Zavok32 script - x\r\nSource: d:\\games" + nul + "\\..\\other\r\nSkip: \r\n\r\n",
+         ", line 2: the line holds the control character 0x00"},
+        {"Zavok32 script - x\r\nSource: d:\\games\r\nSkip: \r\nextras\t\\*.*\r\n\r\n",
+         ", line 4: the line holds the control character 0x09"},
+        {good + "Diz: d:\\file_id.diz\x1b\r\n", ", line 5: the line holds the control character 0x1b"},
+        {"Zavok32 script - x\r\nSource: d:\\games\r\nSkip: \r\n" + manyEntries + "\r\n",
+         ", line 3: the skip list that starts here has more than 100,000 entries"},
+        {good + QByteArray(ScriptReader::kMaxBytes, 'x'), ": the file has 4,000,048 bytes, more than any script (at most 4,000,000); it was not read"},
+    };
+    for (const Case& c : cases) {
+        for (LaunchMode mode : {LaunchMode::Interactive, LaunchMode::AutoRun}) {
+            app.launchMode = mode;
+            t.shell = FakeShell();
+            t.messages.shown.clear();
+            job.setSourcePath("old");
+            t.write("d:\\job.zvk", c.bytes);
+            job.setScriptPath("d:\\job.zvk");
+            scripts.readScript();
+            if (mode == LaunchMode::Interactive) {
+                EXPECT_EQ(t.messages.texts(), QStringList{"Error in Zavok script"}) << c.why.toStdString();
+                continue;
+            }
+            EXPECT_EQ(t.shell.exitCode, 2) << c.why.toStdString();
+            EXPECT_TRUE(t.shell.endReason.startsWith("d:\\job.zvk" + c.why)) << t.shell.endReason.toStdString();
+        }
+        EXPECT_NE(job.sourcePath(), "d:\\other");
+    }
 }

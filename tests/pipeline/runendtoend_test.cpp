@@ -4,6 +4,7 @@
 #include "platform/numbertext.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -38,6 +39,7 @@ public:
     void setComment(const QByteArray& c) override { m_inner->setComment(c); }
     void setFileList(const QString& l) override { m_inner->setFileList(l); }
     void setStop(bool s) override { m_inner->setStop(s); }
+    void setFoldersLeftOut(const QStringList& folders) override { m_inner->setFoldersLeftOut(folders); }
     QString lastError() const override { return m_inner->lastError(); }
     int add() override
     {
@@ -582,4 +584,81 @@ TEST_F(RunEndToEnd, AFullFileSystemInTheMiddleOfAZipKeepsTheZipsBeforeItAndTheVo
         << "the half-written third ZIP is gone";
     EXPECT_EQ(workFiles(), (QStringList{"game.r01", "game.r02"}));
     EXPECT_TRUE(presenter.shown.size() == 1) << "only the first run reports";
+}
+
+TEST_F(RunEndToEnd, FoldersTheSetIsWrittenIntoAreLeftOutOfWhatItReads)
+{
+    // The ZIP folder lies inside the extra folder, and both inside the
+    // source; so does the work folder, reached by a drive letter of its own.
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    writeHost(QStringLiteral("game/pack/setup.txt"), "run setup");
+    const QString before = scratch(QStringLiteral("before"));
+    ASSERT_EQ(tool(QStringLiteral("cp"), {QStringLiteral("-R"), sourceRoot + QStringLiteral("/game/."), before}, before).exitCode, 0);
+    dropFromTree(before, QStringLiteral("skipme"));
+    writeHost(QStringLiteral("game/pack/zips/older.zip"), "a set made before");
+    job.setExtraPath(QStringLiteral("d:\\game\\pack"));
+    job.setZipDirectory(QStringLiteral("d:\\GAME\\pack\\zips"));
+    ASSERT_TRUE(home.map.mapDrive(QLatin1Char('w'), sourceRoot + QStringLiteral("/game")));
+    job.setWorkDrive(QLatin1Char('w'));
+    zipsHost = sourceRoot + QStringLiteral("/game/pack/zips");
+    makeRun();
+    run->runJob();
+
+    const QStringList zips = zipFiles().filter(QStringLiteral("game"));
+    ASSERT_EQ(zips.size(), 4) << home.messages.texts().join(QLatin1Char('|')).toStdString();
+    for (const QString& z : zips) {
+        const QStringList entries = zipEntries(z);
+        EXPECT_TRUE(entries.contains(QStringLiteral("setup.txt"))) << z.toStdString();
+        for (const QString& e : entries)
+            EXPECT_FALSE(e.endsWith(QLatin1String(".zip")) || e.contains(QLatin1String("zavok32-lock"))
+                         || e.startsWith(QLatin1String("zips/")))
+                << z.toStdString() << ": " << e.toStdString();
+    }
+    checkSource(zips, QStringLiteral("game.rar"), before);
+}
+
+TEST_F(RunEndToEnd, AnExtraFarLargerThanAVolumeOrAZipFolderThatIsWhatItPacksIsRefusedBeforeTheArchiver)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    writeZeros(QStringLiteral("big.bin"), 15000000);
+    struct Case {
+        QString extra;
+        bool file;
+        QString zipDirectory;
+        QString told;
+    };
+    const QList<Case> cases = {
+        // The whole file system: counted only until it is too much.
+        {QStringLiteral("z:\\"), false, QStringLiteral("e:\\zips"), QStringLiteral("The extra folder z:\\ holds at least ")},
+        {QStringLiteral("d:\\big.bin"), true, QStringLiteral("e:\\zips"),
+         QStringLiteral("The extra file d:\\big.bin has 15,000,000 bytes, and it goes into every ZIP of the set: an extra "
+                        "may hold at most ten volumes, 14,400,000 bytes.")},
+        {QStringLiteral("d:\\extra"), false, QStringLiteral("d:\\game"), QStringLiteral("The ZIP folder d:\\game is the source folder")},
+        {QStringLiteral("d:\\extra"), false, QStringLiteral("d:\\extra"), QStringLiteral("The ZIP folder d:\\extra is the extra folder")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.extra.toStdString());
+        for (LaunchMode mode : {LaunchMode::Interactive, LaunchMode::AutoRun}) {
+            home.messages.shown.clear();
+            home.shell = FakeShell();
+            app.launchMode = mode;
+            job.chooseExtra(c.file ? ExtraChoice::File : ExtraChoice::Directory);
+            job.setExtraPath(c.extra);
+            job.setZipDirectory(c.zipDirectory);
+            makeRun();
+            QElapsedTimer clock;
+            clock.start();
+            run->runJob();
+            EXPECT_LT(clock.elapsed(), 60000) << "the file system was not walked to its end";
+            const QString told = mode == LaunchMode::AutoRun ? home.shell.endReason : home.messages.texts().join(QLatin1Char('|'));
+            EXPECT_TRUE(told.startsWith(c.told)) << told.toStdString();
+            EXPECT_TRUE(told.contains(QLatin1String("Nothing was packaged"))) << told.toStdString();
+            if (mode == LaunchMode::AutoRun)
+                EXPECT_EQ(home.shell.exitCode, 2);
+            EXPECT_FALSE(home.drives.pathExists(QStringLiteral("c:\\Zavok001"))) << "the archiver ran";
+            EXPECT_TRUE(zipFiles().isEmpty());
+        }
+    }
 }

@@ -357,6 +357,41 @@ TEST_F(ZipComponentTest, AnExtraFolderGivesFilesAndFoldersOnlyAndSaysWhatItLeftO
     EXPECT_EQ(zip.warnings().size(), 6);
 }
 
+TEST_F(ZipComponentTest, AnExtraFolderKeepsEveryNameAndNeverReadsWhatTheSetWrites)
+{
+    const QString extra = d + "/extra";
+    const auto writeBytes = [&](const QByteArray& name, const QByteArray& bytes) {
+        const int fd = ::open((QFile::encodeName(extra) + '/' + name).constData(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, bytes.constData(), size_t(bytes.size())), bytes.size());
+        ::close(fd);
+    };
+    put("d:\\extra\\zips\\old01.zip", "an earlier ZIP of the set");
+    for (const QByteArray name : {"caf\xc3\xa9.txt", "caf\xe9.txt", "README.TXT", "Readme.txt", ".old.zavok32-lock",
+                                  "old02.zip.unfinished-Ab12Cd"})
+        writeBytes(name, "bytes of " + name);
+    QFile::link(extra + "/zips/old01.zip", extra + "/again.zip");
+
+    zip.setFoldersLeftOut({"d:\\EXTRA\\zips"});
+    ASSERT_EQ(addTo("d:\\out\\x", "d:\\extra\\*.*\r"), 0) << zip.lastError().toStdString();
+    EXPECT_EQ(namesIn(d + "/out/x.zip"),
+              (QStringList{"README.TXT", "Readme (2).txt", QStringLiteral("caf\u00e9.txt"), "caf%E9.txt"}));
+    EXPECT_EQ(contentOf(d + "/out/x.zip", "caf%E9.txt"), QByteArray("bytes of caf\xe9.txt"));
+    const QString told = zip.warnings().join('\n');
+    for (const QString& said : {QStringLiteral("the names README.TXT and Readme.txt in %1 are one name").arg(extra),
+                                QStringLiteral("left out the folder %1/zips").arg(extra),
+                                QStringLiteral("again.zip: a link into a folder the set is written to"),
+                                QStringLiteral("left out %1/.old.zavok32-lock").arg(extra)})
+        EXPECT_TRUE(told.contains(said)) << said.toStdString() << "\n" << told.toStdString();
+
+    // The folder itself being one the set writes to: nothing of it is read.
+    zip.setFoldersLeftOut({"d:\\extra"});
+    ASSERT_EQ(addTo("d:\\out\\y", "d:\\out\\x.zip\rd:\\extra\\*.*\r"), 0);
+    EXPECT_EQ(namesIn(d + "/out/y.zip"), QStringList{"x.zip"});
+    EXPECT_TRUE(zip.warnings().contains(QStringLiteral("left out the folder %1: the set is written there (its ZIP "
+                                                       "folder or work folder)").arg(extra)));
+}
+
 TEST_F(ZipComponentTest, AFolderOfDevicesAndOtherFileSystemsIsNotReadWithoutEnd)
 {
     // /dev holds devices, links out of it and, most often, other file
@@ -365,7 +400,7 @@ TEST_F(ZipComponentTest, AFolderOfDevicesAndOtherFileSystemsIsNotReadWithoutEnd)
     ASSERT_EQ(::stat("/dev", &dev), 0);
     QList<LibzipComponent::Entry> entries;
     QStringList warnings;
-    ZipFolderWalk::walk(QStringLiteral("/dev"), QString(), QByteArray(), &entries, &warnings);
+    ZipFolderWalk::walk(QStringLiteral("/dev"), QString(), ZipFolderWalk::Options{}, &entries, &warnings);
     for (const LibzipComponent::Entry& e : entries) {
         if (e.nativePath.isEmpty())
             continue; // an empty folder

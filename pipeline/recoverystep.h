@@ -1,0 +1,33 @@
+#pragma once
+
+#include "pipeline/runcontext.h"
+
+#include <QString>
+#include <QStringList>
+
+// The step after the ZIPs are made: PAR2 recovery files over the ZIPs of the
+// set, in the ZIP folder beside them (<base>.par2 and <base>.volFF+CC.par2),
+// enough to rebuild any AppState::recoveryZips of them; each fits the medium
+// the ZIPs were cut for. The run page shows its progress; Abort stops it and
+// leaves no recovery file. Its line for the report goes to the run state.
+class RecoveryStep
+{
+public:
+    struct Result
+    {
+        bool completed = false;
+        QString reason; // why it did not
+    };
+
+    RecoveryStep(RunContext& context, const bool& stopRequested);
+
+    // The ZIPs as DOS paths; nothing is done when recovery files are off.
+    Result writeRecoveryFiles(const QStringList& zips);
+
+    // "any 2 ZIPs can be rebuilt (4 files, 2.93 M)"
+    static QString reportText(int rebuildable, qint64 files, qint64 bytes);
+
+private:
+    RunContext& m_ctx;
+    const bool& m_stopRequested;
+};
