@@ -294,9 +294,14 @@ void saveExplanations(Application& program, const QString& out)
     view.run.zipName = QStringLiteral("quake209.zip");
     view.run.counter = QStringLiteral(" 9 of 126");
     view.run.progress = 42;
+    view.wholeRun.running = true;
+    view.wholeRun.percent = 53;
+    view.wholeRun.elapsedMs = 95000;
+    view.wholeRun.remainingMs = 84000;
     view.notify();
     window.showPage(PageId::Run);
     save(&window, out + QStringLiteral("/20-run-page-running.png"));
+    view.wholeRun = WholeRunView{};
 
     ProcessEnd failed = ProcessEnd::exited(QStringLiteral("wrar.exe"), 2);
     failed.lastLines = QStringList{QStringLiteral("wrar: multi-volume archive"), QString(),
