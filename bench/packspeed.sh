@@ -3,10 +3,14 @@
 # beat. Prints, best of two runs each:
 #   - the unattended pack of a mixed image (a third each text-like, random
 #     and zeros; size step 3, ZIP "Normal"), its ZIP count and peak memory;
-#   - one-core gzip -6 of the same bytes (the deflate floor);
+#   - one-core gzip -6 of the same bytes (the deflate floor), pigz -6 on two
+#     cores, and one-core libdeflate at the level the ZIPs use for "Normal";
 #   - the same work by hand: 7z volumes of 1,440,000 bytes, then zip -6 of
 #     every volume with the description;
-#   - the ratios of the pack to both;
+#   - the ratios of the pack to all of them, and of the ZIP bytes to gzip's;
+#   - with PACKSPEED_BEFORE=<another build dir>, the same pack by that build
+#     (an older commit) in the same run, and the ratios of time and bytes;
+#   - the pack at size step 199 (volumes of 99.5 MB), for its peak memory;
 #   - the archiver step alone (wrar -m0 into 1.44 MB volumes) against cat
 #     of the source into a copy (the copy floor);
 #   - the measurement of a folder source of 100,000 files against du -sb.
@@ -16,8 +20,8 @@
 #
 # PACKSPEED_IMAGE_BYTES (200,000,000 unless given) and PACKSPEED_TREE_FILES
 # (100,000) make a smaller trial.
-# Needs: 7z (p7zip-full), zip, gzip, python3, /usr/bin/time (package time),
-# about 1 GB free.
+# Needs: 7z (p7zip-full), zip, gzip, pigz, libdeflate-gzip (libdeflate-tools),
+# python3, /usr/bin/time (package time), about 1.5 GB free.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:-$here/build}" && pwd)"
@@ -74,17 +78,35 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 line() { printf '  %-34s %7s s wall %7s s cpu  %8s kB peak  %s\n' "$1" "$(elapsed "$work/$2.time")" \
          "$(cpu "$work/$2.time")" "$(peak "$work/$2.time")" "${3:-}"; }
 
-echo "unattended pack (step 3, ZIP Normal) ..."
-"$build/bin/zavok32_runbench" 'd:\cd' 'e:\' 'game' 'd:\file_id.diz' 'd:\bench.nfo' --step 3 \
-  --save-script "$work/bench.zvk"
-CLEAN='rm -rf "$work/zips"/*' best pack env QT_QPA_PLATFORM=offscreen timeout 1800 "$build/bin/zavok32" "!$work/bench.zvk"
-zips=$(find "$work/zips" -name '*.zip' | wc -l)
-check=ok
-for z in "$work/zips"/*.zip; do unzip -tqq "$z" > /dev/null || { check="FAILED: $z"; break; }; done
-zipbytes=$(find "$work/zips" -name '*.zip' -printf '%s\n' | awk '{ s += $1 } END { print s }')
+# pack LABEL BUILD STEP: the unattended pack by that build; sets zips,
+# check and zipbytes.
+pack() {
+  local label="$1" with="$2" step="$3"
+  "$with/bin/zavok32_runbench" 'd:\cd' 'e:\' 'game' 'd:\file_id.diz' 'd:\bench.nfo' --step "$step" \
+    --save-script "$work/bench$step.zvk"
+  CLEAN='rm -rf "$work/zips"/*' best "$label" env QT_QPA_PLATFORM=offscreen timeout 1800 "$with/bin/zavok32" \
+    "!$work/bench$step.zvk"
+  zips=$(find "$work/zips" -name '*.zip' | wc -l)
+  check=ok
+  for z in "$work/zips"/*.zip; do unzip -tqq "$z" > /dev/null || { check="FAILED: $z"; break; }; done
+  zipbytes=$(find "$work/zips" -name '*.zip' -printf '%s\n' | awk '{ s += $1 } END { print s }')
+}
 
-echo "gzip -6 of the image ..."
+if [ -n "${PACKSPEED_BEFORE:-}" ]; then
+  echo "unattended pack by $PACKSPEED_BEFORE (step 3, ZIP Normal) ..."
+  pack before "$(cd "$PACKSPEED_BEFORE" && pwd)" 3
+  beforezips=$zips beforecheck=$check beforebytes=$zipbytes
+fi
+echo "unattended pack at step 199 ..."
+pack pack199 "$build" 199
+zips199=$zips check199=$check
+echo "unattended pack (step 3, ZIP Normal) ..."
+pack pack "$build" 3
+
+echo "gzip -6, pigz -6 -p2 and libdeflate -7 of the image ..."
 CLEAN= best gzip sh -c 'gzip -6 -c "$1" | wc -c' _ "$img"
+CLEAN= best pigz sh -c 'pigz -6 -p2 -c "$1" | wc -c' _ "$img"
+CLEAN= best libdeflate sh -c 'libdeflate-gzip -7 -c "$1" | wc -c' _ "$img"
 
 echo "the same by hand: 7z volumes, then zip -6 of each ..."
 cp "$work/src/file_id.diz" "$work/hand/file_id.diz"
@@ -125,12 +147,24 @@ measured=$(cat "$work/measure.out"); du=$(awk '{ print $1 }' "$work/du.out")
 
 echo
 echo "source image: $size bytes (text-like, random and zero thirds); best of two each"
+gzbytes=$(tr -d ' ' < "$work/gzip.out")
 line "zavok32 unattended pack" pack "$zips ZIPs, $zipbytes bytes, unzip -t: $check"
-line "gzip -6, one core" gzip "$(cat "$work/gzip.out" | tr -d ' ') bytes"
+[ -n "${PACKSPEED_BEFORE:-}" ] && line "the same by the build before" before "$beforezips ZIPs, $beforebytes bytes, unzip -t: $beforecheck"
+line "gzip -6, one core" gzip "$gzbytes bytes"
+line "pigz -6 -p2, two cores" pigz "$(tr -d ' ' < "$work/pigz.out") bytes"
+line "libdeflate -7, one core" libdeflate "$(tr -d ' ' < "$work/libdeflate.out") bytes"
 line "by hand (7z -mx0 + zip -6)" hand "$(find "$work/hand/zips" -name '*.zip' | wc -l) ZIPs"
 pt=$(elapsed "$work/pack.time")
-echo "  pack / gzip -6:   $(ratio "$pt" "$(elapsed "$work/gzip.time")")"
-echo "  pack / by hand:   $(ratio "$pt" "$(elapsed "$work/hand.time")")"
+echo "  pack / gzip -6:     $(ratio "$pt" "$(elapsed "$work/gzip.time")")"
+echo "  pack / pigz -p2:    $(ratio "$pt" "$(elapsed "$work/pigz.time")")"
+echo "  pack / libdeflate:  $(ratio "$pt" "$(elapsed "$work/libdeflate.time")")"
+echo "  pack / by hand:     $(ratio "$pt" "$(elapsed "$work/hand.time")")"
+echo "  ZIP bytes / gzip:   $(awk -v a="$zipbytes" -v b="$gzbytes" 'BEGIN { printf "%.4f", a / b }')"
+if [ -n "${PACKSPEED_BEFORE:-}" ]; then
+  echo "  pack / before:      $(ratio "$pt" "$(elapsed "$work/before.time")")"
+  echo "  ZIP bytes / before: $(awk -v a="$zipbytes" -v b="$beforebytes" 'BEGIN { printf "%.4f", a / b }')"
+fi
+line "pack at step 199" pack199 "$zips199 ZIPs, unzip -t: $check199"
 line "wrar -m0, 1.44 MB volumes" wrar "$vols volumes"
 line "cat of the source" cat
 echo "  wrar / cat:       $(ratio "$(elapsed "$work/wrar.time")" "$(elapsed "$work/cat.time")")"

@@ -18,6 +18,8 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 
+#include <algorithm>
+
 namespace {
 
 const QChar kCr(u'\r');
@@ -184,6 +186,11 @@ VolumePackager::Result VolumePackager::packageVolumes()
         auto dropHeld = qScopeGuard([&zip] { zip.dropZip(); });
         if (!zipAddStep(volume + kCr, names.target))
             return failed(QStringLiteral("adding ") + volume);
+        // The next two volumes can be deflated while this ZIP is written.
+        QString next;
+        for (int k = n + 1; k <= std::min(n + 2, count); ++k)
+            next += m_ctx.steps.volumeFileName(k) + kCr;
+        zip.readAhead(next);
 
         stageDescription();
         if (!zipAddStep(appDir + QStringLiteral("\\file_id.diz") + kCr, names.target))

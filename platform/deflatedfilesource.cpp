@@ -1,6 +1,7 @@
 #include "platform/deflatedfilesource.h"
 
 #include "platform/paralleldeflate.h"
+#include "platform/wholefiledeflate.h"
 
 #include <cerrno>
 #include <cstring>
@@ -14,9 +15,12 @@ namespace {
 
 struct State {
     int fd = -1;
+    QByteArray path;
     zip_uint64_t size = 0;
     time_t mtime = 0;
-    ParallelDeflate& deflate;
+    // One of the two, the other null.
+    ParallelDeflate* deflate;
+    WholeFileDeflate* whole;
     int level;
     Hooks hooks;
     zip_error_t error;
@@ -25,9 +29,12 @@ struct State {
     QByteArray out;
     qsizetype outAt = 0;
     bool complete = false;
+    std::shared_ptr<const WholeFileDeflate::Result> wholeResult;
+    zip_uint64_t reported = 0; // input bytes told to `advanced`
 
-    State(ParallelDeflate& d, int l, Hooks h)
+    State(ParallelDeflate* d, WholeFileDeflate* w, int l, Hooks h)
         : deflate(d)
+        , whole(w)
         , level(l)
         , hooks(std::move(h))
     {
@@ -50,7 +57,7 @@ struct State {
     // flight as the deflater holds.
     bool feed()
     {
-        while (deflate.wantsInput()) {
+        while (deflate->wantsInput()) {
             const zip_uint64_t left = size - readSoFar;
             QByteArray part(qsizetype(std::min<zip_uint64_t>(left, ParallelDeflate::kPartBytes)), Qt::Uninitialized);
             qsizetype got = 0;
@@ -70,22 +77,56 @@ struct State {
             // that grew is taken at the size it had when the ZIP was begun.
             part.truncate(got);
             readSoFar += zip_uint64_t(got);
-            deflate.push(part, readSoFar == size || got < ParallelDeflate::kPartBytes);
+            deflate->push(part, readSoFar == size || got < ParallelDeflate::kPartBytes);
         }
         return true;
     }
 
+    // Waits for the worker that deflates the whole file.
+    zip_int64_t openWhole()
+    {
+        wholeResult = whole->take(path, level, [this] { return !hooks.advanced || hooks.advanced(0); });
+        if (!wholeResult)
+            return failWith(ZIP_ER_CANCELLED);
+        if (wholeResult->error == ENOMEM)
+            return failWith(ZIP_ER_MEMORY);
+        if (wholeResult->error)
+            return failWith(ZIP_ER_READ, wholeResult->error);
+        return 0;
+    }
+
+    zip_int64_t readWhole(void* data, zip_uint64_t length)
+    {
+        const QByteArray& deflated = wholeResult->deflated;
+        const zip_uint64_t n = std::min<zip_uint64_t>(length, zip_uint64_t(deflated.size() - outAt));
+        if (n == 0) {
+            complete = true;
+            return 0;
+        }
+        std::memcpy(data, deflated.constData() + outAt, size_t(n));
+        outAt += qsizetype(n);
+        // The bar moves with the share of the deflated bytes written.
+        const zip_uint64_t done = wholeResult->size * zip_uint64_t(outAt) / zip_uint64_t(deflated.size());
+        const zip_uint64_t step = done - reported;
+        reported = done;
+        if (hooks.advanced && !hooks.advanced(qint64(step)))
+            return failWith(ZIP_ER_CANCELLED);
+        return zip_int64_t(n);
+    }
+
     zip_int64_t read(void* data, zip_uint64_t length)
     {
+        if (whole)
+            return readWhole(data, length);
         while (outAt == out.size()) {
-            if (deflate.finished()) {
+            if (deflate->finished()) {
                 complete = true;
                 return 0;
             }
             if (!feed())
                 return -1;
             qsizetype inputSize = 0;
-            if (!deflate.take(&out, &inputSize))
+            if (!deflate->take(&out, &inputSize))
                 return failWith(ZIP_ER_MEMORY);
             outAt = 0;
             if (!feed())
@@ -107,13 +148,16 @@ zip_int64_t callback(void* userdata, void* data, zip_uint64_t length, zip_source
     case ZIP_SOURCE_OPEN:
         if (s->hooks.opening && !s->hooks.opening())
             return s->failWith(ZIP_ER_CANCELLED);
-        if (::lseek(s->fd, 0, SEEK_SET) < 0)
-            return s->failWith(ZIP_ER_SEEK, errno);
         s->readSoFar = 0;
         s->out.clear();
         s->outAt = 0;
+        s->reported = 0;
         s->complete = false;
-        s->deflate.start(s->level);
+        if (s->whole)
+            return s->openWhole();
+        if (::lseek(s->fd, 0, SEEK_SET) < 0)
+            return s->failWith(ZIP_ER_SEEK, errno);
+        s->deflate->start(s->level);
         return 0;
     case ZIP_SOURCE_READ:
         return s->read(data, length);
@@ -133,8 +177,8 @@ zip_int64_t callback(void* userdata, void* data, zip_uint64_t length, zip_source
         // libzip asks again then, before it writes the entry's header.
         if (s->complete) {
             st->valid |= ZIP_STAT_CRC;
-            st->crc = s->deflate.crc();
-            st->size = s->deflate.inputBytes();
+            st->crc = s->whole ? s->wholeResult->crc : s->deflate->crc();
+            st->size = s->whole ? s->wholeResult->size : s->deflate->inputBytes();
         }
         return zip_int64_t(sizeof(zip_stat_t));
     }
@@ -164,9 +208,8 @@ zip_int64_t callback(void* userdata, void* data, zip_uint64_t length, zip_source
     }
 }
 
-} // namespace
-
-zip_source* create(zip* archive, const QByteArray& nativePath, ParallelDeflate& deflate, int level, Hooks hooks)
+zip_source* make(zip* archive, const QByteArray& nativePath, ParallelDeflate* deflate, WholeFileDeflate* whole,
+                 int level, Hooks hooks)
 {
     const int fd = ::open(nativePath.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -178,14 +221,31 @@ zip_source* create(zip* archive, const QByteArray& nativePath, ParallelDeflate& 
         errno = why;
         return nullptr;
     }
-    auto* state = new State(deflate, level, std::move(hooks));
-    state->fd = fd;
+    auto* state = new State(deflate, whole, level, std::move(hooks));
+    state->path = nativePath;
     state->size = zip_uint64_t(st.st_size);
     state->mtime = st.st_mtime;
+    // A whole file is read by the worker that deflates it.
+    if (whole)
+        ::close(fd);
+    else
+        state->fd = fd;
     zip_source_t* source = zip_source_function(archive, callback, state);
     if (!source)
         delete state;
     return source;
+}
+
+} // namespace
+
+zip_source* create(zip* archive, const QByteArray& nativePath, ParallelDeflate& deflate, int level, Hooks hooks)
+{
+    return make(archive, nativePath, &deflate, nullptr, level, std::move(hooks));
+}
+
+zip_source* create(zip* archive, const QByteArray& nativePath, WholeFileDeflate& deflate, int level, Hooks hooks)
+{
+    return make(archive, nativePath, nullptr, &deflate, level, std::move(hooks));
 }
 
 } // namespace deflatedfilesource

@@ -6,6 +6,7 @@
 #include "platform/numbertext.h"
 #include "platform/ownworkingfiles.h"
 #include "platform/paralleldeflate.h"
+#include "platform/wholefiledeflate.h"
 #include "platform/ziptargetsource.h"
 
 #include <QDebug>
@@ -330,8 +331,14 @@ void LibzipComponent::warn(const QString& text) const
 
 bool LibzipComponent::expandList(QList<Entry>* entries, QString* error, const QString& excludedHostPath) const
 {
+    return expand(m_list, entries, error, excludedHostPath);
+}
+
+bool LibzipComponent::expand(const QString& list, QList<Entry>* entries, QString* error,
+                             const QString& excludedHostPath) const
+{
     static const QRegularExpression driveOnly(QStringLiteral("^[A-Za-z]:"));
-    for (QString item : m_list.split(QLatin1Char('\r'))) {
+    for (QString item : list.split(QLatin1Char('\r'))) {
         // A list written with CR LF leaves its LF at the start of the next item.
         while (item.startsWith(QLatin1Char('\n')))
             item.remove(0, 1);
@@ -441,7 +448,52 @@ int LibzipComponent::add()
     m_held.targetDos = next.targetDos;
     m_held.targetHost = next.targetHost;
     m_held.files.append(next.files);
+    // The ZIP is written later in one go; its large files are deflated now.
+    for (const Write::File& file : next.files)
+        if (deflatedWhole(file.entry.nativePath, file.level))
+            whole().prepare(file.entry.nativePath, file.level);
     return kOk;
+}
+
+WholeFileDeflate& LibzipComponent::whole()
+{
+    if (!m_whole)
+        m_whole = std::make_unique<WholeFileDeflate>();
+    return *m_whole;
+}
+
+bool LibzipComponent::deflatedWhole(const QByteArray& nativePath, int level)
+{
+    struct stat st {};
+    if (level == 0 || nativePath.isEmpty() || ::stat(nativePath.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    return st.st_size >= kParallelFromBytes && st.st_size <= WholeFileDeflate::kMaxBytes;
+}
+
+void LibzipComponent::readAhead(const QString& crSeparatedList)
+{
+    if (m_stop || m_level == 0)
+        return;
+    QList<Entry> entries;
+    QString error;
+    // A file that is missing now fails its own add later.
+    expand(crSeparatedList, &entries, &error);
+    QList<QByteArray> keep;
+    for (const Write::File& file : std::as_const(m_held.files))
+        keep.append(file.entry.nativePath);
+    QList<QByteArray> ahead;
+    for (const Entry& entry : std::as_const(entries))
+        if (deflatedWhole(entry.nativePath, m_level))
+            ahead.append(entry.nativePath);
+    whole().keepOnly(keep + ahead);
+    for (const QByteArray& path : std::as_const(ahead))
+        whole().prepare(path, m_level);
+}
+
+void LibzipComponent::forgetReadAhead()
+{
+    if (m_whole)
+        m_whole->keepOnly({});
 }
 
 void LibzipComponent::startZip()
@@ -454,6 +506,7 @@ void LibzipComponent::dropZip()
 {
     m_holding = false;
     m_held = Write();
+    forgetReadAhead();
 }
 
 int LibzipComponent::finishZip()
@@ -463,9 +516,15 @@ int LibzipComponent::finishZip()
     m_holding = false;
     if (held.files.isEmpty())
         return kOk;
-    if (m_stop)
+    if (m_stop) {
+        forgetReadAhead();
         return fail(kStopped, QStringLiteral("Stopped: %1 was left as it was").arg(held.targetDos));
-    return write(held);
+    }
+    const int written = write(held);
+    // After a ZIP that failed nothing read ahead is wanted.
+    if (written != kOk)
+        forgetReadAhead();
+    return written;
 }
 
 int LibzipComponent::write(const Write& write)
@@ -504,16 +563,16 @@ int LibzipComponent::write(const Write& write)
         const bool statted = ::stat(entry.nativePath.constData(), &st) == 0;
         const qint64 size = statted ? qint64(st.st_size) : 0;
         callbacks.totalBytes += size;
-        const bool onEveryCore = file.level > 0 && size >= kParallelFromBytes;
+        const QString zipName = entry.zipName;
+        const deflatedfilesource::Hooks hooks{[&callbacks, zipName] { return callbacks.adding(zipName); },
+                                              [&callbacks](qint64 bytes) { return callbacks.advanced(bytes); }};
         zip_source_t* source = nullptr;
-        if (onEveryCore) {
+        if (file.level > 0 && size >= kParallelFromBytes && size <= WholeFileDeflate::kMaxBytes) {
+            source = deflatedfilesource::create(archive, entry.nativePath, whole(), file.level, hooks);
+        } else if (file.level > 0 && size >= kParallelFromBytes) {
             if (!m_deflate)
                 m_deflate = std::make_unique<ParallelDeflate>();
-            const QString zipName = entry.zipName;
-            source = deflatedfilesource::create(
-                archive, entry.nativePath, *m_deflate, file.level,
-                {[&callbacks, zipName] { return callbacks.adding(zipName); },
-                 [&callbacks](qint64 bytes) { return callbacks.advanced(bytes); }});
+            source = deflatedfilesource::create(archive, entry.nativePath, *m_deflate, file.level, hooks);
         } else {
             source = notifyingFileSource(archive, entry.nativePath, entry.zipName, &callbacks);
         }

@@ -10,6 +10,7 @@
 
 class DriveService;
 class ParallelDeflate;
+class WholeFileDeflate;
 
 // The ZIP writer over libzip.
 //
@@ -33,8 +34,12 @@ class ParallelDeflate;
 // - Between startZip() and finishZip() the adds are held: each checks its
 //   list and its target and answers at once, and finishZip() writes all of
 //   them in one go, in their order. Outside that, add() writes at once.
-// - Files of some size are deflated on every core (ParallelDeflate) and
-//   handed to libzip already deflated; small ones libzip deflates itself.
+// - Files of some size are handed to libzip already deflated; small ones
+//   libzip deflates itself. Up to WholeFileDeflate::kMaxBytes a file is
+//   deflated whole on one core, from the moment its add is held or it is
+//   read ahead, so that with two cores two volumes are deflated while the
+//   ZIP before them is written; a larger one is deflated in parts on every
+//   core (ParallelDeflate) while it is written. Each file is read once.
 // - A write makes a complete new file beside the target, named
 //   "<name>.zip.unfinished-XXXXXX", and puts it in place only when everything
 //   is written, so a stop or a failure leaves an earlier ZIP byte for byte as
@@ -73,6 +78,7 @@ public:
     void startZip() override;
     int finishZip() override;
     void dropZip() override;
+    void readAhead(const QString& crSeparatedList) override;
     void setStop(bool stop) override;
     void setFoldersLeftOut(const QStringList& dosFolders) override;
     QString lastError() const override { return m_lastError; }
@@ -108,6 +114,11 @@ private:
 
     int check(Write* write);
     int write(const Write& write);
+    bool expand(const QString& list, QList<Entry>* entries, QString* error, const QString& excludedHostPath = {}) const;
+    // Whether the file is deflated whole at the level.
+    static bool deflatedWhole(const QByteArray& nativePath, int level);
+    WholeFileDeflate& whole();
+    void forgetReadAhead();
     std::optional<QString> resolve(const QString& dosOrRelative) const;
     int fail(int result, const QString& error);
     void walkFolder(const QString& folder, const QString& prefix, const QString& excludedHostPath,
@@ -124,6 +135,7 @@ private:
     bool m_holding = false;
     Write m_held;
     std::unique_ptr<ParallelDeflate> m_deflate;
+    std::unique_ptr<WholeFileDeflate> m_whole;
     QString m_lastError;
     mutable QStringList m_warnings;
     QList<QByteArray> m_foldersLeftOut; // canonical host paths

@@ -34,6 +34,11 @@ public:
     virtual int finishZip() { return 0; }
     // Forgets the held adds without writing anything.
     virtual void dropZip() {}
+    // Names files (as setFileList does) that a later ZIP will take, so that
+    // the component may read and deflate them while it writes this one.
+    // Nothing is written or promised: a file that changes before its add is
+    // read again, and one that is never added is forgotten.
+    virtual void readAhead(const QString& crSeparatedList) { (void)crSeparatedList; }
     virtual void setStop(bool stop) = 0;
     // Folders (DOS paths) that a folder add never reads, nor anything in
     // them: the folders the set is written into, which a folder added as

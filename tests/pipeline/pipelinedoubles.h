@@ -67,6 +67,8 @@ public:
         return int(zipCalls.count(QStringLiteral("finish"))) == finishFailsAt ? 1 : 0;
     }
     void dropZip() override { zipCalls << QStringLiteral("drop"); }
+    QStringList readAheads;
+    void readAhead(const QString& l) override { readAheads << l; }
 
     QStringList listsFor(const QString& target) const
     {

@@ -19,6 +19,8 @@ TEST_F(RunFixture, PacksEveryVolumeInOrderAndReports)
             << n;
     }
     EXPECT_EQ(zip.adds.size(), 12);
+    EXPECT_EQ(zip.readAheads, (Steps{volumeName(2) + '\r' + volumeName(3) + '\r', volumeName(3) + '\r', QString()}))
+        << "each ZIP names the next two volumes";
     EXPECT_EQ(zip.level, 6);
     EXPECT_FALSE(exists(QStringLiteral("c:\\Zavok001"))) << "the emptied work directory is removed";
     EXPECT_EQ(checkJobCalls, 1);

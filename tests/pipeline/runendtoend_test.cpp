@@ -74,6 +74,7 @@ public:
         return m_inner->finishZip();
     }
     void dropZip() override { m_inner->dropZip(); }
+    void readAhead(const QString& l) override { m_inner->readAhead(l); }
 
     // Runs on every percent while the ZIP of failTarget is written (with
     // the real writer, to reach it part way in).
@@ -509,7 +510,8 @@ TEST_F(RunEndToEnd, AbortDuringTheFirstZipLeavesTheEarlierZipOfItsNameAndEveryVo
     auto fault = std::make_unique<ZipFault>(std::make_unique<LibzipComponent>(home.drives));
     fault->failTarget = QStringLiteral("e:\\zips\\game01");
     int abortedAt = -1;
-    // The click lands while the volume is deflated, with parts on the workers.
+    // The click lands part way through the volume, with the next ones
+    // being deflated ahead.
     fault->duringWrite = [&](int percent, ZipComponent&) {
         if (percent >= 40 && abortedAt < 0) {
             abortedAt = percent;

@@ -1,5 +1,6 @@
 #include "doubles/temphome.h"
 #include "platform/libzipcomponent.h"
+#include "platform/wholefiledeflate.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,6 +84,19 @@ QByteArray commentOf(const QString& zipHost)
         return "<no end record>";
     const int length = uchar(all[at + 20]) | (uchar(all[at + 21]) << 8);
     return all.mid(at + 22, length);
+}
+
+// Bytes this process has read so far (any thread); -1 when the kernel does
+// not count them.
+qint64 bytesReadByProcess()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n'))
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    return -1;
 }
 
 QByteArray readHost(const QString& path)
@@ -229,6 +243,8 @@ TEST_F(ZipComponentTest, LevelZeroStoresAndNineDeflatesHardest)
 
     zip.setCompressionLevel(0);
     ASSERT_EQ(addTo("d:\\out\\stored", "d:\\src\\text.txt\r"), 0);
+    zip.setCompressionLevel(6);
+    ASSERT_EQ(addTo("d:\\out\\normal", "d:\\src\\text.txt\r"), 0);
     zip.setCompressionLevel(9);
     ASSERT_EQ(addTo("d:\\out\\packed", "d:\\src\\text.txt\r"), 0);
     zip.setCompressionLevel(12); // not a level: the last one stays
@@ -238,6 +254,7 @@ TEST_F(ZipComponentTest, LevelZeroStoresAndNineDeflatesHardest)
     EXPECT_EQ(methodsIn(d + "/out/packed.zip"), QStringList{"defX"});
     EXPECT_GT(QFileInfo(d + "/out/stored.zip").size(), 200000);
     EXPECT_LT(QFileInfo(d + "/out/packed.zip").size(), 20000);
+    EXPECT_LE(QFileInfo(d + "/out/packed.zip").size(), QFileInfo(d + "/out/normal.zip").size());
     EXPECT_EQ(contentOf(d + "/out/packed.zip", "text.txt"), text);
     EXPECT_TRUE(unzipTestPasses(d + "/out/stored.zip"));
 }
@@ -245,7 +262,8 @@ TEST_F(ZipComponentTest, LevelZeroStoresAndNineDeflatesHardest)
 TEST_F(ZipComponentTest, StopDuringAnAddLeavesTheEarlierZipByteForByte)
 {
     put("d:\\src\\a.txt", "a");
-    put("d:\\work\\big.r00", randomBytes(8000000, 11));
+    // Too large to be held whole: deflated in parts while it is written.
+    put("d:\\work\\big.r00", randomBytes(WholeFileDeflate::kMaxBytes + 1000000, 11));
     ASSERT_EQ(addTo("d:\\out\\set01", "d:\\src\\a.txt\r"), 0);
     const QByteArray before = readHost(d + "/out/set01.zip");
 
@@ -505,4 +523,39 @@ TEST_F(ZipComponentTest, HeldAddsThatAreStoppedOrDroppedLeaveTheEarlierZipByteFo
     EXPECT_EQ(zip.finishZip(), LibzipComponent::kStopped);
     EXPECT_EQ(readHost(d + "/out/set01.zip"), before);
     EXPECT_EQ(leftoversIn("d:\\out"), QStringList{"set01.zip"});
+}
+
+TEST_F(ZipComponentTest, VolumesReadAheadGoInFromOneReadEachAndAChangedOneIsReadAgain)
+{
+    QList<QByteArray> volumes;
+    for (int n = 1; n <= 3; ++n) {
+        volumes << randomBytes(600000, quint32(30 + n)) + textBytes(600000);
+        put(QStringLiteral("d:\\work\\set.r%1").arg(n), volumes.last());
+    }
+    put("d:\\app\\file_id.diz", "diz");
+    const auto zipVolume = [&](int n, const QString& ahead) {
+        zip.startZip();
+        EXPECT_EQ(addTo(QStringLiteral("d:\\out\\set0%1").arg(n), QStringLiteral("d:\\work\\set.r%1\r").arg(n)), 0);
+        zip.readAhead(ahead);
+        EXPECT_EQ(addTo(QStringLiteral("d:\\out\\set0%1").arg(n), "d:\\app\\file_id.diz\r"), 0);
+        EXPECT_EQ(zip.finishZip(), 0) << zip.lastError().toStdString();
+    };
+
+    const qint64 before = bytesReadByProcess();
+    zipVolume(1, "d:\\work\\set.r2\rd:\\work\\set.r3\rd:\\work\\missing.r4\r");
+    zipVolume(2, "d:\\work\\set.r3\r");
+    const qint64 read = bytesReadByProcess() - before;
+    if (before >= 0) {
+        EXPECT_LT(read, 3 * 1200000 + 200000) << "every volume is read once, the third ahead of its ZIP";
+    }
+
+    volumes[2] = textBytes(700000);
+    put("d:\\work\\set.r3", volumes[2]);
+    zipVolume(3, {});
+    for (int n = 1; n <= 3; ++n) {
+        const QString zipHost = d + QStringLiteral("/out/set0%1.zip").arg(n);
+        EXPECT_TRUE(unzipTestPasses(zipHost)) << n;
+        EXPECT_EQ(namesIn(zipHost), (QStringList{QStringLiteral("set.r%1").arg(n), "file_id.diz"}));
+        EXPECT_EQ(contentOf(zipHost, QStringLiteral("set.r%1").arg(n)), volumes[n - 1]) << n;
+    }
 }

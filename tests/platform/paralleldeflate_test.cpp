@@ -1,6 +1,10 @@
 #include "platform/paralleldeflate.h"
+#include "platform/wholefiledeflate.h"
 
+#include <QFile>
+#include <QMap>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -131,4 +135,86 @@ TEST(ParallelDeflate, HoldsABoundedNumberOfPartsAndCanDropAStreamPartWay)
     // stream whole.
     const QByteArray next = mixed(3 * ParallelDeflate::kPartBytes, 4);
     EXPECT_EQ(inflateRaw(deflateInParts(deflate, next, 6)), next);
+}
+
+namespace {
+
+// A file of its own in a fresh folder, for the whole-file deflater.
+struct FileFixture {
+    QTemporaryDir dir;
+    QByteArray put(const char* name, const QByteArray& bytes)
+    {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        return QFile::encodeName(path);
+    }
+};
+
+std::uint32_t crcOf(const QByteArray& bytes)
+{
+    return std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(bytes.constData()), uInt(bytes.size())));
+}
+
+} // namespace
+
+TEST(WholeFileDeflate, FilesPreparedOrNotComeBackDeflatedWithTheirCrcAndAChangedOneIsReadAgain)
+{
+    FileFixture files;
+    WholeFileDeflate whole(2);
+    const QByteArray a = mixed(700000, 1), b = mixed(300000, 2), c = mixed(100000, 3);
+    const QByteArray pathA = files.put("a.r00", a), pathB = files.put("b.r01", b), pathC = files.put("c.r02", c);
+    whole.prepare(pathA, 6);
+    whole.prepare(pathB, 6);
+    whole.prepare(pathB, 6);
+    EXPECT_EQ(whole.pending(), 2) << "a file is prepared once";
+
+    int waits = 0;
+    const auto counting = [&] { return ++waits > 0; };
+    for (const auto& [path, bytes] : {std::pair{pathA, a}, std::pair{pathB, b}, std::pair{pathC, c}}) {
+        const auto result = whole.take(path, 6, counting);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->error, 0);
+        EXPECT_EQ(inflateRaw(result->deflated), bytes);
+        EXPECT_EQ(result->crc, crcOf(bytes));
+        EXPECT_EQ(result->size, std::uint64_t(bytes.size()));
+    }
+    EXPECT_EQ(whole.pending(), 0);
+
+    // Read ahead, then changed before it is taken: the new bytes go in.
+    whole.prepare(pathA, 6);
+    const QByteArray changed = mixed(650000, 9);
+    files.put("a.r00", changed);
+    EXPECT_EQ(inflateRaw(whole.take(pathA, 6, counting)->deflated), changed);
+
+    const auto missing = whole.take(files.dir.filePath(QStringLiteral("gone")).toUtf8(), 6, counting);
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(missing->error, ENOENT);
+
+    // Forgotten files, and a take that is given up while it waits.
+    whole.prepare(pathA, 9);
+    whole.prepare(pathB, 9);
+    whole.keepOnly({pathB});
+    EXPECT_EQ(whole.pending(), 1);
+    whole.keepOnly({});
+    EXPECT_FALSE(whole.take(pathA, 9, [] { return false; }));
+    EXPECT_EQ(whole.pending(), 0);
+}
+
+TEST(WholeFileDeflate, MaximumIsNoLargerThanNormalAndEveryLevelInflates)
+{
+    FileFixture files;
+    WholeFileDeflate whole(1);
+    const QByteArray text = mixed(900000, 5).replace('\0', 'q');
+    const QByteArray path = files.put("t.r00", text);
+    QMap<int, qsizetype> sizes;
+    for (int level = 1; level <= 9; ++level) {
+        const QByteArray deflated = whole.take(path, level, {})->deflated;
+        EXPECT_EQ(inflateRaw(deflated), text) << level;
+        sizes[level] = deflated.size();
+    }
+    EXPECT_LE(sizes[9], sizes[6]);
+    EXPECT_LE(sizes[6], sizes[4]);
+    EXPECT_LE(sizes[4], sizes[1]);
 }
