@@ -13,10 +13,12 @@
 #include "ui/helpwindow.h"
 #include "ui/isobinoptiondialog.h"
 #include "ui/mainwindow.h"
+#include "ui/qtmessagebox.h"
 #include "ui/reportwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMessageBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -70,6 +72,9 @@ TEST(Accessibility, EveryControlOfEveryPageAndWindowHasAName)
     HelpWindow help;
     AboutWindow about;
     ArchiverWindow archiver(QStringLiteral("wrar - c:\\Zavok001\\game.rar"));
+    QMessageBox message;
+    QtMessageBox::prepare(message, QStringLiteral("Zavok32 error"), QStringLiteral("The archiver wrar ended with exit status 2."),
+                          QStringLiteral("no space left on device"), MessageIcon::Stop, MessageButtons::OkCancel);
     program.drivesWiring().open();
     QWidget* drives = program.drivesWiring().dialog();
     ASSERT_NE(drives, nullptr);
@@ -78,7 +83,7 @@ TEST(Accessibility, EveryControlOfEveryPageAndWindowHasAName)
     for (QWidget* window : {static_cast<QWidget*>(&program.window()), static_cast<QWidget*>(&picker),
                             static_cast<QWidget*>(&question), static_cast<QWidget*>(&report),
                             static_cast<QWidget*>(&editor), static_cast<QWidget*>(&help), static_cast<QWidget*>(&about),
-                            static_cast<QWidget*>(&archiver), drives})
+                            static_cast<QWidget*>(&archiver), static_cast<QWidget*>(&message), drives})
         unnamed << unnamedControls(window);
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char('\n')).toStdString();
     drives->close();
