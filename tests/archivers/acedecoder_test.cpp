@@ -219,7 +219,7 @@ TEST(AceDecoderTest, WhatEveryLevelPacksComesBackWholeFromPiecesOfAnySize)
     random.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
     const QByteArray prose = TestWorkspace::proseLike(300000, 9);
     // Past two windows, so that the finder moves its data down mid-file.
-    const QByteArray longProse = TestWorkspace::proseLike(1300000, 4);
+    const QByteArray longProse = TestWorkspace::proseLike(1050000, 4);
     const QList<QByteArray> inputs{prose, noise + prose.left(5000) + noise, QByteArray(200000, '\0'), "abcabcabcabcabcab",
                                    longProse + longProse};
 
