@@ -75,3 +75,37 @@ TEST(SingleInstance, ASocketLeftByACrashDoesNotBlockTheNextStart)
     EXPECT_TRUE(askFromAnotherThread(dir.path()));
     EXPECT_EQ(restored.count(), 1);
 }
+
+TEST(SingleInstance, AScriptHandedOverArrivesWholeOrIsRefusedWhenTheFirstCopyIsBusy)
+{
+    QTemporaryDir dir;
+    SingleInstance first(dir.path());
+    ASSERT_TRUE(first.listen());
+    QSignalSpy restored(&first, &SingleInstance::restoreRequested);
+    QStringList handed;
+    bool busy = false;
+    first.acceptScript = [&](const QString& script) {
+        handed << script;
+        return !busy;
+    };
+    const auto handOver = [&](const QString& script) {
+        SingleInstance::Handover answer = SingleInstance::Handover::NoCopy;
+        QThread* thread = QThread::create([&] { answer = SingleInstance(dir.path()).handScriptToRunningCopy(script, 3000); });
+        thread->start();
+        while (!thread->isFinished())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        thread->wait();
+        delete thread;
+        return answer;
+    };
+    // Any byte a path may hold, a line end and a percent sign included.
+    const QString odd = QString::fromUtf8("/home/me/jobs\n%20 \xc3\xa9t\xc3\xa9/game.zvk");
+    EXPECT_EQ(handOver(odd), SingleInstance::Handover::Opened);
+    busy = true;
+    EXPECT_EQ(handOver("c:\\job.zvk"), SingleInstance::Handover::Refused);
+    EXPECT_EQ(handed, (QStringList{odd, "c:\\job.zvk"}));
+    EXPECT_EQ(restored.count(), 2) << "the window comes forward either way";
+
+    QTemporaryDir nobody;
+    EXPECT_EQ(SingleInstance(nobody.path()).handScriptToRunningCopy("c:\\job.zvk", 200), SingleInstance::Handover::NoCopy);
+}

@@ -57,6 +57,11 @@ TEST(StartupCommandLine, PrefixesChooseTheModeAndTheRestIsUsedUnchanged)
     EXPECT_EQ(Startup::parseCommandLine("\"c:\\my job.zvk\"").scriptPath, "\"c:\\my job.zvk\"");
     EXPECT_EQ(Startup::parseCommandLine("\"c:\\my job.zvk\"").mode, LaunchMode::Interactive);
     EXPECT_EQ(Startup::parseCommandLine("").scriptPath, "");
+
+    // Handed to another copy, a relative host path is made absolute here.
+    EXPECT_EQ(Startup::absoluteScriptArgument("jobs/a.zvk"), QDir::currentPath() + "/jobs/a.zvk");
+    for (const char* stays : {"", "/jobs/a.zvk", "c:\\a.zvk", "!jobs/a.zvk", "$jobs/a.zvk", "\"jobs/a.zvk\""})
+        EXPECT_EQ(Startup::absoluteScriptArgument(stays), stays) << stays;
 }
 
 TEST(StartupFreeSpace, WholeMegabytesOrLessThanTwo)

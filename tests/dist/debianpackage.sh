@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The Debian package that CPack makes: named for the version, its
 # dependencies worked out from the programs, everything under /usr, the
-# programs stripped; and the tree it unpacks packs the example job.
+# programs stripped, its copyright and changelog where Debian wants them, and
+# no error or warning from lintian (pedantic); and the tree it unpacks packs
+# the example job.
 #   debianpackage.sh <build folder> <source tree> <application id> <version>
 set -euo pipefail
 build=$1 source=$2 id=$3 version=$4
@@ -25,11 +27,22 @@ for path in ./usr/bin/zavok32 ./usr/bin/wrar ./usr/bin/wace \
             ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
             ./usr/share/mime/packages/$id.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
             ./usr/share/man/man1/zavok32.1.gz ./usr/share/man/man1/wrar.1.gz ./usr/share/man/man1/wace.1.gz \
-            ./usr/share/zavok32/help/index.html; do
+            ./usr/share/zavok32/help/index.html \
+            ./usr/share/doc/zavok32/copyright ./usr/share/doc/zavok32/changelog.gz; do
   grep -qx "$path" <<< "$contents" || fail "the package lacks $path"
 done
 if grep -qv '^\./usr/' <<< "$(grep -vx './' <<< "$contents")"; then
   fail "the package puts files outside /usr: $contents"
+fi
+
+# lintian refuses nothing by its exit status alone here: every error and
+# warning is a failure, and pedantic remarks are shown.
+if command -v lintian > /dev/null; then
+  report=$(lintian --pedantic --display-info --no-cfg "$deb" 2>&1) || true
+  if grep -E '^[EW]: ' <<< "$report"; then fail "lintian: $report"; fi
+  [ -z "$report" ] || echo "lintian's remarks: $report"
+else
+  fail "lintian is not installed (apt-get install lintian)"
 fi
 
 dpkg-deb -x "$deb" "$work/root"
