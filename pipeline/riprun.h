@@ -14,6 +14,8 @@
 // volume, and the report. Runs on the window's thread; the run page's Abort
 // and Exit buttons reach abortRun and exitRun while the ZIP component lets
 // window events through.
+class SetProof;
+
 class RipRun
 {
 public:
@@ -52,6 +54,12 @@ private:
     Outcome lockTheSet();
     Outcome checkJobFolders();
     Outcome checkExtraNames();
+    // At the floppy step: an extra in every ZIP that could push one past a
+    // floppy is told, and the user may go on.
+    Outcome checkFloppyFit();
+    // After the last ZIP: the checksum files, the line that sums up the
+    // proof, and ZIPs of the name left from an older set.
+    void finishProof(SetProof& proof);
     void makeWorkDirectory();
     int countVolumes() const;
     qint64 volumeBytes() const;
@@ -64,7 +72,8 @@ private:
     // end of the application when nobody is watching.
     // The notice, when given, tells the interactive user what is missing there.
     Outcome refuse(PageId page, std::optional<FocusTarget> focus, const QString& reason, const QString& notice = {});
-    void endAfterFailedZipStep(const QString& reason);
+    // `message`, when given, is shown to a user at the window.
+    void endAfterFailedZipStep(const QString& reason, const QString& message = {});
     void endAfterUnexpectedFailure(const QString& reason, const QString& message);
     void putSourceTextBack();
     // The desktop's notification at the end of a long run the user did not
@@ -82,4 +91,5 @@ private:
     bool m_stopRequested = false;
     // The user was in another window when the archiver ended.
     bool m_userAway = false;
+    QString m_verdict; // the proof's line for the report
 };

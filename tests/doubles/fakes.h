@@ -136,6 +136,7 @@ public:
         endReason = reason;
     }
     void closeMainWindow() override { ++closeCalls; }
+    void tellWarning(const QString& line) override { warnings << line; }
     void minimiseMainWindow() override { windowEvents << "minimise"; }
     void restoreMainWindow() override { windowEvents << "restore"; }
     void setMainWindowEnabled(bool enabled) override { windowEvents << (enabled ? "enable" : "disable"); }
@@ -144,6 +145,7 @@ public:
     bool active = true; // false: the user is in another program's window
 
     QStringList windowEvents;
+    QStringList warnings;
 
     std::optional<PageId> lastPage() const { return pages.isEmpty() ? std::nullopt : std::optional(pages.last()); }
 };
