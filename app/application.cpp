@@ -9,6 +9,7 @@
 #include "contents/zipsizestepbinding.h"
 #include "job/exitstatus.h"
 #include "job/pagenotices.h"
+#include "job/recoveryfilespage.h"
 #include "job/recoveryoption.h"
 #include "pipeline/riprun.h"
 #include "pipeline/standardrunsteps.h"
@@ -31,6 +32,7 @@
 #include "ui/qtfolderpicker.h"
 #include "ui/qtmessagebox.h"
 #include "ui/qtsoundplayer.h"
+#include "ui/recoveryfilesdialog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -124,7 +126,7 @@ Application::Application(Options options)
     m_verifySwitch = std::make_unique<MarkerSwitch>(m_app.verifyAfterPacking, m_appDir, QStringLiteral("verify.ini"));
     m_checksumSwitch = std::make_unique<MarkerSwitch>(m_app.checksumFiles, m_appDir, QStringLiteral("checksum.ini"));
     m_volumeTester = volumetesters::make();
-    m_app.recoveryZips = RecoveryOption::load(m_appDir);
+    m_app.recoveryZips = options.recoveryZips.value_or(RecoveryOption::load(m_appDir));
 
     MainWindow& w = *m_window;
     w.openScript = [this] { m_scripts->openScript(); };
@@ -132,6 +134,14 @@ Application::Application(Options options)
     w.toggleSounds = [this] { m_soundSwitch->toggle(); };
     w.toggleVerify = [this] { m_verifySwitch->toggle(); };
     w.toggleChecksums = [this] { m_checksumSwitch->toggle(); };
+    w.recoveryFiles = [this] {
+        RecoveryFilesPage page(m_app, m_appDir);
+        RecoveryFilesDialog dialog(page, m_window.get());
+        dialog.onSaveFailed = [this](const QString& error) {
+            m_services.messages->show(QStringLiteral("Zavok32"), error, MessageIcon::Exclamation);
+        };
+        dialog.exec();
+    };
     w.onEndApplication = [this](int code, const QString& reason) {
         m_ended = true;
         m_endCode = code;

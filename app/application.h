@@ -63,6 +63,8 @@ public:
         // file or a pipe keeps them); off where one progress line stands for
         // them (a terminal) or nothing but errors is wanted.
         bool archiverLinesToStandardOutput = true;
+        // Recovery files for the runs of this start, over the remembered setting.
+        std::optional<int> recoveryZips;
     };
 
     explicit Application(Options options);

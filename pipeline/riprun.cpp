@@ -150,7 +150,7 @@ void RipRun::runJob()
                     packager.setProof(&proof);
                     const VolumePackager::Result result = packager.packageVolumes();
                     const RecoveryStep::Result recovery = result.completed
-                        ? RecoveryStep(m_ctx, m_stopRequested).writeRecoveryFiles(result.zips)
+                        ? RecoveryStep(m_ctx, m_stopRequested).writeRecoveryFiles(result.zips, proof.stem())
                         : RecoveryStep::Result{true, {}};
                     if (!result.completed || !recovery.completed) {
                         if (result.completed)
@@ -159,6 +159,10 @@ void RipRun::runJob()
                             endAfterFailedZipStep(result.reason, result.message);
                         packaged = false;
                     } else {
+                        for (const QString& file : recovery.files) {
+                            if (const QString fault = proof.listAlso(file); !fault.isEmpty())
+                                throw RunFailure(fault, QStringLiteral("Every ZIP of the set was made, but ") + fault + QLatin1Char('.'));
+                        }
                         finishProof(proof);
                     }
                 }

@@ -5,7 +5,10 @@
 #include "app/driveswiring.h"
 #include "app/setcheckwiring.h"
 #include "platform/libzipcomponent.h"
+#include "job/recoveryfilespage.h"
+#include "par2/recoverycreator.h"
 #include "setcheck/filedigest.h"
+#include "ui/recoveryfilesdialog.h"
 #include "setcheck/setcheckpage.h"
 #include "setcheck/sfvfile.h"
 #include "setcheck/sha256file.h"
@@ -429,6 +432,16 @@ void saveCheckSet(Application& program, const QString& out)
         items << ChecksumItem{name, digest.crc, digest.sha256};
     }
     QDir(staging).removeRecursively();
+    // Recovery files enough for any two, listed after the ZIPs as a run lists them.
+    QStringList zipNames;
+    for (const ChecksumItem& item : items)
+        zipNames << item.name;
+    RecoveryCreator::Options recovery;
+    recovery.rebuildableFiles = 2;
+    for (const QString& file : RecoveryCreator::create(sets, zipNames, QStringLiteral("quake2"), recovery).files) {
+        const FileDigest digest = FileDigest::of(file);
+        items << ChecksumItem{QFileInfo(file).fileName(), digest.crc, digest.sha256};
+    }
     QFile sfv(sets + QStringLiteral("/quake2.sfv"));
     sfv.open(QIODevice::WriteOnly);
     sfv.write(SfvFile::write(items, QStringLiteral("Zavok32"), QDateTime::currentDateTime()));
@@ -456,7 +469,18 @@ void saveCheckSet(Application& program, const QString& out)
     damaged.close();
     program.setCheck().page()->checkAgain();
     save(window, out + QStringLiteral("/21-check-set-faults.png"));
+    program.setCheck().page()->repairSet();
+    save(window, out + QStringLiteral("/23-check-set-repaired.png"));
     window->close();
+
+    AppState state;
+    state.recoveryZips = 2;
+    RecoveryFilesPage page(state, program.appDirHost());
+    RecoveryFilesDialog dialog(page);
+    dialog.move(120, 120);
+    dialog.show();
+    save(&dialog, out + QStringLiteral("/22-recovery-files.png"));
+    dialog.close();
 }
 
 } // namespace

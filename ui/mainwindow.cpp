@@ -208,6 +208,7 @@ void MainWindow::runCommand(MenuCommand command)
     case MenuCommand::Drives: call(openDrives); break;
     case MenuCommand::VerifyAfterPacking: call(toggleVerify); break;
     case MenuCommand::ChecksumFiles: call(toggleChecksums); break;
+    case MenuCommand::RecoveryFiles: call(recoveryFiles); break;
     case MenuCommand::CheckSet: call(checkSet); break;
     case MenuCommand::UseZipComment: call(toggleZipComment); break;
     case MenuCommand::OpenZipComment: call(openZipComment); break;

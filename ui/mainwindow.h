@@ -62,6 +62,7 @@ public:
     std::function<void()> openDrives;
     std::function<void()> toggleVerify;
     std::function<void()> toggleChecksums;
+    std::function<void()> recoveryFiles;
     std::function<void()> checkSet;
     std::function<void()> toggleZipComment;
     std::function<void()> openZipComment;

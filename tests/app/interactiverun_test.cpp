@@ -8,6 +8,10 @@
 #include "ui/reportwindow.h"
 #include "app/setcheckwiring.h"
 #include "ui/checksetwindow.h"
+#include "job/recoveryoption.h"
+#include "ui/recoveryfilesdialog.h"
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QMenuBar>
 #include <QTreeWidget>
 #include "ui/runpage.h"
@@ -317,6 +321,25 @@ TEST_F(InteractiveRun, TheSetItMadeChecksSoundAndEveryFaultShowsInTheCheckWindow
     EXPECT_TRUE(trigger("&Checksum files")->isChecked() == false);
     trigger("&Checksum files");
 
+    // Options > Recovery files...: enough to rebuild any 2 ZIPs, remembered.
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<RecoveryFilesDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* zipsBox = dialog->findChild<QSpinBox*>("recoveryZips");
+        EXPECT_FALSE(zipsBox->isEnabled()) << "none at first";
+        QTest::mouseClick(dialog->findChild<QRadioButton*>("recoverySome"), Qt::LeftButton);
+        ASSERT_TRUE(zipsBox->isEnabled());
+        zipsBox->selectAll();
+        QTest::keyClicks(zipsBox, "2");
+        EXPECT_TRUE(dialog->findChild<QLabel*>("recoveryNote")->text().startsWith("About 2 times"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>("recoveryOk"), Qt::LeftButton);
+    });
+    trigger("&Recovery files...");
+    EXPECT_EQ(program->appState().recoveryZips, 2);
+    EXPECT_EQ(RecoveryOption::load(program->appDirHost()), 2);
+
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
     ASSERT_EQ(zips(), (QStringList{"demo01.zip", "demo02.zip", "demo03.zip"}));
     ASSERT_TRUE(QFile::exists(driveE + "/zips/demo.sfv"));
@@ -344,16 +367,25 @@ TEST_F(InteractiveRun, TheSetItMadeChecksSoundAndEveryFaultShowsInTheCheckWindow
     home.fileDialog.answers.push_back(QStringLiteral("e:\\zips\\demo.sfv"));
     click("checkSetFile");
     EXPECT_EQ(home.fileDialog.requests.last().initialDir, "e:\\zips");
-    EXPECT_EQ(rows(), (QStringList{"demo01.zip sound", "demo02.zip sound", "demo03.zip sound"}));
+    EXPECT_EQ(rows().mid(0, 3), (QStringList{"demo01.zip sound", "demo02.zip sound", "demo03.zip sound"}));
+    EXPECT_TRUE(rows().contains("demo.par2 sound")) << rows().join('|').toStdString();
     EXPECT_TRUE(check->summary()->text().startsWith("demo: all 3 ZIPs are sound")) << check->summary()->text().toStdString();
     EXPECT_FALSE(check->findChild<QPushButton*>("checkSetRepair")->isVisible());
 
     QFile::remove(driveE + "/zips/demo02.zip");
     QFile::resize(driveE + "/zips/demo03.zip", QFileInfo(driveE + "/zips/demo03.zip").size() / 2);
     click("checkSetAgain");
-    EXPECT_EQ(rows(), (QStringList{"demo01.zip sound", "demo02.zip missing", "demo03.zip damaged"}));
+    EXPECT_EQ(rows().mid(0, 3), (QStringList{"demo01.zip sound", "demo02.zip missing", "demo03.zip damaged"}));
     EXPECT_EQ(check->list()->topLevelItem(2)->text(2), "cut short: its end is missing");
     EXPECT_EQ(check->summary()->text(), "demo: 3 ZIPs: 1 sound, 1 missing, 1 damaged; the volume set inside is not whole");
+    // The recovery files can rebuild both: Repair does, and the check that
+    // follows finds the set whole.
+    click("checkSetRepair");
+    EXPECT_EQ(rows().mid(0, 3), (QStringList{"demo01.zip sound", "demo02.zip sound", "demo03.zip sound"}));
+    const QString told = check->summary()->text();
+    EXPECT_TRUE(told.contains("demo02.zip  rebuilt\n") && told.contains("demo03.zip  rebuilt\n")) << told.toStdString();
+    EXPECT_TRUE(QFile::exists(driveE + "/zips/demo03.zip.damaged"));
+    EXPECT_FALSE(check->findChild<QPushButton*>("checkSetRepair")->isVisible());
     click("checkSetClose");
     QTest::qWait(20);
     EXPECT_EQ(program->setCheck().window(), nullptr);
