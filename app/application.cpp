@@ -8,6 +8,7 @@
 #include "contents/zipsizestep.h"
 #include "contents/zipsizestepbinding.h"
 #include "job/exitstatus.h"
+#include "job/pagenotices.h"
 #include "job/recoveryfilespage.h"
 #include "job/recoveryoption.h"
 #include "pipeline/riprun.h"
@@ -20,6 +21,7 @@
 #include "source/folderselection.h"
 #include "source/jobcheck.h"
 #include "source/sourcemeasurement.h"
+#include "ui/dbusnotifier.h"
 #include "ui/desktoptexteditor.h"
 #include "ui/qtarchiverconsole.h"
 #include "ui/qtreportpresenter.h"
@@ -107,6 +109,9 @@ Application::Application(Options options)
     if (!options.textEditor)
         m_textEditor = std::make_unique<DesktopTextEditor>();
     m_services.textEditor = options.textEditor ? options.textEditor : m_textEditor.get();
+    if (!options.notifier)
+        m_notifier = std::make_unique<DbusNotifier>();
+    m_services.notifier = options.notifier ? options.notifier : m_notifier.get();
 
     m_scripts = std::make_unique<ScriptFile>(m_job, m_view, m_app, m_services, m_appDir);
     m_scripts->checkJob = [this] {
@@ -215,9 +220,10 @@ Application::~Application()
 
 void Application::wireLogic()
 {
+    m_notices = std::make_unique<PageNotices>(m_job, m_view);
     m_sizeStep = std::make_unique<ZipSizeStep>(m_job, m_runState, m_view);
     m_sizeBinding = std::make_unique<ZipSizeStepBinding>(m_job, *m_sizeStep);
-    m_check = std::make_unique<JobCheck>(m_job, m_app, m_services);
+    m_check = std::make_unique<JobCheck>(m_job, m_app, m_services, &m_view);
     m_folderSelection = std::make_unique<FolderSelection>(m_drives);
     checkJob = [this] { m_check->checkJob(); };
     m_measure = std::make_unique<SourceMeasurement>(m_job, m_runState, m_view, m_services);

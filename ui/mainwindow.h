@@ -50,6 +50,7 @@ public:
     void setMainWindowEnabled(bool enabled) override;
     void repaintMainWindow() override;
     std::optional<PageId> visiblePage() const override { return m_navigation.visiblePage(); }
+    bool programActive() const override;
 
     // Commands of other parts of the program, wired by it.
     std::function<void()> openScript;
@@ -101,6 +102,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // A minimised window's title carries the run's percent.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
