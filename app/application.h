@@ -6,6 +6,7 @@
 #include "job/ripjob.h"
 #include "job/scriptfile.h"
 #include "job/viewstate.h"
+#include "platform/desktopnotifier.h"
 #include "platform/drivemap.h"
 #include "platform/hostdriveservice.h"
 #include "platform/libzipreader.h"
@@ -26,6 +27,7 @@ class DrivesWiring;
 class FolderSelection;
 class JobCheck;
 class MainWindow;
+class PageNotices;
 class QtArchiverConsole;
 class QtMessageBox;
 class QtReportPresenter;
@@ -54,6 +56,7 @@ public:
         ProcessRunner* processes = nullptr;
         ZipComponent* zip = nullptr;
         TextEditor* textEditor = nullptr;
+        DesktopNotifier* notifier = nullptr;
         RipIntoQuestion* ripInto = nullptr;
         // No display: messages cannot be answered and a window cannot be closed.
         bool headless = false;
@@ -63,6 +66,8 @@ public:
         bool archiverLinesToStandardOutput = true;
         // --restart: an interrupted run of the job is deleted, not continued.
         bool restartInterrupted = false;
+        // Recovery files for the runs of this start, over the remembered setting.
+        std::optional<int> recoveryZips;
     };
 
     explicit Application(Options options);
@@ -148,6 +153,8 @@ private:
     std::unique_ptr<StreamArchiverConsole> m_streamConsole;
     std::unique_ptr<ProcessRunner> m_processes;
     std::unique_ptr<TextEditor> m_textEditor;
+    std::unique_ptr<DesktopNotifier> m_notifier;
+    std::unique_ptr<PageNotices> m_notices;
     std::unique_ptr<ZipSizeStep> m_sizeStep;
     std::unique_ptr<ZipSizeStepBinding> m_sizeBinding;
     std::unique_ptr<JobCheck> m_check;

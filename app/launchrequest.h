@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 // What the command line asks of this start, worked out before the toolkit
 // starts: an answer printed at once (help, version, a usage error), or a
@@ -24,6 +25,8 @@ struct LaunchRequest {
     bool quiet = false;
     // An interrupted run of the job is deleted and the run starts afresh.
     bool restart = false;
+    // --recovery=N: recovery files for this run, over the remembered setting.
+    std::optional<int> recoveryZips;
 
     // An option that does its own work instead of opening a job sets this;
     // the program runs it before it looks for a display and ends with the

@@ -131,6 +131,7 @@ int main(int argc, char* argv[])
     options.headless = Application::displayIsHeadless();
     options.archiverLinesToStandardOutput = style == TerminalProgress::Style::Lines;
     options.restartInterrupted = request.restart;
+    options.recoveryZips = request.recoveryZips;
     Application app(options);
     QObject::connect(&stopSignals, &StopSignals::stopRequested, &app.window(), [&app](int signal) { app.stopBySignal(signal); });
     QObject::connect(&instance, &SingleInstance::restoreRequested, &app.window(), &MainWindow::bringToFront);

@@ -54,6 +54,14 @@ void JournalKeeper::zipMade(int volume, const QString& name, const QString& zipH
     write();
 }
 
+void JournalKeeper::setUnsound()
+{
+    if (!active() || !m_journal.setWhole)
+        return;
+    m_journal.setUnsound = true;
+    write();
+}
+
 void JournalKeeper::stop()
 {
     m_folderHost.clear();

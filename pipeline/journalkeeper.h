@@ -7,7 +7,7 @@
 
 // Keeps a run's journal true as the run goes: written when the work folder
 // is made, again when the archiver has finished its set, and again as each
-// ZIP is put in place (before its volume is deleted). A journal that cannot
+// ZIP is proven (before its volume is deleted). A journal that cannot
 // be written is a failure of the run: a run that could not be continued
 // must not look as if it could.
 class JournalKeeper
@@ -24,6 +24,8 @@ public:
     void setMade(int count, const std::function<QString(int)>& volumeName);
     // ZIP n is in place at zipHost.
     void zipMade(int volume, const QString& name, const QString& zipHost);
+    // The set's volumes failed their test: the run cannot be continued.
+    void setUnsound();
     void stop();
 
 private:

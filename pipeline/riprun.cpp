@@ -2,6 +2,7 @@
 
 #include "job/appstate.h"
 #include "job/exitstatus.h"
+#include "job/pagenotices.h"
 #include "job/ripjob.h"
 #include "job/riprunstate.h"
 #include "job/viewstate.h"
@@ -12,6 +13,7 @@
 #include "pipeline/jobfolders.h"
 #include "pipeline/recoverystep.h"
 #include "pipeline/reportpresenter.h"
+#include "pipeline/runendnotice.h"
 #include "pipeline/runfailure.h"
 #include "pipeline/runmessages.h"
 #include "pipeline/runreport.h"
@@ -20,6 +22,7 @@
 #include "pipeline/workdirectory.h"
 #include "platform/appdirectory.h"
 #include "platform/clock.h"
+#include "platform/desktopnotifier.h"
 #include "platform/driveservice.h"
 #include "platform/messagebox.h"
 #include "platform/numbertext.h"
@@ -81,7 +84,13 @@ void RipRun::runJob()
     m_ctx.view.run.left.clear();
     m_ctx.view.window.notice.clear();
     m_verdict.clear();
-    m_ctx.view.wholeRun.verdict.clear();
+    // Nothing of the last run may show behind the questions of this one, and
+    // the checks below leave notices of their own.
+    m_ctx.view.run = RunPageView{};
+    m_ctx.view.wholeRun = WholeRunView{};
+    m_userAway = false;
+    PageNotices::clearAll(m_ctx.view);
+    m_ctx.view.notify();
     try {
         if (checkAndPlan() == Outcome::Done) {
             RipJob& job = m_ctx.job;
@@ -147,6 +156,8 @@ void RipRun::freshRun()
         archiver = m_ctx.steps.runArchiver();
     if (processes)
         processes->onPercent = nullptr;
+    // Before the window comes back, which may take the focus itself.
+    m_userAway = !shell.programActive();
     // A stop signal that came while the archiver ran is heard now.
     shell.processPendingEvents();
 
@@ -178,6 +189,7 @@ void RipRun::freshRun()
             + (job.archiver() == Archiver::Rar ? QStringLiteral(" Rar's") : QStringLiteral(" Ace's"));
         m_ctx.view.notify();
         m_progress.finish();
+        tellDesktop({});
         if (!m_ctx.app.unattended())
             showCompletion();
         finishRun(false);
@@ -221,19 +233,15 @@ void RipRun::packageAndReport()
         const RunJournal::Zip* zip = m_journal.journal().zip(n);
         return zip ? zipDosPath(zip->name) : QString();
     };
-    // A kill between putting a ZIP in place and writing it into the journal
-    // leaves a complete ZIP that the journal does not name; written since the
-    // interrupted run began, it is that run's, and is not made again.
-    packager.madeUnrecorded = [this](int n, const ZipNameParts& names) {
+    // A kill between putting a ZIP in place and its proof leaves a ZIP that
+    // the journal does not name, and so does a ZIP that failed its proof;
+    // written since the interrupted run began, it is that run's, and is kept
+    // only once it proves sound against its volume.
+    packager.madeUnrecorded = [this](int, const ZipNameParts& names) {
         if (!m_resume)
             return false;
-        const QString zipHost = hostPath(names.target + QStringLiteral(".zip"));
-        const QFileInfo zip(zipHost);
-        if (!zip.isFile() || zip.lastModified().toSecsSinceEpoch() < m_journal.journal().begun.toSecsSinceEpoch())
-            return false;
-        m_journal.zipMade(n, names.shownName, zipHost);
-        m_zipsMade << names.shownName;
-        return true;
+        const QFileInfo zip(hostPath(names.target + QStringLiteral(".zip")));
+        return zip.isFile() && zip.lastModified().toSecsSinceEpoch() >= m_journal.journal().begun.toSecsSinceEpoch();
     };
     packager.zipMade = [this](int n, const ZipNameParts& names) {
         m_journal.zipMade(n, names.shownName, hostPath(names.target + QStringLiteral(".zip")));
@@ -243,17 +251,25 @@ void RipRun::packageAndReport()
     packager.setProof(&proof);
     const VolumePackager::Result result = packager.packageVolumes();
     const RecoveryStep::Result recovery = result.completed
-        ? RecoveryStep(m_ctx, m_stopRequested).writeRecoveryFiles(result.zips)
+        ? RecoveryStep(m_ctx, m_stopRequested).writeRecoveryFiles(result.zips, proof.stem())
         : RecoveryStep::Result{true, {}};
     if (!result.completed || !recovery.completed) {
+        // Volumes that failed the set's test must never become ZIPs.
+        if (proof.volumesUnsound())
+            m_journal.setUnsound();
         if (result.completed)
             endAfterFailedZipStep(recovery.reason, {});
         else
             endAfterFailedZipStep(result.reason, result.message);
         return;
     }
+    for (const QString& file : recovery.files) {
+        if (const QString fault = proof.listAlso(file); !fault.isEmpty())
+            throw RunFailure(fault, QStringLiteral("Every ZIP of the set was made, but ") + fault + QLatin1Char('.'));
+    }
     finishProof(proof);
     m_progress.finish();
+    tellDesktop({});
     if (!m_ctx.app.unattended())
         showCompletion();
     finishRun(false);
@@ -288,21 +304,25 @@ RipRun::Outcome RipRun::checkAndPlan()
 
     if (!job.archivesOnly()) {
         if (job.sourcePath().isEmpty())
-            return refuse(PageId::Source, QStringLiteral("no source is chosen"));
+            return refuse(PageId::Source, {}, QStringLiteral("no source is chosen"), PageNotices::noSourceText());
         if (job.dizPath().isEmpty())
-            return refuse(PageId::Diz, QStringLiteral("no description file (file_id.diz) is chosen"));
+            return refuse(PageId::Diz, {}, QStringLiteral("no description file (file_id.diz) is chosen"),
+                          PageNotices::noDescriptionText());
         if (job.autoNumbering() && job.dizColumn().isEmpty())
-            return refuse(PageId::Diz, FocusTarget::DizColumn, QStringLiteral("numbering is on but no column is given"));
+            return refuse(PageId::Diz, FocusTarget::DizColumn, QStringLiteral("numbering is on but no column is given"),
+                          PageNotices::noColumnText());
         if (job.autoNumbering() && job.dizLine().isEmpty())
-            return refuse(PageId::Diz, FocusTarget::DizLine, QStringLiteral("numbering is on but no line is given"));
+            return refuse(PageId::Diz, FocusTarget::DizLine, QStringLiteral("numbering is on but no line is given"),
+                          PageNotices::noLineText());
         if (job.nfoPath().isEmpty())
-            return refuse(PageId::Nfo, QStringLiteral("no information file (.nfo) is chosen"));
+            return refuse(PageId::Nfo, {}, QStringLiteral("no information file (.nfo) is chosen"),
+                          PageNotices::noInformationText());
         if (job.zipDirectory().isEmpty())
-            return refuse(PageId::Zip, QStringLiteral("no ZIP directory is chosen"));
+            return refuse(PageId::Zip, {}, QStringLiteral("no ZIP directory is chosen"), PageNotices::noZipFolderText());
     }
 
     if (job.zipBaseName().isEmpty())
-        return refuse(PageId::Zip, FocusTarget::ZipName, QStringLiteral("the base name is empty"));
+        return refuse(PageId::Zip, FocusTarget::ZipName, QStringLiteral("the base name is empty"), PageNotices::noBaseNameText());
     QString refusal;
     if (job.zipBaseName().contains(QLatin1Char(' ')))
         refusal = QStringLiteral("Spaces aren't allowed in filename");
@@ -518,13 +538,18 @@ void RipRun::endAfterFailedArchiver(const ProcessEnd& end, int volumes)
         tellWhatIsLeft(false);
     m_ctx.view.notify();
     putSourceTextBack();
+    tellDesktop(firstLine(message));
     state.clearAfterRun();
     if (m_ctx.app.unattended()) {
         endUnattended(exitstatus::Stopped, message);
         return;
     }
-    if (!quiet())
+    if (quiet())
+        return;
+    if (end.lastLines.isEmpty())
         m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
+    else
+        m_ctx.services.messages->showDetailed(kErrorTitle, message, end.lastLines.join(QLatin1Char('\n')), MessageIcon::Stop);
 }
 
 void RipRun::showCompletion()
@@ -571,7 +596,8 @@ void RipRun::finishRun(bool nothingMade, const QString& why)
     }
 }
 
-RipRun::Outcome RipRun::refuse(PageId page, const QString& reason)
+RipRun::Outcome RipRun::refuse(PageId page, std::optional<FocusTarget> focus, const QString& reason,
+                               const QString& notice)
 {
     m_ctx.state.clearAfterRun();
     if (m_ctx.app.unattended()) {
@@ -579,23 +605,18 @@ RipRun::Outcome RipRun::refuse(PageId page, const QString& reason)
         return Outcome::Ended;
     }
     m_ctx.services.shell->showPage(page);
-    return Outcome::Ended;
-}
-
-RipRun::Outcome RipRun::refuse(PageId page, FocusTarget focus, const QString& reason)
-{
-    m_ctx.state.clearAfterRun();
-    if (m_ctx.app.unattended()) {
-        endUnattended(exitstatus::NotRun, reason);
-        return Outcome::Ended;
-    }
-    m_ctx.services.shell->showPage(page);
-    m_ctx.services.shell->focus(focus);
+    if (focus)
+        m_ctx.services.shell->focus(*focus);
+    if (!notice.isEmpty())
+        PageNotices::setIfNone(m_ctx.view, page, notice);
     return Outcome::Ended;
 }
 
 void RipRun::endAfterFailedZipStep(const QString& reason, const QString& message)
 {
+    // Abort and Exit are the user's own doing.
+    if (!m_stopRequested)
+        tellDesktop(message.isEmpty() ? QStringLiteral("A ZIP could not be made: ") + reason : firstLine(message));
     m_ctx.view.run.progress = 0;
     tellWhatIsLeft(true);
     if (!message.isEmpty())
@@ -614,6 +635,7 @@ void RipRun::endAfterFailedZipStep(const QString& reason, const QString& message
 
 void RipRun::endAfterUnexpectedFailure(const QString& reason, const QString& message)
 {
+    tellDesktop(firstLine(message.isEmpty() ? QStringLiteral("Ripping error, check your *.zvk file") : message));
     Shell& shell = *m_ctx.services.shell;
     shell.restoreMainWindow();
     shell.repaintMainWindow();
@@ -631,6 +653,25 @@ void RipRun::endAfterUnexpectedFailure(const QString& reason, const QString& mes
                                       MessageIcon::Exclamation);
     if (m_ctx.app.unattended())
         endUnattended(exitstatus::Stopped, m_journal.active() ? reason + QStringLiteral("; ") + m_left.line() : reason);
+}
+
+QString RipRun::firstLine(const QString& message)
+{
+    return message.left(message.indexOf(QLatin1Char('\r')));
+}
+
+void RipRun::tellDesktop(const QString& failure)
+{
+    // A run refused by its checks never started: it took no time to speak of.
+    const WholeRunView& whole = m_ctx.view.wholeRun;
+    if (!m_ctx.services.notifier || !(whole.running || whole.finished))
+        return;
+    const RipJob& job = m_ctx.job;
+    const bool away = m_userAway || !m_ctx.services.shell->programActive();
+    const QString made = RunEndNotice::madeText(m_ctx.state.volumeCount, job.archivesOnly(), job.zipBaseName(),
+                                                job.archivesOnly() ? m_ctx.state.workDirectory : job.zipDirectory());
+    if (const auto text = RunEndNotice::forRun(m_progress.elapsedMs(), away, made, failure))
+        m_ctx.services.notifier->notify(text->title, text->body);
 }
 
 void RipRun::putSourceTextBack()
@@ -658,7 +699,7 @@ void RipRun::tellWhatIsLeft(bool setWhole)
     left.setWhole = setWhole;
     left.zipCount = state.volumeCount;
     left.zipsDone = m_zipsMade;
-    left.continuable = setWhole && m_journal.active() && m_journal.journal().setWhole;
+    left.continuable = setWhole && m_journal.active() && m_journal.journal().setWhole && !m_journal.journal().setUnsound;
     left.zipDirectory = m_ctx.job.zipDirectory();
     left.unattended = m_ctx.app.unattended();
     if (!state.workDirectory.isEmpty())

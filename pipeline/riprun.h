@@ -78,12 +78,16 @@ private:
 
     // Ends a run refused by a check: the page and box of the problem, or the
     // end of the application when nobody is watching.
-    Outcome refuse(PageId page, const QString& reason);
-    Outcome refuse(PageId page, FocusTarget focus, const QString& reason);
+    // The notice, when given, tells the interactive user what is missing there.
+    Outcome refuse(PageId page, std::optional<FocusTarget> focus, const QString& reason, const QString& notice = {});
     // `message`, when given, is shown to a user at the window.
     void endAfterFailedZipStep(const QString& reason, const QString& message = {});
     void endAfterUnexpectedFailure(const QString& reason, const QString& message);
     void putSourceTextBack();
+    // The desktop's notification at the end of a long run the user did not
+    // watch; failure empty: the set is ready.
+    void tellDesktop(const QString& failure);
+    static QString firstLine(const QString& message);
     void endUnattended(int exitCode, const QString& reason);
 
     QString hostPath(const QString& dosPath) const;
@@ -108,5 +112,7 @@ private:
     QString m_measure;
     std::optional<WorkFolder> m_resume;
     JournalKeeper m_journal;
+    // The user was in another window when the archiver ended.
+    bool m_userAway = false;
     QString m_verdict; // the proof's line for the report
 };

@@ -13,11 +13,14 @@ QString setInUse(const QString& zipDirectory, const QString& baseName, const QSt
 QString archiverFailure(const ProcessEnd& end, int volumes, const QString& workDos, const QString& workHost,
                         bool archivesOnly)
 {
-    const QString archiver = QStringLiteral("The archiver ") + end.program + QLatin1Char(' ') + end.describe();
+    const QString archiver = QStringLiteral("The archiver ") + end.shownName() + QLatin1Char(' ') + end.describe();
     if (!end.started())
         return archiver + QStringLiteral(".\rPut it beside zavok32 or on the search path (PATH), then run the job again.");
-    const QString advice = end.cancelled ? QString() : QStringLiteral(
-        "\rStart zavok32 from a terminal to read what the archiver printed, put that right, and run the job again.");
+    // The user who cancelled knows why; anyone else needs what it printed.
+    const QString advice = end.cancelled ? QString()
+        : !end.lastLines.isEmpty()
+        ? QStringLiteral("\rWhat it printed last is under Show Details and in its window; put that right, and run the job again.")
+        : QStringLiteral("\rWhat it printed is in the terminal or log zavok32 writes to; put that right, and run the job again.");
     if (volumes == 0)
         return archiver + QStringLiteral(" and wrote no volume.\rNothing was packaged.") + advice;
     const QString where = workDos + (workHost.isEmpty() ? QString() : QStringLiteral(" (") + workHost + QLatin1Char(')'));

@@ -115,7 +115,7 @@ QByteArray RunJournal::toBytes() const
     for (const auto& [key, value] : settings)
         out += "setting " + key.toUtf8() + ' ' + escaped(value) + '\n';
     out += "measure " + escaped(sourceMeasure) + '\n';
-    out += QByteArray("set ") + (setWhole ? "whole" : "open") + '\n';
+    out += QByteArray("set ") + (setUnsound && setWhole ? "unsound" : setWhole ? "whole" : "open") + '\n';
     for (const Volume& v : volumes)
         out += "volume " + escaped(v.name) + ' ' + QByteArray::number(v.size) + ' ' + QByteArray::number(v.modifiedNs) + '\n';
     for (const Zip& z : zips)
@@ -179,8 +179,9 @@ std::optional<RunJournal> RunJournal::fromBytes(const QByteArray& bytes, QString
                 return bad(i);
             journal.sourceMeasure = *value;
             haveMeasure = true;
-        } else if (kind == "set" && haveMeasure && !haveSet && (rest == "whole" || rest == "open")) {
-            journal.setWhole = rest == "whole";
+        } else if (kind == "set" && haveMeasure && !haveSet && (rest == "whole" || rest == "open" || rest == "unsound")) {
+            journal.setWhole = rest != "open";
+            journal.setUnsound = rest == "unsound";
             haveSet = true;
         } else if (kind == "volume" && haveSet && journal.zips.isEmpty() && fields.size() == 3) {
             const auto name = unescaped(fields[0]);

@@ -45,6 +45,8 @@ struct RunJournal {
     // The set, once the archiver has finished it; empty before.
     QList<Volume> volumes;
     bool setWhole = false;
+    // The whole set failed its test: its volumes must not become ZIPs.
+    bool setUnsound = false;
     QList<Zip> zips;
 
     bool operator==(const RunJournal&) const = default;

@@ -79,6 +79,8 @@ QString WorkFolder::whyNotContinuable(const DriveService& drives) const
         return QStringLiteral("its journal cannot be used: ") + refused;
     if (!journal->setWhole)
         return QStringLiteral("the archiver had not finished its set");
+    if (journal->setUnsound)
+        return QStringLiteral("its volumes failed the set's test");
     for (int n = 1; n <= journal->volumes.size(); ++n) {
         if (journal->zip(n))
             continue;

@@ -35,6 +35,7 @@ DrivesDialog::DrivesDialog(DriveSetup& setup, QWidget* parent)
 
     m_table = new QTreeWidget(this);
     m_table->setObjectName(QStringLiteral("driveTable"));
+    m_table->setAccessibleName(QStringLiteral("Drives"));
     m_table->setHeaderLabels({QStringLiteral("Drive"), QStringLiteral("Label"), QStringLiteral("Folder"),
                               QStringLiteral("Free space")});
     m_table->setRootIsDecorated(false);

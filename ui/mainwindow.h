@@ -52,6 +52,7 @@ public:
     void setMainWindowEnabled(bool enabled) override;
     void repaintMainWindow() override;
     std::optional<PageId> visiblePage() const override { return m_navigation.visiblePage(); }
+    bool programActive() const override;
 
     // Commands of other parts of the program, wired by it.
     std::function<void()> openScript;
@@ -64,6 +65,7 @@ public:
     std::function<void()> openCleanUp;
     std::function<void()> toggleVerify;
     std::function<void()> toggleChecksums;
+    std::function<void()> recoveryFiles;
     std::function<void()> checkSet;
     std::function<void()> toggleZipComment;
     std::function<void()> openZipComment;
@@ -110,6 +112,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // A minimised window's title carries the run's percent.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();

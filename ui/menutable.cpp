@@ -46,6 +46,7 @@ const QList<MenuSpec>& MenuTable::menus()
           separator(),
           item("&Verify after packing", "", MenuCommand::VerifyAfterPacking, true),
           item("&Checksum files", "", MenuCommand::ChecksumFiles, true),
+          item("&Recovery files...", "", MenuCommand::RecoveryFiles),
           separator(),
           item("Use &zip comment", "", MenuCommand::UseZipComment, true),
           item("&Open zip comment...", "", MenuCommand::OpenZipComment),

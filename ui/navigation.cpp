@@ -61,6 +61,11 @@ QString Navigation::groupText(ListGroup group)
     return group == ListGroup::Main ? QStringLiteral("Main") : QStringLiteral("Extra");
 }
 
+bool Navigation::itemIsCommand(const QString& text)
+{
+    return text == QLatin1String("Zavok!") || text == QLatin1String("Help");
+}
+
 void Navigation::reset()
 {
     m_visible = PageId::Source;

@@ -29,6 +29,9 @@ public:
     // The list bar's item texts, which are also the items' keys, in order.
     static QStringList itemTexts(ListGroup group);
     static QString groupText(ListGroup group);
+    // Items that start something rather than show a page ("Zavok!", "Help"):
+    // moving onto them with the keyboard is not yet a choice.
+    static bool itemIsCommand(const QString& text);
 
     // The Page menu's command, also used by the run and by logic through the
     // shell.

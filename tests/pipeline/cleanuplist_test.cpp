@@ -38,7 +38,7 @@ struct CleanUp : ::testing::Test {
             journal.volumes << *WorkFolder::volumeNow(c + "/Zavok001", name);
         }
         ASSERT_TRUE(journal.write(c + "/Zavok001"));
-        journal = RunJournal{journal.started, journal.begun, journal.settings, {}, {}, false, {}};
+        journal = RunJournal{journal.started, journal.begun, journal.settings, {}, {}, false, false, {}};
         put(c + "/Zavok002/demo.rar", 700000);
         ASSERT_TRUE(journal.write(c + "/Zavok002"));
         put(zips + "/demo03.zip.unfinished-AbCdEf", 300000);

@@ -85,6 +85,12 @@ TEST_F(Interrupted, ARunIsContinuedOnlyWithItsSetWholeAndItsZipsAsTheyWereMade)
              t.journal.write(t.work);
          },
          "the archiver had not finished its set"},
+        {"set failed its test",
+         [](Interrupted& t) {
+             t.journal.setUnsound = true;
+             t.journal.write(t.work);
+         },
+         "its volumes failed the set's test"},
         {"journal cut", [](Interrupted& t) { QFile(t.work + "/" + RunJournal::fileName()).resize(30); },
          "its journal cannot be used: the journal is cut short"},
     };

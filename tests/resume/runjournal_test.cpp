@@ -48,6 +48,9 @@ TEST(RunJournal, ReadsBackWhatItWroteAndRefusesEveryCutOrChangedCopy)
     open.volumes.clear();
     open.zips.clear();
     EXPECT_EQ(RunJournal::fromBytes(open.toBytes()), std::optional(open)) << "a run whose archiver has not finished";
+    RunJournal unsound = journal;
+    unsound.setUnsound = true;
+    EXPECT_EQ(RunJournal::fromBytes(unsound.toBytes()), std::optional(unsound)) << "a set that failed its test";
 }
 
 TEST(RunJournal, AWriteIsAllOrNothingInItsFolder)
