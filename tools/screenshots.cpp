@@ -330,7 +330,11 @@ void saveInterruptedRuns(Application& program, const QString& out)
     program.view().run.status = QStringLiteral("Aborted");
     program.view().run.zipName.clear();
     program.view().run.counter = QStringLiteral(" 68 of 126");
-    program.view().run.progress = 0;
+    // Abort leaves the bars where the run was and the time it took.
+    program.view().run.progress = 42;
+    program.view().wholeRun = WholeRunView{};
+    program.view().wholeRun.percent = 53;
+    program.view().wholeRun.elapsedMs = 95000;
     program.view().run.left = left.pageText();
     program.view().notify();
     window.showPage(PageId::Run);
@@ -536,7 +540,7 @@ void saveCheckSet(Application& program, const QString& out)
         return;
     window->move(80, 60);
     program.setCheck().page()->check(QStringLiteral("f:\\quake2.sfv"));
-    save(window, out + QStringLiteral("/20-check-set-sound.png"));
+    save(window, out + QStringLiteral("/32-check-set-sound.png"));
     QFile::remove(sets + QStringLiteral("/quake203.zip"));
     QFile damaged(sets + QStringLiteral("/quake205.zip"));
     damaged.open(QIODevice::ReadWrite);
@@ -547,9 +551,9 @@ void saveCheckSet(Application& program, const QString& out)
     damaged.putChar(char(byte ^ 0x10));
     damaged.close();
     program.setCheck().page()->checkAgain();
-    save(window, out + QStringLiteral("/21-check-set-faults.png"));
+    save(window, out + QStringLiteral("/33-check-set-faults.png"));
     program.setCheck().page()->repairSet();
-    save(window, out + QStringLiteral("/23-check-set-repaired.png"));
+    save(window, out + QStringLiteral("/35-check-set-repaired.png"));
     window->close();
 
     AppState state;
@@ -558,7 +562,7 @@ void saveCheckSet(Application& program, const QString& out)
     RecoveryFilesDialog dialog(page);
     dialog.move(120, 120);
     dialog.show();
-    save(&dialog, out + QStringLiteral("/22-recovery-files.png"));
+    save(&dialog, out + QStringLiteral("/34-recovery-files.png"));
     dialog.close();
 }
 
