@@ -335,6 +335,10 @@ RipRun::Outcome RipRun::checkAndPlan()
     }
     job.setZipBaseName(job.zipBaseName().toLower());
 
+    // Before the job's identity is taken, which measures the extra whole:
+    // an extra as large as a file system is refused without being walked.
+    if (!job.archivesOnly() && checkJobFolders() == Outcome::Ended)
+        return Outcome::Ended;
     if (!job.archivesOnly() && lockTheSet() == Outcome::Ended)
         return Outcome::Ended;
 
@@ -397,8 +401,6 @@ RipRun::Outcome RipRun::checkAndPlan()
         else
             state.archiveExtension = state.threeDigitNumbering ? QStringLiteral(".001") : QStringLiteral(".rar");
     }
-    if (!job.archivesOnly() && checkJobFolders() == Outcome::Ended)
-        return Outcome::Ended;
     if (!job.archivesOnly() && checkExtraNames() == Outcome::Ended)
         return Outcome::Ended;
     if (!job.archivesOnly())
