@@ -1,7 +1,10 @@
 #pragma once
 
+#include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 // Finds earlier occurrences of the bytes at the cursor for ACE's LZ77 stage:
@@ -36,6 +39,10 @@ public:
         int treeDepth = 0;
         // The depth at which bytes inside a match taken whole are entered.
         int skipDepth = 0;
+        // How far back the trees reach, in bits: a tree of a smaller reach
+        // than the window stays in the caches. 0: the whole window. Long
+        // repeats farther back are still found through the far table.
+        int treeBits = 0;
     };
     struct Found {
         uint32_t length = 0;
@@ -83,6 +90,9 @@ public:
     int insertAndFindAll(Found* out, int maxOut);
     // Tree mode: enters the cursor without keeping what it passes.
     void insertInTree();
+    // Passes the cursor by without entering it in the tree: only the far
+    // table sees it. The tree stays whole; it just lacks this string.
+    void passOver() { insertLong(); }
 
     // Positions in the buffer, valid until the next append, for a parse
     // that looks back over bytes the cursor has passed.
@@ -92,10 +102,33 @@ public:
     {
         return distance <= pos && distance <= m_maxDistance;
     }
-    uint32_t matchLengthAt(uint32_t pos, uint32_t distance, uint32_t limit) const;
+    uint32_t matchLengthAt(uint32_t pos, uint32_t distance, uint32_t limit) const
+    {
+        const uint8_t* a = m_buffer.data() + pos;
+        return extend(a, a - distance, 0, std::min(limit, m_end - pos));
+    }
     void advance(uint32_t count) { m_cursor += count; }
 
 private:
+    // Bytes equal at a and b from `from` on, up to limit; both readable to
+    // limit plus a word. Inline: the parse measures every repeat with it.
+    static uint32_t extend(const uint8_t* a, const uint8_t* b, uint32_t from, uint32_t limit)
+    {
+        uint32_t len = from;
+        while (len < limit) {
+            uint64_t x;
+            uint64_t y;
+            std::memcpy(&x, a + len, sizeof x);
+            std::memcpy(&y, b + len, sizeof y);
+            if (x != y) {
+                const uint64_t diff = x ^ y;
+                const int bit = std::endian::native == std::endian::little ? std::countr_zero(diff) : std::countl_zero(diff);
+                return std::min(limit, len + uint32_t(bit / 8));
+            }
+            len += 8;
+        }
+        return limit;
+    }
     uint32_t hashAt(uint32_t pos) const;
     uint32_t longHashAt(uint32_t pos) const;
     int treeStep(Found* out, int maxOut);
@@ -107,6 +140,8 @@ private:
     uint32_t m_window;
     uint32_t m_mask;
     uint32_t m_maxDistance;
+    uint32_t m_treeMask;
+    uint32_t m_treeReach; // the farthest a tree search looks back
     std::vector<uint8_t> m_buffer; // two windows and slack for wide compares
     std::vector<uint32_t> m_head;  // position + 1 of the latest string per hash; 0: none
     // Chains: the link to the previous string, per window slot. Trees: the
