@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <algorithm>
 
 namespace {
 
@@ -41,7 +42,7 @@ QString SingleInstance::serverName(const QString& appDirHost)
     return QStringLiteral("zavok32-") + user + QLatin1Char('-') + hash;
 }
 
-std::optional<QByteArray> SingleInstance::ask(const QByteArray& request, int timeoutMs)
+std::optional<QByteArray> SingleInstance::ask(const QByteArray& request, int timeoutMs, int answerTimeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(m_name);
@@ -52,7 +53,7 @@ std::optional<QByteArray> SingleInstance::ask(const QByteArray& request, int tim
         return QByteArray();
     // Wait for the answer, so this copy ends only once the window was restored.
     while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(timeoutMs))
+        if (!socket.waitForReadyRead(answerTimeoutMs))
             break;
     }
     const QByteArray answer = socket.canReadLine() ? socket.readLine() : QByteArray();
@@ -62,12 +63,12 @@ std::optional<QByteArray> SingleInstance::ask(const QByteArray& request, int tim
 
 bool SingleInstance::askRunningCopyToRestore(int timeoutMs)
 {
-    return ask(kRestore, timeoutMs).has_value();
+    return ask(kRestore, timeoutMs, timeoutMs).has_value();
 }
 
 SingleInstance::Handover SingleInstance::handScriptToRunningCopy(const QString& script, int timeoutMs)
 {
-    const auto answer = ask(kOpen + script.toUtf8().toPercentEncoding() + '\n', timeoutMs);
+    const auto answer = ask(kOpen + script.toUtf8().toPercentEncoding() + '\n', timeoutMs, std::max(timeoutMs, 30000));
     if (!answer)
         return Handover::NoCopy;
     return *answer == kOpened ? Handover::Opened : Handover::Refused;

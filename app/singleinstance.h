@@ -47,7 +47,9 @@ signals:
 private:
     // Sends one request and reads one answer line (empty when the copy did
     // not answer in time); none when no copy is listening.
-    std::optional<QByteArray> ask(const QByteArray& request, int timeoutMs);
+    // The answer may take longer than the connection: a copy that took the
+    // request is alive, and opening a script reads it first.
+    std::optional<QByteArray> ask(const QByteArray& request, int timeoutMs, int answerTimeoutMs);
     void answer(QLocalSocket* socket);
 
     QString m_name;
