@@ -5,6 +5,8 @@
 #include "job/viewstate.h"
 #include "job/volumeestimate.h"
 
+#include <QCoreApplication>
+
 ZipSizeStep::ZipSizeStep(RipJob& job, RipRunState& state, ViewState& view)
     : m_job(job)
     , m_state(state)
@@ -15,12 +17,12 @@ ZipSizeStep::ZipSizeStep(RipJob& job, RipRunState& state, ViewState& view)
 QString ZipSizeStep::sizeCaption(int step)
 {
     if (step == 3)
-        return QStringLiteral("1.44 M");
+        return QCoreApplication::translate("ZipSizeStep", "1.44 M");
     // Half a million bytes a step, written as millions with no leading zero
     // and no trailing zeros, the point always kept.
     const int whole = step / 2;
-    return (whole > 0 ? QString::number(whole) : QString()) + QLatin1Char('.')
-        + (step % 2 ? QStringLiteral("5") : QString()) + QStringLiteral(" M");
+    return QCoreApplication::translate("ZipSizeStep", "%1 M")
+        .arg((whole > 0 ? QString::number(whole) : QString()) + QLatin1Char('.') + (step % 2 ? QStringLiteral("5") : QString()));
 }
 
 void ZipSizeStep::stepChanged()

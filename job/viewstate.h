@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -60,7 +61,7 @@ struct NfoPageView {
 struct ZipPageView {
     QString sizeCaption = QStringLiteral("1.44 M");
     QString estimateCaption;
-    QString freeSpaceCaption = QStringLiteral("Free space: ");
+    QString freeSpaceCaption = QCoreApplication::translate("ViewState", "Free space: ");
     bool zipCompressionEnabled = true;
     bool directoryBrowseEnabled = true;
     bool directoryPanelGreyed = false; // the ZIP directory panel in the button-face colour

@@ -17,6 +17,7 @@
 #include "ui/aboutwindow.h"
 #include "ui/folderpickerdialog.h"
 #include "ui/isobinoptiondialog.h"
+#include "translations/programtranslations.h"
 #include "ui/mainwindow.h"
 #include "ui/reportwindow.h"
 #include "ui/sourcepage.h"
@@ -258,6 +259,8 @@ void saveDrivesAndArchiver(Application& program, const QString& out)
 int main(int argc, char* argv[])
 {
     QApplication qapp(argc, argv);
+    // As the program does: LANG=de_DE.UTF-8 takes the window in German.
+    const ProgramTranslations translations;
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(out);
     Silent silent;

@@ -35,8 +35,8 @@ ListBar::ListBar(QWidget* parent)
     m_box = new QToolBox(this);
     m_main = makeList(ListGroup::Main, 1);
     m_extra = makeList(ListGroup::Extra, 7);
-    m_box->addItem(m_main, Navigation::groupText(ListGroup::Main));
-    m_box->addItem(m_extra, Navigation::groupText(ListGroup::Extra));
+    m_box->addItem(m_main, Navigation::shown(Navigation::groupText(ListGroup::Main)));
+    m_box->addItem(m_extra, Navigation::shown(Navigation::groupText(ListGroup::Extra)));
     layout->addWidget(m_box);
     setFixedWidth(96);
 
@@ -74,7 +74,7 @@ QListWidget* ListBar::makeList(ListGroup group, int firstIcon)
 
 QListWidgetItem* ListBar::addItem(QListWidget* list, const QString& text, int icon, int row)
 {
-    auto* item = new QListWidgetItem(style()->standardIcon(iconFor(icon)), text);
+    auto* item = new QListWidgetItem(style()->standardIcon(iconFor(icon)), Navigation::shown(text));
     item->setData(Qt::UserRole, text); // the key
     item->setTextAlignment(Qt::AlignHCenter);
     list->insertItem(row, item);
@@ -142,9 +142,10 @@ QListWidget* ListBar::list(ListGroup group) const
 QListWidgetItem* ListBar::item(const QString& text) const
 {
     for (QListWidget* list : {m_main, m_extra}) {
-        const auto found = list->findItems(text, Qt::MatchExactly);
-        if (!found.isEmpty())
-            return found.first();
+        for (int row = 0; row < list->count(); ++row) {
+            if (list->item(row)->data(Qt::UserRole).toString() == text)
+                return list->item(row);
+        }
     }
     return nullptr;
 }

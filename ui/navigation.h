@@ -29,6 +29,9 @@ public:
     // The list bar's item texts, which are also the items' keys, in order.
     static QStringList itemTexts(ListGroup group);
     static QString groupText(ListGroup group);
+    // A title, item or group text as the user reads it: the texts above stay
+    // the keys, in English, whatever the language.
+    static QString shown(const QString& text);
 
     // The Page menu's command, also used by the run and by logic through the
     // shell.

@@ -3,6 +3,7 @@
 #include "platform/consoletext.h"
 #include "ui/archiverwindow.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QPushButton>
 #include <QSocketNotifier>
@@ -15,7 +16,7 @@ ArchiverWindow* QtArchiverConsole::window() const
 
 QString QtArchiverConsole::cancellingText()
 {
-    return QStringLiteral("Ending the archiver...");
+    return QCoreApplication::translate("QtArchiverConsole", "Ending the archiver...");
 }
 
 ProcessEnd QtArchiverConsole::watch(RunningChild& child)
