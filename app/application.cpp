@@ -3,6 +3,7 @@
 #include "app/contentspageswiring.h"
 #include "app/dizpagewiring.h"
 #include "app/driveswiring.h"
+#include "app/setcheckwiring.h"
 #include "app/sourcepageswiring.h"
 #include "contents/zipsizestep.h"
 #include "contents/zipsizestepbinding.h"
@@ -13,6 +14,7 @@
 #include "platform/appdirectory.h"
 #include "platform/libzipcomponent.h"
 #include "platform/posixprocessrunner.h"
+#include "setcheck/volumetesters.h"
 #include "platform/streamarchiverconsole.h"
 #include "source/folderselection.h"
 #include "source/jobcheck.h"
@@ -114,12 +116,17 @@ Application::Application(Options options)
             measureSource();
     };
     m_soundSwitch = std::make_unique<SoundSwitch>(m_app, m_appDir);
+    m_verifySwitch = std::make_unique<MarkerSwitch>(m_app.verifyAfterPacking, m_appDir, QStringLiteral("verify.ini"));
+    m_checksumSwitch = std::make_unique<MarkerSwitch>(m_app.checksumFiles, m_appDir, QStringLiteral("checksum.ini"));
+    m_volumeTester = volumetesters::make();
     m_app.recoveryZips = RecoveryOption::load(m_appDir);
 
     MainWindow& w = *m_window;
     w.openScript = [this] { m_scripts->openScript(); };
     w.saveScript = [this] { m_scripts->saveScript(); };
     w.toggleSounds = [this] { m_soundSwitch->toggle(); };
+    w.toggleVerify = [this] { m_verifySwitch->toggle(); };
+    w.toggleChecksums = [this] { m_checksumSwitch->toggle(); };
     w.onEndApplication = [this](int code, const QString& reason) {
         m_ended = true;
         m_endCode = code;
@@ -130,6 +137,12 @@ Application::Application(Options options)
             std::fflush(stderr);
         }
         QCoreApplication::exit(code);
+    };
+    w.onWarning = [this](const QString& line) {
+        if (beforeErrorLine)
+            beforeErrorLine();
+        std::fprintf(stderr, "zavok32: warning: %s\n", qPrintable(QtMessageBox::oneLine(line)));
+        std::fflush(stderr);
     };
     wireLogic();
 
@@ -160,6 +173,8 @@ Application::Application(Options options)
     s.markSourceItem = [this] { m_window->navigation().markItem(PageId::Source); };
     s.loadSoundSwitch = [this] {
         m_soundSwitch->load();
+        m_verifySwitch->load();
+        m_checksumSwitch->load();
         m_window->refreshChecks();
     };
     s.applicationEnded = [this] { return m_ended || m_closed; };
@@ -172,10 +187,12 @@ Application::Application(Options options)
     m_dizPage = std::make_unique<DizPageWiring>(*this);
     m_contentsPages = std::make_unique<ContentsPagesWiring>(*this);
     m_drivesWiring = std::make_unique<DrivesWiring>(*this);
+    m_setCheck = std::make_unique<SetCheckWiring>(*this);
 }
 
 Application::~Application()
 {
+    m_setCheck.reset();
     m_drivesWiring.reset();
     m_contentsPages.reset();
     m_dizPage.reset();
@@ -199,7 +216,7 @@ void Application::wireLogic()
     m_presenter = std::make_unique<QtReportPresenter>(*m_window, m_window.get());
     m_run = std::make_unique<RipRun>(RunContext{m_job, m_runState, m_app, m_view, m_services,
                                                 standardRunSteps(m_job, m_runState, m_app, m_view, m_services),
-                                                m_presenter.get()});
+                                                m_presenter.get(), &m_zipReader, m_volumeTester.get()});
     runJob = [this] { m_run->runJob(); };
     m_window->runJob = [this] {
         if (runJob)

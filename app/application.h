@@ -8,8 +8,10 @@
 #include "job/viewstate.h"
 #include "platform/drivemap.h"
 #include "platform/hostdriveservice.h"
+#include "platform/libzipreader.h"
 #include "platform/services.h"
 #include "platform/systemclock.h"
+#include "ui/markerswitch.h"
 #include "ui/soundswitch.h"
 
 #include <QStringList>
@@ -29,7 +31,9 @@ class QtReportPresenter;
 class RipIntoQuestion;
 class RipRun;
 class SourceMeasurement;
+class SetCheckWiring;
 class SourcePagesWiring;
+class VolumeSetTester;
 class StreamArchiverConsole;
 class ZipSizeStep;
 class ZipSizeStepBinding;
@@ -92,6 +96,11 @@ public:
     JobCheck& jobCheck() { return *m_check; }
     SourceMeasurement& measurement() { return *m_measure; }
     ZipSizeStep& sizeStep() { return *m_sizeStep; }
+    // What reads sets back: the ZIPs, and the volume sets inside (null
+    // while there is no tester).
+    ZipReader& zipReader() { return m_zipReader; }
+    VolumeSetTester* volumeTester() { return m_volumeTester.get(); }
+    SetCheckWiring& setCheck() { return *m_setCheck; }
     // The live check that every folder picker of the window runs.
     FolderSelection& folderSelection() { return *m_folderSelection; }
 
@@ -140,12 +149,17 @@ private:
     std::unique_ptr<RipRun> m_run;
     std::unique_ptr<ScriptFile> m_scripts;
     std::unique_ptr<SoundSwitch> m_soundSwitch;
+    std::unique_ptr<MarkerSwitch> m_verifySwitch;
+    std::unique_ptr<MarkerSwitch> m_checksumSwitch;
+    LibzipReader m_zipReader;
+    std::unique_ptr<VolumeSetTester> m_volumeTester;
     std::unique_ptr<Startup> m_startup;
     // Each page's controls, connected to their logic once everything above exists.
     std::unique_ptr<SourcePagesWiring> m_sourcePages;
     std::unique_ptr<DizPageWiring> m_dizPage;
     std::unique_ptr<ContentsPagesWiring> m_contentsPages;
     std::unique_ptr<DrivesWiring> m_drivesWiring;
+    std::unique_ptr<SetCheckWiring> m_setCheck;
     bool m_closed = false;
     bool m_ended = false;
     int m_endCode = 0;

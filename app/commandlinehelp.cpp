@@ -62,7 +62,8 @@ QString CommandLineHelp::usageText()
 {
     return QStringLiteral("Usage: zavok32 [OPTION]... [--] [SCRIPT]\n"
                           "       zavok32 [OPTION]... [--] '!SCRIPT'\n"
-                          "       zavok32 [OPTION]... [--] '$SCRIPT'\n");
+                          "       zavok32 [OPTION]... [--] '$SCRIPT'\n"
+                          "       zavok32 --check PATH\n");
 }
 
 QString CommandLineHelp::usageErrorText(const QString& error)

@@ -1,5 +1,7 @@
 #include "app/commandlineoptions.h"
 
+#include "app/checkcommand.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -30,6 +32,16 @@ const QList<CommandLineOption>& CommandLineOptions::table()
          [](LaunchRequest& r, const QString&) -> std::optional<QString> {
              if (r.answer == LaunchRequest::Answer::None)
                  r.answer = LaunchRequest::Answer::Version;
+             return std::nullopt;
+         }},
+        {{QStringLiteral("check")},
+         QStringLiteral("PATH"),
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "check the set PATH names (its folder, one of its ZIPs, its .sfv or .sha256) and write "
+                           "nothing: a line per ZIP and a summary; status 0 when the set is whole and sound, 1 when "
+                           "it is not, 2 when PATH names no set"),
+         [](LaunchRequest& r, const QString& path) -> std::optional<QString> {
+             r.instead = [path] { return CheckCommand::run(path); };
              return std::nullopt;
          }},
         {{QStringLiteral("q"), QStringLiteral("quiet")},

@@ -87,6 +87,11 @@ QString TerminalProgress::progressLine(const WholeRunView& whole, const RunPageV
              duration(whole.elapsedMs), left);
 }
 
+QString TerminalProgress::verdictLine(const WholeRunView& whole)
+{
+    return whole.verdict.isEmpty() ? QString() : whole.verdict + QLatin1Char('\n');
+}
+
 QString TerminalProgress::summaryLine(const WholeRunView& whole)
 {
     const QString made = whole.archivesOnly
@@ -140,7 +145,7 @@ void TerminalProgress::writeLines()
     }
     if (m_view.wholeRun.finished && !m_summaryWritten) {
         m_summaryWritten = true;
-        m_write(summaryLine(m_view.wholeRun) + QLatin1Char('\n'));
+        m_write(summaryLine(m_view.wholeRun) + QLatin1Char('\n') + verdictLine(m_view.wholeRun));
     }
 }
 
@@ -150,7 +155,7 @@ void TerminalProgress::drawInPlace()
     if (whole.finished) {
         if (!m_summaryWritten) {
             m_summaryWritten = true;
-            m_write(kRedraw + summaryLine(whole) + kClearRest + QLatin1Char('\n'));
+            m_write(kRedraw + summaryLine(whole) + kClearRest + QLatin1Char('\n') + verdictLine(whole));
             m_lineOpen = false;
         }
         return;

@@ -17,7 +17,8 @@ struct WholeRunView;
 //   game03.zip" (the archiver's own lines come before them), so that a log
 //   reads back well and the line of the ZIP that failed is the last one;
 // - quiet, nothing.
-// A run that made everything ends with a summary line in the first two.
+// A run that made everything ends with a summary line in the first two,
+// and below it the report's line on the proof of the set.
 // Interactive runs have the run page for all this and write nothing.
 class TerminalProgress : public QObject
 {
@@ -48,6 +49,9 @@ public:
     static QString progressLine(const WholeRunView& whole, const RunPageView& run);
     // "3 ZIPs, 3,645,123 bytes, made in 0:04", without a line end.
     static QString summaryLine(const WholeRunView& whole);
+    // The report's line on the proof of the set, with its line end; empty
+    // when there is nothing to say.
+    static QString verdictLine(const WholeRunView& whole);
     // "0:07", "1:02:03".
     static QString duration(qint64 ms);
 

@@ -35,16 +35,21 @@ uint32_t repeatBase(int index)
 AceLz77Encoder::Settings AceLz77Encoder::forLevel(int level, uint64_t fileSize)
 {
     // The finder's window bits, hash bits, chain, nice length, prefix bytes
-    // and far-table bits, then the parse. ACE 1.0 readers take dictionaries
+    // and far-table bits, then the parse; -m3 is the default. ACE 1.0 readers take dictionaries
     // of up to 1 MB, so -m3 and up share that and differ in effort alone.
     Settings s;
     switch (level) {
     case 1: s.finder = {16, 16, 4, 32, 4, 13}; s.lazy = false; s.missesBeforeSkipping = 16; break;
     case 2: s.finder = {18, 18, 8, 32, 4, 15}; s.maxLazy = 8; s.goodLength = 8; break;
-    case 4: s.finder = {20, 20, 96, 192, 4, 17}; s.maxLazy = 64; s.goodLength = 32; s.missesBeforeSkipping = 256; break;
-    case 5: s.finder = {20, 20, 512, 259, 3, 17}; s.maxLazy = 259; s.goodLength = 64; s.missesBeforeSkipping = 0; break;
-    default: s.finder = {20, 18, 24, 64, 4, 17}; s.maxLazy = 16; s.goodLength = 8; break;
+    // From -m3 on, the trees' depth for searched bytes and for those inside a
+    // match taken whole follow, then the parse's passes, nice length and
+    // stretch. A key of eight bytes keeps the trees of text small enough
+    // for a shallow search to reach its best matches.
+    case 4: s.finder = {20, 18, 0, 96, 6, 17, 24, 4}; s.parser = {2, 96, 32768}; break;
+    case 5: s.finder = {20, 20, 0, 259, 4, 17, 64, 16}; s.parser = {3, 259, 32768}; break;
+    default: s.finder = {20, 17, 0, 48, 8, 17, 8, 1}; s.parser = {1, 48, 32768}; break;
     }
+    s.optimal = level >= 3;
     // A small file needs no larger a window than itself, and clearing large
     // tables for it would cost more than packing it.
     while (s.finder.windowBits > MinWindowBits) {
@@ -61,6 +66,7 @@ AceLz77Encoder::Settings AceLz77Encoder::forLevel(int level, uint64_t fileSize)
 AceLz77Encoder::AceLz77Encoder(const Settings& settings)
     : m_settings(settings)
     , m_finder(settings.finder)
+    , m_parser(m_finder, settings.parser)
 {
     m_block.reserve(MaxBlockSymbols);
 }
@@ -138,6 +144,10 @@ AceLz77Encoder::Match AceLz77Encoder::bestAt(int maxChain)
 
 void AceLz77Encoder::parse(bool atEnd)
 {
+    if (m_settings.optimal) {
+        parseOptimal(atEnd);
+        return;
+    }
     if (!m_settings.lazy) {
         parseGreedy(atEnd);
         return;
@@ -203,6 +213,37 @@ void AceLz77Encoder::parseGreedy(bool atEnd)
     }
 }
 
+void AceLz77Encoder::parseOptimal(bool atEnd)
+{
+    // Stretches are parsed whole once the look-ahead is in, or before the
+    // finder must make room; at the end, whatever is left.
+    const uint32_t stretch = m_settings.parser.chunkBytes;
+    for (;;) {
+        const uint32_t available = m_finder.available();
+        uint32_t count;
+        if (atEnd)
+            count = std::min(available, stretch);
+        else if (available >= AceMatchFinder::Lookahead + stretch)
+            count = stretch;
+        else if (m_finder.full() && available >= AceMatchFinder::Lookahead)
+            count = available - AceMatchFinder::Lookahead + 1;
+        else
+            count = 0;
+        if (count == 0)
+            return;
+        const std::vector<AceOptimalParser::Step>& steps = m_parser.parse(count, m_repeats);
+        uint32_t at = m_parser.start();
+        for (const AceOptimalParser::Step& step : steps) {
+            if (step.length == 0) {
+                literal(m_finder.byteAtPosition(at++));
+                continue;
+            }
+            match({step.length, step.distance, step.repeat});
+            at += step.length;
+        }
+    }
+}
+
 bool AceLz77Encoder::skipUnsearched(uint32_t need)
 {
     const uint32_t after = m_settings.missesBeforeSkipping;
@@ -240,10 +281,6 @@ void AceLz77Encoder::literal(uint8_t byte)
 void AceLz77Encoder::match(const Match& m)
 {
     if (m.repeat >= 0) {
-        const uint32_t stored = m_repeats[std::size_t(m.repeat)];
-        for (int i = m.repeat; i > 0; --i)
-            m_repeats[std::size_t(i)] = m_repeats[std::size_t(i - 1)];
-        m_repeats[0] = stored;
         m_block.push_back({uint16_t(256 + m.repeat), uint8_t(m.length - repeatBase(m.repeat)), 0, 0});
     } else {
         const uint32_t stored = m.distance - 1;
@@ -251,10 +288,8 @@ void AceLz77Encoder::match(const Match& m)
         const int extra = extraBits(stored);
         m_block.push_back({uint16_t(260 + bits), uint8_t(m.length - lengthBase(stored)), uint8_t(extra),
                            extra > 0 ? stored - (1u << extra) : 0});
-        for (int i = 3; i > 0; --i)
-            m_repeats[std::size_t(i)] = m_repeats[std::size_t(i - 1)];
-        m_repeats[0] = stored;
     }
+    AceOptimalParser::afterMatch(m_repeats, {m.length, m.distance, m.repeat});
     m_parsed += m.length;
     if (m_block.size() == std::size_t(MaxBlockSymbols))
         flushBlock();

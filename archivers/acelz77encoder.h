@@ -2,6 +2,7 @@
 
 #include "acebitwriter.h"
 #include "acematchfinder.h"
+#include "aceoptimalparser.h"
 
 #include <QByteArray>
 #include <array>
@@ -13,9 +14,10 @@
 // blocks that each start with their own two Huffman tables (one for
 // literals, match kinds and distance sizes, one for match lengths).
 //
-// Parsing is lazy: before a match is taken, the next byte is searched too,
-// and a better match there turns the first byte into a literal. The levels
-// -m1 to -m5 differ in dictionary and in the effort of that search.
+// At -m1 and -m2 parsing is lazy: before a match is taken, the next byte is
+// searched too, and a better match there turns the first byte into a
+// literal. From -m3 on it is optimal (AceOptimalParser). The levels differ
+// in dictionary and in the effort of the search.
 class AceLz77Encoder {
 public:
     struct Settings {
@@ -27,6 +29,9 @@ public:
         // taken for incompressible and searched at wider and wider steps,
         // back to every byte at the next match. 0: always every byte.
         uint32_t missesBeforeSkipping = 32;
+        // Parsed by cost over stretches of input, on the finder's trees.
+        bool optimal = false;
+        AceOptimalParser::Settings parser;
     };
     // The level's settings, with the window no larger than the file needs.
     static Settings forLevel(int level, uint64_t fileSize = ~0ull);
@@ -70,6 +75,7 @@ private:
 
     void parse(bool atEnd);
     void parseGreedy(bool atEnd);
+    void parseOptimal(bool atEnd);
     bool skipUnsearched(uint32_t need);
     Match bestAt(int maxChain);
     int score(const Match& m) const;
@@ -80,9 +86,10 @@ private:
 
     Settings m_settings;
     AceMatchFinder m_finder;
+    AceOptimalParser m_parser;
     AceBitWriter m_bits;
     std::vector<Symbol> m_block;
-    std::array<uint32_t, 4> m_repeats{}; // distance - 1, the latest first
+    AceOptimalParser::Repeats m_repeats{}; // distance - 1, the latest first
     Match m_pending;                     // the best match at the byte before the cursor
     bool m_havePending = false;
     uint32_t m_misses = 0; // searches in a row that found nothing

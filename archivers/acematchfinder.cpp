@@ -8,12 +8,37 @@ namespace {
 
 // Room past the end of the data, so that comparisons may read whole words.
 constexpr std::size_t Slack = 16;
+constexpr int Hash3Bits = 15;
+// The farthest a three-byte match is coded.
+constexpr uint32_t NearDistance = 8192;
 
 uint64_t load64(const uint8_t* p)
 {
     uint64_t v;
     std::memcpy(&v, p, sizeof v);
     return v;
+}
+
+uint32_t hash3(const uint8_t* p)
+{
+    const uint32_t key = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16;
+    return (key * 0x9E3779B1u) >> (32 - Hash3Bits);
+}
+
+// Bytes equal at a and b from `from` on, up to limit; both readable to
+// limit plus a word.
+uint32_t extend(const uint8_t* a, const uint8_t* b, uint32_t from, uint32_t limit)
+{
+    uint32_t len = from;
+    while (len < limit) {
+        const uint64_t diff = load64(a + len) ^ load64(b + len);
+        if (diff != 0) {
+            const int bit = std::endian::native == std::endian::little ? std::countr_zero(diff) : std::countl_zero(diff);
+            return std::min(limit, len + uint32_t(bit / 8));
+        }
+        len += 8;
+    }
+    return limit;
 }
 
 // The longest match ACE can code at a distance, and the shortest it codes.
@@ -35,13 +60,18 @@ AceMatchFinder::AceMatchFinder(const Settings& settings)
     , m_maxDistance(m_window - Lookahead)
     , m_buffer(2 * std::size_t(m_window) + Slack, 0)
     , m_head(std::size_t(1) << settings.hashBits, 0)
-    , m_prev(m_window, 0)
+    , m_prev(settings.treeDepth > 0 ? 2 * std::size_t(m_window) : m_window, 0)
+    , m_head3(settings.treeDepth > 0 ? std::size_t(1) << Hash3Bits : 0, 0)
     , m_long(settings.longHashBits > 0 ? std::size_t(1) << settings.longHashBits : 0, 0)
 {
 }
 
 uint32_t AceMatchFinder::hashAt(uint32_t pos) const
 {
+    if (m_settings.hashBytes > 4) {
+        const uint64_t key = load64(m_buffer.data() + pos) << (64 - 8 * m_settings.hashBytes);
+        return uint32_t((key * 0x9E3779B97F4A7C15ull) >> (64 - m_settings.hashBits));
+    }
     uint32_t key;
     std::memcpy(&key, m_buffer.data() + pos, sizeof key);
     if (m_settings.hashBytes == 3)
@@ -108,24 +138,106 @@ void AceMatchFinder::slide()
     std::for_each(m_head.begin(), m_head.end(), rebase);
     std::for_each(m_prev.begin(), m_prev.end(), rebase);
     std::for_each(m_long.begin(), m_long.end(), rebase);
+    std::for_each(m_head3.begin(), m_head3.end(), rebase);
 }
 
 uint32_t AceMatchFinder::matchLength(uint32_t distance, uint32_t limit) const
 {
-    const uint8_t* a = m_buffer.data() + m_cursor;
-    const uint8_t* b = a - distance;
-    limit = std::min(limit, available());
-    uint32_t len = 0;
-    while (len < limit) {
-        const uint64_t diff = load64(a + len) ^ load64(b + len);
-        if (diff != 0) {
-            // The first differing byte is the lowest in memory order.
-            const int bit = std::endian::native == std::endian::little ? std::countr_zero(diff) : std::countl_zero(diff);
-            return std::min(limit, len + uint32_t(bit / 8));
+    return matchLengthAt(m_cursor, distance, limit);
+}
+
+uint32_t AceMatchFinder::matchLengthAt(uint32_t pos, uint32_t distance, uint32_t limit) const
+{
+    const uint8_t* a = m_buffer.data() + pos;
+    return extend(a, a - distance, 0, std::min(limit, m_end - pos));
+}
+
+int AceMatchFinder::insertAndFindAll(Found* out, int maxOut)
+{
+    return treeStep(out, maxOut);
+}
+
+void AceMatchFinder::insertInTree()
+{
+    treeStep(nullptr, 0);
+}
+
+
+int AceMatchFinder::treeStep(Found* out, int maxOut)
+{
+    prefetch();
+    insertLong();
+    const uint32_t maxLen = std::min(MaxMatch, available());
+    if (maxLen < uint32_t(std::max(4, m_settings.hashBytes)))
+        return 0;
+    const uint8_t* here = m_buffer.data() + m_cursor;
+    const uint32_t oldest = m_cursor > m_maxDistance ? m_cursor - m_maxDistance : 0;
+    int found = 0;
+    uint32_t bestLength = 0;
+    auto keep = [&](uint32_t length, uint32_t distance) {
+        length = std::min(length, longestFor(distance));
+        if (!out || maxOut <= 0 || length <= bestLength || length < shortestFor(distance))
+            return;
+        bestLength = length;
+        // Past the room given, the shorter ones make way.
+        if (found == maxOut) {
+            for (int k = 1; k < found; ++k)
+                out[k - 1] = out[k];
+            --found;
         }
-        len += 8;
+        out[found++] = {length, distance};
+    };
+
+    uint32_t& near = m_head3[hash3(here)];
+    if (near != 0 && m_cursor - (near - 1) <= NearDistance && near - 1 >= oldest) {
+        const uint8_t* there = m_buffer.data() + (near - 1);
+        if (there[0] == here[0] && there[1] == here[1] && there[2] == here[2])
+            keep(3, m_cursor - (near - 1));
     }
-    return limit;
+    near = m_cursor + 1;
+
+    uint32_t& head = m_head[hashAt(m_cursor)];
+    uint32_t node = head;
+    head = m_cursor + 1;
+    // The new string becomes the root: the old tree is split into the
+    // strings below it and those above, hung on its two sides.
+    uint32_t* lesser = &m_prev[2 * std::size_t(m_cursor & m_mask)];
+    uint32_t* greater = lesser + 1;
+    const uint32_t nice = std::min(m_settings.niceLength, maxLen);
+    uint32_t lesserLength = 0;
+    uint32_t greaterLength = 0;
+    uint32_t length = 0;
+    int depth = out ? m_settings.treeDepth : m_settings.skipDepth;
+    while (node != 0 && node - 1 >= oldest && depth-- > 0) {
+        const uint32_t at = node - 1;
+        const uint8_t* there = m_buffer.data() + at;
+        uint32_t* children = &m_prev[2 * std::size_t(at & m_mask)];
+        if (there[length] == here[length]) {
+            length = extend(here, there, length + 1, maxLen);
+            keep(length, m_cursor - at);
+            if (length >= nice) {
+                // The same string: it hands its subtrees on whole.
+                *lesser = children[0];
+                *greater = children[1];
+                return found;
+            }
+        }
+        if (there[length] < here[length]) {
+            *lesser = node;
+            lesser = &children[1];
+            node = *lesser;
+            lesserLength = length;
+        } else {
+            *greater = node;
+            greater = &children[0];
+            node = *greater;
+            greaterLength = length;
+        }
+        length = std::min(lesserLength, greaterLength);
+    }
+    *lesser = 0;
+    *greater = 0;
+    return found;
 }
 
 void AceMatchFinder::prefetch() const

@@ -11,6 +11,12 @@
 // window of input, and the chains keep one link per window position, so
 // memory is fixed by the window size whatever the length of the file.
 //
+// For the levels that parse optimally the chains give way to binary trees
+// (one per hash of four bytes, each kept sorted by the strings that follow
+// its positions): a search there descends one path and returns every longer
+// match on the way, and a search in repetitive data stops at the first string
+// as long as the nice length, so its cost stays bounded by the depth.
+//
 // ACE codes a match found this way only when it is long enough for its
 // distance (3 bytes up to 8,192 back, 4 beyond), and no longer than 257, 258
 // or 259 bytes for distances up to 256, up to 8,192 and beyond.
@@ -26,6 +32,10 @@ public:
         // LongStep-th string; it finds long repeats that lie too far back for
         // the chains to reach in their steps. 0: none.
         int longHashBits = 0;
+        // Binary trees searched this deep in place of the chains; 0: chains.
+        int treeDepth = 0;
+        // The depth at which bytes inside a match taken whole are entered.
+        int skipDepth = 0;
     };
     struct Found {
         uint32_t length = 0;
@@ -46,6 +56,8 @@ public:
     std::size_t append(const char* data, std::size_t size);
 
     uint32_t available() const { return m_end - m_cursor; }
+    // No more bytes are taken until the cursor comes within Lookahead of the end.
+    bool full() const { return m_end == 2 * m_window; }
     uint8_t byteAt(int offset) const { return m_buffer[std::size_t(int64_t(m_cursor) + offset)]; }
     // The farthest a match may reach back: a window less the look-ahead, so
     // that a slide never drops history a match might still use.
@@ -64,11 +76,29 @@ public:
     Found findLong() const;
     // Enters the cursor in the chains without a search.
     void insert();
+
+    // Tree mode: enters the cursor in its tree and writes the matches found
+    // on the way to out, each longer than the one before (at most maxOut, the
+    // longest kept), and returns their number. 0 when not searched.
+    int insertAndFindAll(Found* out, int maxOut);
+    // Tree mode: enters the cursor without keeping what it passes.
+    void insertInTree();
+
+    // Positions in the buffer, valid until the next append, for a parse
+    // that looks back over bytes the cursor has passed.
+    uint32_t cursor() const { return m_cursor; }
+    uint8_t byteAtPosition(uint32_t pos) const { return m_buffer[pos]; }
+    bool reachesFrom(uint32_t pos, uint32_t distance) const
+    {
+        return distance <= pos && distance <= m_maxDistance;
+    }
+    uint32_t matchLengthAt(uint32_t pos, uint32_t distance, uint32_t limit) const;
     void advance(uint32_t count) { m_cursor += count; }
 
 private:
     uint32_t hashAt(uint32_t pos) const;
     uint32_t longHashAt(uint32_t pos) const;
+    int treeStep(Found* out, int maxOut);
     void insertLong();
     void prefetch() const;
     void slide();
@@ -79,7 +109,10 @@ private:
     uint32_t m_maxDistance;
     std::vector<uint8_t> m_buffer; // two windows and slack for wide compares
     std::vector<uint32_t> m_head;  // position + 1 of the latest string per hash; 0: none
-    std::vector<uint32_t> m_prev;  // the link to the previous string, per window slot
+    // Chains: the link to the previous string, per window slot. Trees: the
+    // two children (lesser, greater) of each slot.
+    std::vector<uint32_t> m_prev;
+    std::vector<uint32_t> m_head3; // trees: the latest string per hash of three bytes
     std::vector<uint32_t> m_long;  // position + 1 of a recent long string per hash; 0: none
     uint32_t m_cursor = 0;
     uint32_t m_end = 0;

@@ -3,6 +3,9 @@
 # beat. Prints, best of two runs each:
 #   - the unattended pack of a mixed image (a third each text-like, random
 #     and zeros; size step 3, ZIP "Normal"), its ZIP count and peak memory;
+#   - the same pack with "Verify after packing" and "Checksum files" off,
+#     and with verify alone: what the proof of the set and its checksum
+#     files cost, as shares of the run's time;
 #   - one-core gzip -6 of the same bytes (the deflate floor), pigz -6 on two
 #     cores, and one-core libdeflate at the level the ZIPs use for "Normal";
 #   - the same work by hand: 7z volumes of 1,440,000 bytes, then zip -6 of
@@ -91,6 +94,9 @@ pack() {
   for z in "$work/zips"/*.zip; do unzip -tqq "$z" > /dev/null || { check="FAILED: $z"; break; }; done
   zipbytes=$(find "$work/zips" -name '*.zip' -printf '%s\n' | awk '{ s += $1 } END { print s }')
 }
+# The switches are remembered as marker files in the application
+# directory: present, the switch is off.
+switches() { rm -f "$work/home/verify.ini" "$work/home/checksum.ini"; for m in "$@"; do printf '\r\n' > "$work/home/$m"; done; }
 
 if [ -n "${PACKSPEED_BEFORE:-}" ]; then
   echo "unattended pack by $PACKSPEED_BEFORE (step 3, ZIP Normal) ..."
@@ -100,8 +106,16 @@ fi
 echo "unattended pack at step 199 ..."
 pack pack199 "$build" 199
 zips199=$zips check199=$check
+echo "unattended pack (step 3) with verify and checksum files off, then with verify alone ..."
+switches verify.ini checksum.ini
+pack bare "$build" 3
+switches checksum.ini
+pack verify "$build" 3
+switches
 echo "unattended pack (step 3, ZIP Normal) ..."
 pack pack "$build" 3
+sums=ok
+(cd "$work/zips" && cksfv -q -f game.sfv > /dev/null && sha256sum -c --quiet game.sha256) || sums=FAILED
 
 echo "gzip -6, pigz -6 -p2 and libdeflate -7 of the image ..."
 CLEAN= best gzip sh -c 'gzip -6 -c "$1" | wc -c' _ "$img"
@@ -148,7 +162,15 @@ measured=$(cat "$work/measure.out"); du=$(awk '{ print $1 }' "$work/du.out")
 echo
 echo "source image: $size bytes (text-like, random and zero thirds); best of two each"
 gzbytes=$(tr -d ' ' < "$work/gzip.out")
-line "zavok32 unattended pack" pack "$zips ZIPs, $zipbytes bytes, unzip -t: $check"
+line "zavok32 unattended pack" pack "$zips ZIPs, $zipbytes bytes, unzip -t: $check, cksfv/sha256sum: $sums"
+line "  ... with verify alone" verify "$(tail -1 "$work/verify.out")"
+line "  ... with verify and checksums off" bare
+bt=$(elapsed "$work/bare.time"); vt=$(elapsed "$work/verify.time"); pt0=$(elapsed "$work/pack.time")
+# Wall time is what the user waits; on a loaded machine the CPU time shows
+# the work itself.
+share() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%5.1f%% (%+.2f s)", (a - b) * 100 / a, a - b }'; }
+echo "  verify cost:      $(share "$vt" "$bt") of the run's wall time, $(share "$(cpu "$work/verify.time")" "$(cpu "$work/bare.time")") of its CPU time"
+echo "  checksum files:   $(share "$pt0" "$vt") of the run's wall time, $(share "$(cpu "$work/pack.time")" "$(cpu "$work/verify.time")") of its CPU time"
 [ -n "${PACKSPEED_BEFORE:-}" ] && line "the same by the build before" before "$beforezips ZIPs, $beforebytes bytes, unzip -t: $beforecheck"
 line "gzip -6, one core" gzip "$gzbytes bytes"
 line "pigz -6 -p2, two cores" pigz "$(tr -d ' ' < "$work/pigz.out") bytes"

@@ -15,6 +15,8 @@
 #include "platform/drivemap.h"
 #include "platform/hostdriveservice.h"
 #include "platform/libzipcomponent.h"
+#include "platform/libzipreader.h"
+#include "setcheck/archivesettester.h"
 #include "platform/messagebox.h"
 #include "platform/posixprocessrunner.h"
 #include "platform/services.h"
@@ -119,7 +121,10 @@ int main(int argc, char** argv)
     AppState app;
     app.launchMode = LaunchMode::AutoRun;
     ViewState view;
-    RipRun run(RunContext{job, state, app, view, services, standardRunSteps(job, state, app, view, services), nullptr});
+    LibzipReader reader;
+    ArchiveSetTester tester;
+    RipRun run(RunContext{job, state, app, view, services, standardRunSteps(job, state, app, view, services), nullptr,
+                          &reader, &tester});
     run.runJob();
     return shell.exitCode;
 }

@@ -8,6 +8,9 @@ enum class LaunchMode { Interactive, AutoRun, AutoRunDated };
 struct AppState {
     LaunchMode launchMode = LaunchMode::Interactive;
     bool soundsEnabled = true;
+    // Options > "&Verify after packing" and "&Checksum files".
+    bool verifyAfterPacking = true;
+    bool checksumFiles = true;
     // How many ZIPs of a set the run's recovery files can rebuild; 0: none.
     int recoveryZips = 0;
 

@@ -89,6 +89,8 @@ struct WholeRunView {
     int made = 0;             // ZIPs made (archives only: volumes)
     qint64 madeBytes = 0;     // their bytes
     bool archivesOnly = false;
+    // What the proof of the set found, as the report's last line says it.
+    QString verdict;
 };
 
 class ViewState : public QObject

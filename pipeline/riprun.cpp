@@ -7,12 +7,15 @@
 #include "job/viewstate.h"
 #include "job/volumeestimate.h"
 #include "pipeline/extranames.h"
+#include "pipeline/floppyfit.h"
 #include "pipeline/jobfolders.h"
 #include "pipeline/recoverystep.h"
 #include "pipeline/reportpresenter.h"
 #include "pipeline/runfailure.h"
 #include "pipeline/runreport.h"
+#include "pipeline/setproof.h"
 #include "pipeline/volumepackager.h"
+#include "platform/appdirectory.h"
 #include "platform/driveservice.h"
 #include "platform/messagebox.h"
 #include "platform/numbertext.h"
@@ -22,6 +25,7 @@
 #include "platform/zipcomponent.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -69,6 +73,8 @@ void RipRun::runJob()
         return;
     m_running = true;
     m_stopRequested = false;
+    m_verdict.clear();
+    m_ctx.view.wholeRun.verdict.clear();
     try {
         if (checkAndPlan() == Outcome::Done) {
             RipJob& job = m_ctx.job;
@@ -128,14 +134,21 @@ void RipRun::runJob()
                         + (job.archiver() == Archiver::Rar ? QStringLiteral(" Rar's") : QStringLiteral(" Ace's"));
                     m_ctx.view.notify();
                 } else {
-                    const VolumePackager::Result result =
-                        VolumePackager(m_ctx, m_stopRequested, &m_progress).packageVolumes();
+                    SetProof proof(m_ctx, m_stopRequested);
+                    VolumePackager packager(m_ctx, m_stopRequested, &m_progress);
+                    packager.setProof(&proof);
+                    const VolumePackager::Result result = packager.packageVolumes();
                     const RecoveryStep::Result recovery = result.completed
                         ? RecoveryStep(m_ctx, m_stopRequested).writeRecoveryFiles(result.zips)
                         : RecoveryStep::Result{true, {}};
                     if (!result.completed || !recovery.completed) {
-                        endAfterFailedZipStep(result.completed ? recovery.reason : result.reason);
+                        if (result.completed)
+                            endAfterFailedZipStep(recovery.reason, {});
+                        else
+                            endAfterFailedZipStep(result.reason, result.message);
                         packaged = false;
+                    } else {
+                        finishProof(proof);
                     }
                 }
                 if (packaged) {
@@ -246,9 +259,55 @@ RipRun::Outcome RipRun::checkAndPlan()
     }
     if (!job.archivesOnly() && checkJobFolders() == Outcome::Ended)
         return Outcome::Ended;
+    if (!job.archivesOnly() && checkExtraNames() == Outcome::Ended)
+        return Outcome::Ended;
     if (!job.archivesOnly())
-        return checkExtraNames();
+        return checkFloppyFit();
     return Outcome::Done;
+}
+
+RipRun::Outcome RipRun::checkFloppyFit()
+{
+    qint64 comment = 0;
+    if (m_ctx.job.useZipComment())
+        comment = std::min<qint64>(QFileInfo(AppDirectory::path() + QStringLiteral("/zcomment.ini")).size(),
+                                   VolumePackager::kMaxCommentBytes);
+    const auto warning = floppyfit::extraWarning(m_ctx.job, *m_ctx.services.drives, comment);
+    if (!warning)
+        return Outcome::Done;
+    if (m_ctx.app.unattended()) {
+        m_ctx.services.shell->tellWarning(warning->left(warning->indexOf(QLatin1Char('\r'))));
+        return Outcome::Done;
+    }
+    const MessageResult answer = m_ctx.services.messages->show(QStringLiteral("Zavok32"), *warning,
+                                                               MessageIcon::Exclamation, MessageButtons::OkCancel);
+    if (answer == MessageResult::Ok)
+        return Outcome::Done;
+    m_ctx.state.clearAfterRun();
+    m_ctx.services.shell->showPage(PageId::Nfo);
+    return Outcome::Ended;
+}
+
+void RipRun::finishProof(SetProof& proof)
+{
+    const QString fault = proof.writeChecksumFiles();
+    if (!fault.isEmpty())
+        throw RunFailure(fault, QStringLiteral("Every ZIP of the set was made, but ") + fault
+                                    + QStringLiteral(".\rMake room in the ZIP folder or switch Options > Checksum files "
+                                                     "off, then run the job again."));
+    m_verdict = proof.verdictLine();
+    m_ctx.view.wholeRun.verdict = m_verdict;
+    if (!m_ctx.app.unattended())
+        return;
+    const QStringList left = proof.leftovers();
+    if (!left.isEmpty())
+        m_ctx.services.shell->tellWarning(
+            QStringLiteral("%1 in %2 %3 not of this set of %4 (left from an older set of the name; %5)")
+                .arg(left.join(QStringLiteral(", ")), m_ctx.job.zipDirectory(),
+                     left.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"))
+                .arg(proof.zips().size())
+                .arg(m_ctx.app.checksumFiles ? proof.stem() + QStringLiteral(".sfv lists the ZIPs of this one")
+                                             : QStringLiteral("delete them or move them away")));
 }
 
 RipRun::Outcome RipRun::checkJobFolders()
@@ -410,8 +469,11 @@ void RipRun::showCompletion()
     shell.minimiseMainWindow();
     shell.processPendingEvents();
     shell.setMainWindowEnabled(false);
-    if (m_ctx.presenter)
-        m_ctx.presenter->showReport(RunReport::fromRun(m_ctx.job, m_ctx.state));
+    if (m_ctx.presenter) {
+        RunReport report = RunReport::fromRun(m_ctx.job, m_ctx.state);
+        report.verdict = m_verdict;
+        m_ctx.presenter->showReport(report);
+    }
     shell.showPage(PageId::Source);
     m_ctx.view.window.listBarEnabled = true;
     m_ctx.view.window.busyPointer = false;
@@ -477,16 +539,21 @@ RipRun::Outcome RipRun::refuse(PageId page, FocusTarget focus, const QString& re
     return Outcome::Ended;
 }
 
-void RipRun::endAfterFailedZipStep(const QString& reason)
+void RipRun::endAfterFailedZipStep(const QString& reason, const QString& message)
 {
     m_ctx.view.run.progress = 0;
+    if (!message.isEmpty())
+        m_ctx.view.run.status = QStringLiteral("Verify failed");
     putSourceTextBack();
     m_ctx.state.clearAfterRun();
     m_ctx.view.window.listBarEnabled = true;
     m_ctx.view.window.busyPointer = false;
     m_ctx.view.notify();
-    if (m_ctx.app.unattended())
+    if (m_ctx.app.unattended()) {
         endUnattended(exitstatus::Stopped, reason);
+    } else if (!message.isEmpty()) {
+        m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
+    }
 }
 
 void RipRun::endAfterUnexpectedFailure(const QString& reason, const QString& message)

@@ -13,6 +13,8 @@
 // volume, and the report. Runs on the window's thread; the run page's Abort
 // and Exit buttons reach abortRun and exitRun while the ZIP component lets
 // window events through.
+class SetProof;
+
 class RipRun
 {
 public:
@@ -51,6 +53,12 @@ private:
     Outcome lockTheSet();
     Outcome checkJobFolders();
     Outcome checkExtraNames();
+    // At the floppy step: an extra in every ZIP that could push one past a
+    // floppy is told, and the user may go on.
+    Outcome checkFloppyFit();
+    // After the last ZIP: the checksum files, the line that sums up the
+    // proof, and ZIPs of the name left from an older set.
+    void finishProof(SetProof& proof);
     void makeWorkDirectory();
     int countVolumes() const;
     qint64 volumeBytes() const;
@@ -63,7 +71,8 @@ private:
     // end of the application when nobody is watching.
     Outcome refuse(PageId page, const QString& reason);
     Outcome refuse(PageId page, FocusTarget focus, const QString& reason);
-    void endAfterFailedZipStep(const QString& reason);
+    // `message`, when given, is shown to a user at the window.
+    void endAfterFailedZipStep(const QString& reason, const QString& message = {});
     void endAfterUnexpectedFailure(const QString& reason, const QString& message);
     void putSourceTextBack();
     void endUnattended(int exitCode, const QString& reason);
@@ -75,4 +84,5 @@ private:
     RunProgress m_progress;
     bool m_running = false;
     bool m_stopRequested = false;
+    QString m_verdict; // the proof's line for the report
 };

@@ -5,6 +5,8 @@
 class RipJob;
 class ReportPresenter;
 class ViewState;
+class VolumeSetTester;
+class ZipReader;
 struct AppState;
 struct RipRunState;
 struct Services;
@@ -19,4 +21,8 @@ struct RunContext {
     Services& services;
     RunSteps steps;
     ReportPresenter* presenter = nullptr;
+    // What proves the set after packaging: a reader of the ZIPs written, and
+    // a tester of the volume set (none: the volumes are not tested).
+    ZipReader* zipReader = nullptr;
+    VolumeSetTester* volumeTester = nullptr;
 };

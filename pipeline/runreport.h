@@ -28,6 +28,9 @@ struct RunReport {
     QString archiveCompression; // " Normal"
     QString zipCompression;     // " Normal"
     QString recovery;           // " any 2 ZIPs can be rebuilt (4 files, 2.93 M)", empty for none
+    // The line below the rows: "Verified: 12 ZIPs and the set are sound",
+    // whether the ZIPs fit floppies; empty when there is nothing to say.
+    QString verdict;
 
     static RunReport fromRun(const RipJob& job, const RipRunState& state);
 

@@ -5,6 +5,7 @@
 #include "job/viewstate.h"
 #include "pipeline/jobfolders.h"
 #include "pipeline/runfailure.h"
+#include "pipeline/setproof.h"
 #include "pipeline/viewthrottle.h"
 #include "platform/appdirectory.h"
 #include "platform/driveservice.h"
@@ -100,6 +101,21 @@ void VolumePackager::stageDescription() const
     QFile::setPermissions(staged, QFile::permissions(staged) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
 }
 
+VolumePackager::Result VolumePackager::unproven(const QString& fault, int fromVolume) const
+{
+    // Abort or Exit ended it: the user knows, and nothing was found wrong.
+    if (m_stopRequested)
+        return Result{false, fault};
+    const RipRunState& state = m_ctx.state;
+    const QString kept = fromVolume > state.volumeCount ? QString()
+        : fromVolume == state.volumeCount
+        ? QStringLiteral("Volume %1 is still in %2.").arg(fromVolume).arg(state.workDirectory)
+        : QStringLiteral("Volumes %1 to %2 are still in %3.").arg(fromVolume).arg(state.volumeCount).arg(state.workDirectory);
+    return Result{false, SetProof::failedLine(fault),
+                  QStringLiteral("The set did not prove sound: ") + fault + QStringLiteral(".\r") + kept
+                      + QStringLiteral(" Check the disk and the ZIP folder, then run the job again.")};
+}
+
 VolumePackager::Result VolumePackager::packageVolumes()
 {
     RipJob& job = m_ctx.job;
@@ -164,6 +180,21 @@ VolumePackager::Result VolumePackager::packageVolumes()
     const QString appDir = appDirDos();
     const QString workHost = hostPath(state.workDirectory);
     const int count = state.volumeCount;
+    // A volume goes once its ZIP is written and, when the set is verified,
+    // proven; those proven when packaging ends early go all the same.
+    const auto removeVolumes = [](const QStringList& hosts) {
+        for (const QString& host : hosts) {
+            if (!QFile::remove(host))
+                return QFileInfo(host).fileName();
+        }
+        return QString();
+    };
+    if (m_proof)
+        m_proof->begin(workHost + QLatin1Char('/') + m_ctx.steps.volumeFileName(1));
+    auto settleProof = qScopeGuard([&] {
+        if (m_proof)
+            removeVolumes(m_proof->finish(false).proven);
+    });
     QStringList made;
     for (int n = 1; n <= count; ++n) {
         state.currentVolume = qint16(n);
@@ -230,10 +261,22 @@ VolumePackager::Result VolumePackager::packageVolumes()
             const auto zipHost = m_ctx.services.drives->toHost(names.target + QStringLiteral(".zip"));
             m_progress->zipMade(zipHost ? QFileInfo(*zipHost).size() : 0);
         }
-        if (!QFile::remove(volumeHost))
-            throw RunFailure(QStringLiteral("cannot delete the packaged volume ") + volume);
+        const SetProof::Step step = m_proof ? m_proof->zipWritten(n, names, volume, volumeHost, zip.lastWritten())
+                                            : SetProof::Step{{volumeHost}, {}, 0};
+        if (const QString kept = removeVolumes(step.proven); !kept.isEmpty())
+            throw RunFailure(QStringLiteral("cannot delete the packaged volume ") + kept);
+        if (!step.fault.isEmpty())
+            return unproven(step.fault, step.firstUnproven);
         view.run.progress = 0;
         view.notify();
     }
-    return Result{true, {}, made};
+    settleProof.dismiss();
+    if (m_proof) {
+        const SetProof::Step step = m_proof->finish();
+        if (const QString kept = removeVolumes(step.proven); !kept.isEmpty())
+            throw RunFailure(QStringLiteral("cannot delete the packaged volume ") + kept);
+        if (!step.fault.isEmpty())
+            return unproven(step.fault, step.firstUnproven);
+    }
+    return Result{true, {}, {}, made};
 }

@@ -14,13 +14,17 @@
 // the comment, deleting each volume once its ZIP holds it. A volume is only
 // deleted after every add for its ZIP succeeded, so a failed or stopped step
 // leaves that volume and all later ones in the work directory.
+class SetProof;
+
 class VolumePackager
 {
 public:
     struct Result {
         bool completed = false;
         QString reason; // why packaging ended early
-        QStringList zips; // the ZIPs written, as DOS paths, in order
+        // For a set that does not prove sound: what the user is told.
+        QString message{};
+        QStringList zips{}; // the ZIPs written, as DOS paths, in order
     };
 
     // `stopRequested` is the run's own record of Abort/Exit, read between
@@ -32,6 +36,9 @@ public:
 
     // The clock that paces redraws and window events (tests give their own).
     void setClock(ViewThrottle::MsClock clock) { m_clock = std::move(clock); }
+    // Proves the volumes before the first ZIP and each ZIP once written,
+    // before its volume is deleted.
+    void setProof(SetProof* proof) { m_proof = proof; }
 
     // Longest comment a ZIP file can hold.
     static constexpr qsizetype kMaxCommentBytes = 65535;
@@ -45,10 +52,14 @@ private:
     bool zipAddStep(const QString& list, const QString& target);
     void stageDescription() const;
     QString appDirDos() const;
+    // Packaging that ends because the set did not prove sound; the volumes
+    // from `fromVolume` on are still in the work directory.
+    Result unproven(const QString& fault, int fromVolume) const;
     QString hostPath(const QString& dosPath) const;
 
     RunContext& m_ctx;
     const bool& m_stopRequested;
     RunProgress* m_progress;
     ViewThrottle::MsClock m_clock;
+    SetProof* m_proof = nullptr;
 };

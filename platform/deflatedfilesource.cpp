@@ -100,6 +100,8 @@ struct State {
         const QByteArray& deflated = wholeResult->deflated;
         const zip_uint64_t n = std::min<zip_uint64_t>(length, zip_uint64_t(deflated.size() - outAt));
         if (n == 0) {
+            if (!complete && hooks.finished)
+                hooks.finished(wholeResult->crc, qint64(wholeResult->size));
             complete = true;
             return 0;
         }
@@ -120,6 +122,8 @@ struct State {
             return readWhole(data, length);
         while (outAt == out.size()) {
             if (deflate->finished()) {
+                if (!complete && hooks.finished)
+                    hooks.finished(deflate->crc(), qint64(deflate->inputBytes()));
                 complete = true;
                 return 0;
             }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <cstdint>
 #include <functional>
 
 struct zip;
@@ -24,6 +25,8 @@ struct Hooks {
     // milliseconds (with 0) while the deflated file is waited for; false
     // cancels.
     std::function<bool(qint64 inputBytes)> advanced;
+    // Once the whole file went in: the CRC-32 and count of its bytes.
+    std::function<void(std::uint32_t crc, qint64 bytes)> finished;
 };
 
 // Null when the file cannot be opened (the reason is in errno).

@@ -22,6 +22,7 @@
 #include <unistd.h>
 #include <utility>
 #include <zip.h>
+#include <zlib.h>
 
 // What libzip calls back into while it writes: the component's events and
 // its stop flag. A handler that throws must not unwind through libzip's C
@@ -68,6 +69,20 @@ struct LibzipComponent::Callbacks {
     }
 
     bool cancelled() const { return self.m_stop || handlerFailed; }
+
+    // A source read to its end; a source that libzip reads again replaces
+    // what its earlier pass said.
+    void finished(const QString& zipName, std::uint32_t crc, qint64 bytes)
+    {
+        for (WrittenFile& file : written) {
+            if (file.zipName == zipName) {
+                file = {zipName, crc, bytes};
+                return;
+            }
+        }
+        written.append({zipName, crc, bytes});
+    }
+    QList<WrittenFile> written{};
 };
 
 namespace {
@@ -90,6 +105,9 @@ struct NotifyingSource {
     QString zipName;
     LibzipComponent::Callbacks* callbacks;
     zip_error_t error;
+    // What went through so far, told once the file is read to its end.
+    uLong crc = 0;
+    qint64 bytes = 0;
 };
 
 zip_int64_t passError(NotifyingSource* s)
@@ -108,11 +126,21 @@ zip_int64_t notifyingSourceCallback(void* userdata, void* data, zip_uint64_t len
             zip_error_set(&s->error, ZIP_ER_CANCELLED, 0);
             return -1;
         }
+        s->crc = crc32(0, nullptr, 0);
+        s->bytes = 0;
         return zip_source_open(s->inner) < 0 ? passError(s) : 0;
     case ZIP_SOURCE_READ: {
         const zip_int64_t n = zip_source_read(s->inner, data, length);
         if (n < 0)
             return passError(s);
+        if (n == 0 && length > 0)
+            s->callbacks->finished(s->zipName, std::uint32_t(s->crc), s->bytes);
+        for (zip_int64_t at = 0; at < n;) {
+            const uInt piece = uInt(std::min<zip_int64_t>(n - at, 1 << 30));
+            s->crc = crc32(s->crc, static_cast<const Bytef*>(data) + at, piece);
+            at += piece;
+        }
+        s->bytes += n;
         if (n > 0 && !s->callbacks->advanced(n)) {
             zip_error_set(&s->error, ZIP_ER_CANCELLED, 0);
             return -1;
@@ -162,7 +190,7 @@ zip_source_t* notifyingFileSource(zip_t* archive, const QByteArray& nativePath, 
     zip_source_t* file = zip_source_file(archive, nativePath.constData(), 0, -1);
     if (!file)
         return nullptr;
-    auto* state = new NotifyingSource{file, zipName, callbacks, {}};
+    auto* state = new NotifyingSource{file, zipName, callbacks, {}, 0, 0};
     zip_error_init(&state->error);
     zip_source_t* source = zip_source_function(archive, notifyingSourceCallback, state);
     if (!source) {
@@ -529,6 +557,7 @@ int LibzipComponent::finishZip()
 
 int LibzipComponent::write(const Write& write)
 {
+    m_written.clear();
     const QString& targetDos = write.targetDos;
     zip_error_t openError;
     zip_error_init(&openError);
@@ -565,7 +594,10 @@ int LibzipComponent::write(const Write& write)
         callbacks.totalBytes += size;
         const QString zipName = entry.zipName;
         const deflatedfilesource::Hooks hooks{[&callbacks, zipName] { return callbacks.adding(zipName); },
-                                              [&callbacks](qint64 bytes) { return callbacks.advanced(bytes); }};
+                                              [&callbacks](qint64 bytes) { return callbacks.advanced(bytes); },
+                                              [&callbacks, zipName](std::uint32_t crc, qint64 bytes) {
+                                                  callbacks.finished(zipName, crc, bytes);
+                                              }};
         zip_source_t* source = nullptr;
         if (file.level > 0 && size >= kParallelFromBytes && size <= WholeFileDeflate::kMaxBytes) {
             source = deflatedfilesource::create(archive, entry.nativePath, whole(), file.level, hooks);
@@ -623,5 +655,6 @@ int LibzipComponent::write(const Write& write)
         if (!writeCommentInPlace(write.targetHost, m_comment, placeholder, &error))
             return fail(kFailed, QStringLiteral("Cannot write the ZIP comment into %1: %2").arg(targetDos, error));
     }
+    m_written = callbacks.written;
     return kOk;
 }

@@ -82,6 +82,7 @@ public:
     void setStop(bool stop) override;
     void setFoldersLeftOut(const QStringList& dosFolders) override;
     QString lastError() const override { return m_lastError; }
+    QList<WrittenFile> lastWritten() const override { return m_written; }
 
     int compressionLevel() const { return m_level; }
     // What was left out or renamed while adding, each once, in order; every
@@ -137,6 +138,7 @@ private:
     std::unique_ptr<ParallelDeflate> m_deflate;
     std::unique_ptr<WholeFileDeflate> m_whole;
     QString m_lastError;
+    QList<WrittenFile> m_written;
     mutable QStringList m_warnings;
     QList<QByteArray> m_foldersLeftOut; // canonical host paths
 };

@@ -24,6 +24,9 @@ public:
     virtual void endApplication(int exitCode = 0, const QString& reason = {}) = 0;
     // Closes the main window, which runs the normal shutdown.
     virtual void closeMainWindow() = 0;
+    // For whoever reads an unattended run's output: a warning it went on
+    // past (standard error).
+    virtual void tellWarning(const QString& line) { (void)line; }
 
     // The main window's own state during a run.
     virtual void minimiseMainWindow() = 0;

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 
 // The ZIP writer the run drives: a compression level, a target, a comment,
@@ -47,6 +49,20 @@ public:
     // Why the last add() failed, in words a user can act on; empty after a
     // success.
     virtual QString lastError() const { return {}; }
+
+    // A file as the last write read it into its ZIP: the CRC-32 and byte
+    // count of the bytes that went in, taken on the way, so that a reader of
+    // the ZIP can prove the entry equal to its source without reading the
+    // source again.
+    struct WrittenFile {
+        QString zipName;
+        std::uint32_t crc = 0;
+        qint64 size = 0;
+    };
+    // The files of the last successful write (finishZip(), or add() outside
+    // startZip()), in the order they were written; empty for a component
+    // that does not tell.
+    virtual QList<WrittenFile> lastWritten() const { return {}; }
 
     std::function<void(const QString& fileName)> onAdding;
     std::function<void(int completionPercent)> onStatus;

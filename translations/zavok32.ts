@@ -65,6 +65,10 @@
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>check the set PATH names (its folder, one of its ZIPs, its .sfv or .sha256) and write nothing: a line per ZIP and a summary; status 0 when the set is whole and sound, 1 when it is not, 2 when PATH names no set</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DescriptionEditorWindow</name>
@@ -325,6 +329,18 @@
     </message>
     <message>
         <source>&amp;About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chec&amp;k a set...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Verify after packing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Checksum files</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

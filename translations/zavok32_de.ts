@@ -67,6 +67,10 @@
         <translation>zavok32: für dieses Programmverzeichnis läuft schon eine Kopie und ist beschäftigt (ein Lauf oder ein Dialog); %1 wurde nicht geöffnet. Öffnen Sie es dort, sobald sie frei ist, oder starten Sie dies dann erneut.
 </translation>
     </message>
+    <message>
+        <source>check the set PATH names (its folder, one of its ZIPs, its .sfv or .sha256) and write nothing: a line per ZIP and a summary; status 0 when the set is whole and sound, 1 when it is not, 2 when PATH names no set</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DescriptionEditorWindow</name>
@@ -328,6 +332,18 @@
     <message>
         <source>&amp;About...</source>
         <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k a set...</source>
+        <translation>Einen Satz &amp;prüfen...</translation>
+    </message>
+    <message>
+        <source>&amp;Verify after packing</source>
+        <translation>Nach dem Packen &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Checksum files</source>
+        <translation>Prüf&amp;summendateien</translation>
     </message>
 </context>
 <context>

@@ -205,6 +205,9 @@ void MainWindow::runCommand(MenuCommand command)
         break;
     case MenuCommand::Sounds: call(toggleSounds); break;
     case MenuCommand::Drives: call(openDrives); break;
+    case MenuCommand::VerifyAfterPacking: call(toggleVerify); break;
+    case MenuCommand::ChecksumFiles: call(toggleChecksums); break;
+    case MenuCommand::CheckSet: call(checkSet); break;
     case MenuCommand::UseZipComment: call(toggleZipComment); break;
     case MenuCommand::OpenZipComment: call(openZipComment); break;
     case MenuCommand::ViewZipComment: call(viewZipComment); break;
@@ -256,6 +259,10 @@ void MainWindow::refreshChecks()
 {
     if (QAction* sounds = m_actions.value(MenuCommand::Sounds))
         sounds->setChecked(m_app.soundsEnabled);
+    if (QAction* verify = m_actions.value(MenuCommand::VerifyAfterPacking))
+        verify->setChecked(m_app.verifyAfterPacking);
+    if (QAction* sums = m_actions.value(MenuCommand::ChecksumFiles))
+        sums->setChecked(m_app.checksumFiles);
     if (QAction* comment = m_actions.value(MenuCommand::UseZipComment))
         comment->setChecked(m_job.useZipComment());
 }
@@ -370,6 +377,16 @@ void MainWindow::endApplication(int exitCode, const QString& reason)
 void MainWindow::closeMainWindow()
 {
     close();
+}
+
+void MainWindow::tellWarning(const QString& line)
+{
+    if (onWarning) {
+        onWarning(line);
+        return;
+    }
+    std::fprintf(stderr, "zavok32: warning: %s\n", qPrintable(line));
+    std::fflush(stderr);
 }
 
 void MainWindow::minimiseMainWindow()

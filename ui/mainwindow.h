@@ -44,6 +44,7 @@ public:
     void processPendingEvents() override;
     void endApplication(int exitCode = 0, const QString& reason = {}) override;
     void closeMainWindow() override;
+    void tellWarning(const QString& line) override;
     void minimiseMainWindow() override;
     void restoreMainWindow() override;
     void setMainWindowEnabled(bool enabled) override;
@@ -58,6 +59,9 @@ public:
     std::function<void()> exitRun;
     std::function<void()> toggleSounds;
     std::function<void()> openDrives;
+    std::function<void()> toggleVerify;
+    std::function<void()> toggleChecksums;
+    std::function<void()> checkSet;
     std::function<void()> toggleZipComment;
     std::function<void()> openZipComment;
     std::function<void()> viewZipComment;
@@ -65,6 +69,8 @@ public:
     std::function<void()> onShutdown;
     // What ending the program means; default: leave the event loop with the code.
     std::function<void(int exitCode, const QString& reason)> onEndApplication;
+    // Where an unattended run's warnings go; default: standard error.
+    std::function<void(const QString& line)> onWarning;
 
     Navigation& navigation() { return m_navigation; }
     QAction* action(MenuCommand command) const { return m_actions.value(command); }

@@ -6,10 +6,10 @@
 // Every command of the main window's menus.
 enum class MenuCommand {
     None, // separators and submenu headers
-    OpenScript, SaveScript,
+    OpenScript, SaveScript, CheckSet,
     PageSource, PageSkip, PageDiz, PageNfo, PageZip, PageRun,
     Exit,
-    Sounds, Drives, UseZipComment, OpenZipComment, ViewZipComment,
+    Sounds, Drives, VerifyAfterPacking, ChecksumFiles, UseZipComment, OpenZipComment, ViewZipComment,
     HelpContents, HelpIndex, WebPage, Email, About,
 };
 

@@ -30,6 +30,7 @@ void QtReportPresenter::showReport(const RunReport& report)
         archive << row.value;
     m_window->setSourceValues(source);
     m_window->setFinalValues(archive);
+    m_window->setVerdict(report.verdict);
     connect(m_window, &ReportWindow::closed, this, [this] {
         m_shell.restoreMainWindow();
         m_shell.processPendingEvents();

@@ -17,6 +17,15 @@ ReportWindow::ReportWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeGroup(tr("Source"), sourceLabels(), m_sourceLabels, m_sourceValues));
     layout->addWidget(makeGroup(tr("Final archive"), finalLabels(), m_finalLabels, m_finalValues));
+    m_verdict = new QLabel(this);
+    m_verdict->setObjectName(QStringLiteral("reportVerdict"));
+    m_verdict->setWordWrap(true);
+    m_verdict->setTextFormat(Qt::PlainText);
+    m_verdict->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // As wide as the groups, so a long line wraps instead of widening the window.
+    m_verdict->setMaximumWidth(400);
+    m_verdict->hide();
+    layout->addWidget(m_verdict);
 
     // These two labels read the same as their tips, which say what the row
     // holds when the value beside them is long.
@@ -87,6 +96,12 @@ QString ReportWindow::sourceValue(int row) const
 QString ReportWindow::finalValue(int row) const
 {
     return m_finalValues.value(row) ? m_finalValues[row]->text() : QString();
+}
+
+void ReportWindow::setVerdict(const QString& text)
+{
+    m_verdict->setText(text);
+    m_verdict->setVisible(!text.isEmpty());
 }
 
 void ReportWindow::done(int result)

@@ -21,6 +21,9 @@ public:
     void setFinalValues(const QStringList& values);
     QString sourceValue(int row) const;
     QString finalValue(int row) const;
+    // The line below the groups: what the proof of the set found.
+    void setVerdict(const QString& text);
+    QLabel* verdictLabel() const { return m_verdict; }
     QLabel* sourceLabel(int row) const { return m_sourceLabels.value(row); }
     QLabel* finalLabel(int row) const { return m_finalLabels.value(row); }
     QPushButton* okButton() const { return m_ok; }
@@ -41,6 +44,7 @@ private:
     QList<QLabel*> m_sourceValues;
     QList<QLabel*> m_finalLabels;
     QList<QLabel*> m_finalValues;
+    QLabel* m_verdict = nullptr;
     QPushButton* m_ok = nullptr;
     bool m_closedSent = false;
 };

@@ -5,6 +5,10 @@
 #include "ui/mainwindow.h"
 #include "ui/qtreportpresenter.h"
 #include "ui/reportwindow.h"
+#include "app/setcheckwiring.h"
+#include "ui/checksetwindow.h"
+#include <QMenuBar>
+#include <QTreeWidget>
 #include "ui/runpage.h"
 #include "ui/listbar.h"
 #include "ui/archiverwindow.h"
@@ -153,6 +157,8 @@ TEST_F(InteractiveRun, FromALoadedScriptThroughTheReportBackToTheSourcePage)
     EXPECT_EQ(report->sourceValue(1), " Directory");
     EXPECT_EQ(report->finalValue(3), " 3");
     EXPECT_EQ(report->sourceLabel(1)->toolTip(), "Type:");
+    EXPECT_TRUE(report->verdictLabel()->isVisible());
+    EXPECT_EQ(report->verdictLabel()->text(), "Verified: 3 ZIPs and the set are sound");
     EXPECT_FALSE(window.isEnabled()) << "the report is the one window to work with";
     EXPECT_TRUE(window.page(PageId::Source)->isVisible() || window.navigation().visiblePage() == PageId::Source);
 
@@ -216,4 +222,71 @@ TEST_F(InteractiveRun, CancelBeforeTheFirstVolumeEndsTheRunAsAborted)
     EXPECT_EQ(program->window().findChild<QLabel*>("runStatus")->text(), "Aborted");
     EXPECT_TRUE(home.messages.shown.isEmpty()) << home.messages.texts().join("|").toStdString();
     EXPECT_EQ(program->reportPresenter()->window(), nullptr);
+}
+
+TEST_F(InteractiveRun, TheSetItMadeChecksSoundAndEveryFaultShowsInTheCheckWindow)
+{
+    start();
+    MainWindow& window = program->window();
+    const auto trigger = [&](const QString& text) {
+        for (QAction* action : window.menuBar()->findChildren<QAction*>()) {
+            if (action->text() == text) {
+                EXPECT_TRUE(action->isEnabled()) << text.toStdString();
+                action->trigger();
+                return action;
+            }
+        }
+        ADD_FAILURE() << "no menu item " << text.toStdString();
+        return static_cast<QAction*>(nullptr);
+    };
+    // Both switches are ticked; a click unticks and remembers, another ticks again.
+    QAction* verify = trigger("&Verify after packing");
+    ASSERT_NE(verify, nullptr);
+    EXPECT_FALSE(verify->isChecked());
+    EXPECT_TRUE(QFile::exists(program->appDirHost() + "/verify.ini"));
+    trigger("&Verify after packing");
+    EXPECT_TRUE(verify->isChecked());
+    EXPECT_TRUE(trigger("&Checksum files")->isChecked() == false);
+    trigger("&Checksum files");
+
+    QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+    ASSERT_EQ(zips(), (QStringList{"demo01.zip", "demo02.zip", "demo03.zip"}));
+    ASSERT_TRUE(QFile::exists(driveE + "/zips/demo.sfv"));
+    if (ReportWindow* report = program->reportPresenter()->window())
+        QTest::mouseClick(report->okButton(), Qt::LeftButton);
+
+    trigger("Chec&k a set...");
+    CheckSetWindow* check = program->setCheck().window();
+    ASSERT_NE(check, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(check));
+    const auto click = [&](const char* name) {
+        auto* button = check->findChild<QPushButton*>(name);
+        ASSERT_NE(button, nullptr) << name;
+        ASSERT_TRUE(button->isVisible() && button->isEnabled()) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    };
+    const auto rows = [&] {
+        QStringList texts;
+        for (int i = 0; i < check->list()->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = check->list()->topLevelItem(i);
+            texts << item->text(0) + " " + item->text(1);
+        }
+        return texts;
+    };
+    home.fileDialog.answers.push_back(QStringLiteral("e:\\zips\\demo.sfv"));
+    click("checkSetFile");
+    EXPECT_EQ(home.fileDialog.requests.last().initialDir, "e:\\zips");
+    EXPECT_EQ(rows(), (QStringList{"demo01.zip sound", "demo02.zip sound", "demo03.zip sound"}));
+    EXPECT_TRUE(check->summary()->text().startsWith("demo: all 3 ZIPs are sound")) << check->summary()->text().toStdString();
+    EXPECT_FALSE(check->findChild<QPushButton*>("checkSetRepair")->isVisible());
+
+    QFile::remove(driveE + "/zips/demo02.zip");
+    QFile::resize(driveE + "/zips/demo03.zip", QFileInfo(driveE + "/zips/demo03.zip").size() / 2);
+    click("checkSetAgain");
+    EXPECT_EQ(rows(), (QStringList{"demo01.zip sound", "demo02.zip missing", "demo03.zip damaged"}));
+    EXPECT_EQ(check->list()->topLevelItem(2)->text(2), "cut short: its end is missing");
+    EXPECT_EQ(check->summary()->text(), "demo: 3 ZIPs: 1 sound, 1 missing, 1 damaged; the volume set inside is not whole");
+    click("checkSetClose");
+    QTest::qWait(20);
+    EXPECT_EQ(program->setCheck().window(), nullptr);
 }

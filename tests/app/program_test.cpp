@@ -46,10 +46,15 @@ struct ProgramFixture : ::testing::Test {
         data.write(bytes);
     }
 
-    // staleDisplay: DISPLAY names an X server that is not there, as a cron
-    // job or an ssh session that has ended leaves it.
     int run(const QString& argument, QString* errors = nullptr, const QStringList& options = {},
             bool staleDisplay = false)
+    {
+        return runWords(options + QStringList{argument}, errors, nullptr, staleDisplay);
+    }
+    // staleDisplay: DISPLAY names an X server that is not there, as a cron
+    // job or an ssh session that has ended leaves it.
+    int runWords(const QStringList& arguments, QString* errors = nullptr, QString* output = nullptr,
+                 bool staleDisplay = false)
     {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -61,13 +66,15 @@ struct ProgramFixture : ::testing::Test {
         }
         env.insert("ZAVOK32_HOME", home.home());
         program.setProcessEnvironment(env);
-        program.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", options + QStringList{argument});
+        program.start(QStringLiteral(ZAVOK32_TEST_BIN_DIR) + "/zavok32", arguments);
         if (!program.waitForFinished(120000)) {
             program.kill();
             return -1;
         }
         if (errors)
             *errors = QString::fromLocal8Bit(program.readAllStandardError());
+        if (output)
+            *output = QString::fromLocal8Bit(program.readAllStandardOutput());
         return program.exitCode();
     }
     QStringList zips() const { return QDir(driveE + "/zips").entryList({"*.zip"}, QDir::Files, QDir::Name); }
@@ -102,6 +109,43 @@ TEST_F(ProgramFixture, AnUnattendedRunMakesTheZipsAndEndsWithZero)
     EXPECT_FALSE(QFile::exists(home.home() + "/file_id.diz"));
     EXPECT_FALSE(QFile::exists(home.home() + "/demo.nfo"));
     EXPECT_FALSE(QDir(home.host("c:\\")).exists("Zavok001"));
+}
+
+TEST_F(ProgramFixture, CheckTellsASoundSetFromADamagedOneAndAPathWithNoSet)
+{
+    const QString script = QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk";
+    QString out, err;
+    ASSERT_EQ(runWords({"!" + script}, &err, &out), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains("Verified: 3 ZIPs and the set are sound\n")) << out.toStdString();
+
+    EXPECT_EQ(runWords({"--check", driveE + "/zips"}, &err, &out), 0) << err.toStdString();
+    EXPECT_EQ(out, "demo01.zip  sound\ndemo02.zip  sound\ndemo03.zip  sound\n"
+                   "demo: all 3 ZIPs are sound, and the volume set inside is whole and sound\n");
+    QFile::remove(driveE + "/zips/demo02.zip");
+    EXPECT_EQ(runWords({"--check", "e:\\zips\\demo.sfv"}, &err, &out), 1);
+    EXPECT_TRUE(out.contains("demo02.zip  missing\n")) << out.toStdString();
+    EXPECT_EQ(runWords({"--check=" + driveE + "/nothing"}, &err, &out), 2);
+    EXPECT_TRUE(err.contains("does not exist")) << err.toStdString();
+    EXPECT_EQ(zips(), (QStringList{"demo01.zip", "demo03.zip"})) << "a check writes nothing";
+
+    // A volume spoiled before it was zipped: every ZIP reads back sound, the
+    // set inside does not.
+    ASSERT_EQ(run("!" + script), 0);
+    const QString zipsFolder = driveE + "/zips";
+    ASSERT_EQ(QProcess::execute("unzip", {"-q", "-o", zipsFolder + "/demo02.zip", "demo.r00", "-d", zipsFolder}), 0);
+    QFile volume(zipsFolder + "/demo.r00");
+    ASSERT_TRUE(volume.open(QIODevice::ReadWrite));
+    volume.seek(volume.size() / 2);
+    const char byte = volume.peek(1).at(0);
+    volume.putChar(char(byte ^ 0x40));
+    volume.close();
+    ASSERT_EQ(QProcess::execute("zip", {"-q", "-j", zipsFolder + "/demo02.zip", zipsFolder + "/demo.r00"}), 0);
+    QFile::remove(zipsFolder + "/demo.r00");
+    QFile::remove(zipsFolder + "/demo.sfv");
+    QFile::remove(zipsFolder + "/demo.sha256");
+    EXPECT_EQ(runWords({"--check", zipsFolder}, &err, &out), 1);
+    EXPECT_TRUE(out.contains("demo02.zip  sound\n")) << out.toStdString();
+    EXPECT_TRUE(out.contains("demo: all 3 ZIPs are sound; the volume set inside is not sound: demo.r00")) << out.toStdString();
 }
 
 TEST_F(ProgramFixture, WithADisplayThatIsGoneAnUnattendedRunGoesOnAndAWindowIsRefused)
@@ -281,12 +325,13 @@ TEST_F(ProgramFixture, AtATerminalOneLineFollowsTheWholeRunAndIntoAPipeEveryZipH
     EXPECT_EQ(zips().size(), 3);
     // The terminal turns each line end into CR LF.
     const QList<QByteArray> lines = terminal.split('\n');
-    ASSERT_EQ(lines.size(), 2) << terminal.toStdString();
+    ASSERT_EQ(lines.size(), 3) << terminal.toStdString();
     EXPECT_TRUE(lines[0].contains("%  archiving")) << terminal.toStdString();
     EXPECT_TRUE(lines[0].contains("%  ZIP 03 of 03")) << terminal.toStdString();
     EXPECT_TRUE(lines[0].contains(" MB/s  0:")) << terminal.toStdString();
     EXPECT_TRUE(lines[0].contains("\r3 ZIPs, ")) << terminal.toStdString();
     EXPECT_TRUE(lines[0].endsWith("\x1b[K\r")) << terminal.toStdString();
+    EXPECT_EQ(lines[1], "Verified: 3 ZIPs and the set are sound\r");
     EXPECT_FALSE(terminal.contains("Creating")) << "the archiver's lines stay back";
 
     QDir(driveE + "/zips").removeRecursively();
@@ -304,7 +349,7 @@ TEST_F(ProgramFixture, AtATerminalOneLineFollowsTheWholeRunAndIntoAPipeEveryZipH
     EXPECT_TRUE(piped.contains("Creating c:\\Zavok001\\demo.rar")) << piped.toStdString();
     EXPECT_TRUE(piped.contains("\n01 of 03  demo01.zip\n02 of 03  demo02.zip\n03 of 03  demo03.zip\n3 ZIPs, "))
         << piped.toStdString();
-    static const QRegularExpression summary("\\n3 ZIPs, [0-9,]+ bytes, made in \\d+:\\d\\d\\n$");
+    static const QRegularExpression summary("\\n3 ZIPs, [0-9,]+ bytes, made in \\d+:\\d\\d\\nVerified: 3 ZIPs and the set are sound\\n$");
     EXPECT_TRUE(summary.match(QString::fromLocal8Bit(piped)).hasMatch()) << piped.toStdString();
 
     // Quiet: nothing but errors, at a terminal as into a pipe.

@@ -58,7 +58,7 @@ struct TerminalProgressFixture : ::testing::Test {
     // What a run does: the whole run starts, then for each ZIP its name and
     // counter, a change for every file added and every percent; then the
     // summary and the end, which clears the name.
-    void runZips(int count, const QString& base)
+    void runZips(int count, const QString& base, const QString& verdict = {})
     {
         view.wholeRun = WholeRunView{};
         view.wholeRun.running = true;
@@ -77,6 +77,7 @@ struct TerminalProgressFixture : ::testing::Test {
         view.wholeRun.running = false;
         view.wholeRun.finished = true;
         view.wholeRun.made = count;
+        view.wholeRun.verdict = verdict;
         view.notify();
         view.run.zipName.clear();
         view.notify();
@@ -91,10 +92,11 @@ TEST_F(TerminalProgressFixture, IntoAFileOrPipeEveryZipHasItsLineAndTheRunItsSum
     app.launchMode = LaunchMode::AutoRun;
     runZips(2, "demo");
     EXPECT_EQ(written, (QStringList{"01 of 02  demo01.zip\n", "02 of 02  demo02.zip\n", "2 ZIPs, 0 bytes, made in 0:00\n"}));
-    // The same set again writes its lines again.
-    runZips(1, "demo");
+    // The same set again writes its lines again; a verified run's line comes
+    // right below its summary.
+    runZips(1, "demo", "Verified: 1 ZIP and the set are sound");
     EXPECT_EQ(written.size(), 5);
-    EXPECT_TRUE(written.last().startsWith("1 ZIP,"));
+    EXPECT_EQ(written.last(), "1 ZIP, 0 bytes, made in 0:00\nVerified: 1 ZIP and the set are sound\n");
 }
 
 TEST_F(TerminalProgressFixture, AtATerminalOneLineIsDrawnOverAndEndsInTheSummary)

@@ -218,7 +218,10 @@ TEST(AceDecoderTest, WhatEveryLevelPacksComesBackWholeFromPiecesOfAnySize)
     QByteArray noise(70000, Qt::Uninitialized);
     random.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
     const QByteArray prose = TestWorkspace::proseLike(300000, 9);
-    const QList<QByteArray> inputs{prose, noise + prose.left(5000) + noise, QByteArray(200000, '\0'), "abcabcabcabcabcab"};
+    // Past two windows, so that the finder moves its data down mid-file.
+    const QByteArray longProse = TestWorkspace::proseLike(1050000, 4);
+    const QList<QByteArray> inputs{prose, noise + prose.left(5000) + noise, QByteArray(200000, '\0'), "abcabcabcabcabcab",
+                                   longProse + longProse};
 
     AceLz77Decoder decoder; // one decoder for every file, as a set test uses it
     for (int level = 1; level <= 5; ++level) {

@@ -22,8 +22,10 @@ example_drive() {
 }
 
 # run_example <bin folder> <work folder> <source tree>: runs the example job
-# unattended and checks what a user would: status 0, the three ZIPs whole,
-# one line per ZIP on standard output, nothing on standard error.
+# unattended and checks what a user would: status 0, the three ZIPs whole
+# beside the set's checksum files (which cksfv and sha256sum accept, as does
+# zavok32 --check), one line per ZIP and the verdict on standard output,
+# nothing on standard error.
 run_example() {
   local bin=$1 work=$2 source=$3 status=0
   example_drive "$work" "$source"
@@ -33,7 +35,12 @@ run_example() {
   [ ! -s "$work/err" ] || fail "the example job wrote on standard error: $(cat "$work/err")"
   local zips
   zips=$(cd "$work/drive_e/zips" && ls)
-  [ "$zips" = "$(printf 'demo01.zip\ndemo02.zip\ndemo03.zip')" ] || fail "the ZIPs made: $zips"
+  [ "$zips" = "$(printf 'demo.sfv\ndemo.sha256\ndemo01.zip\ndemo02.zip\ndemo03.zip')" ] || fail "the ZIPs made: $zips"
+  (cd "$work/drive_e/zips" && cksfv -q -f demo.sfv && sha256sum -c --quiet demo.sha256) > /dev/null \
+    || fail "the checksum files do not check: $(cat "$work/drive_e/zips/demo.sfv")"
+  grep -q '^Verified: 3 ZIPs' "$work/out" || fail "no verdict on standard output: $(cat "$work/out")"
+  (cd / && env -i ZAVOK32_HOME="$work/home" "$bin/zavok32" --check "$work/drive_e/zips" > "$work/check") \
+    || fail "zavok32 --check does not find the set whole and sound: $(cat "$work/check")"
   for zip in "$work"/drive_e/zips/*.zip; do
     unzip -tq "$zip" > /dev/null || fail "$zip does not test whole"
   done

@@ -124,12 +124,14 @@ public:
         endReason = reason;
     }
     void closeMainWindow() override { ++closeCalls; }
+    void tellWarning(const QString& line) override { warnings << line; }
     void minimiseMainWindow() override { windowEvents << "minimise"; }
     void restoreMainWindow() override { windowEvents << "restore"; }
     void setMainWindowEnabled(bool enabled) override { windowEvents << (enabled ? "enable" : "disable"); }
     void repaintMainWindow() override { windowEvents << "repaint"; }
 
     QStringList windowEvents;
+    QStringList warnings;
 
     std::optional<PageId> lastPage() const { return pages.isEmpty() ? std::nullopt : std::optional(pages.last()); }
 };

@@ -8,6 +8,8 @@
 #include "pipeline/riprun.h"
 #include "pipelinedoubles.h"
 #include "platform/libzipcomponent.h"
+#include "platform/libzipreader.h"
+#include "setcheck/archivesettester.h"
 #include "platform/posixprocessrunner.h"
 
 #include <QStringList>
@@ -38,6 +40,9 @@ protected:
     FakeSoundPlayer sounds;
     FakeReportPresenter presenter;
     std::unique_ptr<RipRun> run;
+    LibzipReader zipReader;
+    ArchiveSetTester archiveTester;
+    VolumeSetTester* volumeTester = &archiveTester;
     QString sourceRoot; // host folder of d:
     QString zipsHost;
     QByteArray savedPath;
@@ -64,6 +69,9 @@ protected:
 
     static Tool tool(const QString& program, const QStringList& args, const QString& cwd, int timeoutMs = 120000);
     QStringList zipFiles() const;
+    // The set's .sfv and .sha256 list exactly its ZIPs and cksfv -f and
+    // sha256sum -c accept them.
+    void checkSums(const QString& stem) const;
     QStringList zipEntries(const QString& zipName) const;
     QByteArray zipEntry(const QString& zipName, const QString& entry) const;
     QStringList workFiles(const QString& workDos = QStringLiteral("c:\\Zavok001")) const;

@@ -650,3 +650,41 @@ TEST_F(RunFixture, TwoRunsStartedTogetherOnOneSetDoNotMix)
     SetLock after;
     EXPECT_EQ(after.acquire(zipsHost, QStringLiteral("game")), SetLock::Result::Locked);
 }
+
+TEST_F(RunFixture, AnExtraThatCouldPushAZipPastAFloppyIsToldBeforeTheRun)
+{
+    job.setArchiveSizeStep(3);
+    job.chooseExtra(ExtraChoice::File);
+    job.setExtraPath(QStringLiteral("d:\\big.txt"));
+    home.write(QStringLiteral("d:\\big.txt"), QByteArray(20000, 'x'));
+
+    // At the window: Cancel goes to the Nfo page and nothing runs; OK goes on.
+    home.messages.answers.push_back(MessageResult::Cancel);
+    run->runJob();
+    ASSERT_EQ(home.messages.shown.size(), 1);
+    EXPECT_TRUE(home.messages.shown[0].text.startsWith(QStringLiteral("The extra d:\\big.txt (20,000 bytes) goes into every ZIP.")))
+        << home.messages.shown[0].text.toStdString();
+    EXPECT_EQ(home.messages.shown[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(home.shell.lastPage(), PageId::Nfo);
+    EXPECT_TRUE(zip.adds.isEmpty());
+    run->runJob();
+    EXPECT_EQ(presenter.shown.size(), 1);
+
+    // Unattended: one line on the error output, and the run goes on. In the
+    // first ZIP only, or at another step, there is nothing to tell.
+    app.launchMode = LaunchMode::AutoRun;
+    run->runJob();
+    ASSERT_EQ(home.shell.warnings.size(), 1);
+    EXPECT_FALSE(home.shell.warnings[0].contains(QLatin1Char('\r')));
+    EXPECT_EQ(home.shell.closeCalls, 1);
+    job.setFirstZipOnly(1);
+    run->runJob();
+    job.setFirstZipOnly(0);
+    job.setArchiveSizeStep(2);
+    run->runJob();
+    home.write(QStringLiteral("d:\\big.txt"), QByteArray(2000, 'x'));
+    job.setArchiveSizeStep(3);
+    run->runJob();
+    EXPECT_EQ(home.shell.warnings.size(), 1);
+    EXPECT_EQ(home.messages.shown.size(), 2);
+}

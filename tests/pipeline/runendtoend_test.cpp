@@ -1,5 +1,7 @@
 #include "endtoendfixture.h"
 
+#include "job/exitstatus.h"
+#include "setcheck/volumesettester.h"
 #include "platform/appdirectory.h"
 #include "platform/numbertext.h"
 
@@ -8,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QThread>
 
 #include <cerrno>
 #include <cstring>
@@ -41,12 +44,13 @@ public:
     void setStop(bool s) override { m_inner->setStop(s); }
     void setFoldersLeftOut(const QStringList& folders) override { m_inner->setFoldersLeftOut(folders); }
     QString lastError() const override { return m_inner->lastError(); }
+    QList<WrittenFile> lastWritten() const override { return m_inner->lastWritten(); }
     int add() override
     {
         m_inner->onAdding = onAdding;
         m_inner->onStatus = onStatus;
         m_inner->processPendingEvents = processPendingEvents;
-        if (m_target == failTarget && !m_seen && !duringWrite) {
+        if (m_target == failTarget && !m_seen && !duringWrite && !afterWrite) {
             m_seen = true;
             if (beforeFirstAddTo) {
                 beforeFirstAddTo();
@@ -71,10 +75,16 @@ public:
                 duringWrite(percent, *m_inner);
             };
         }
-        return m_inner->finishZip();
+        const int result = m_inner->finishZip();
+        if (result == 0 && m_target == failTarget && afterWrite)
+            afterWrite();
+        return result;
     }
     void dropZip() override { m_inner->dropZip(); }
     void readAhead(const QString& l) override { m_inner->readAhead(l); }
+
+    // Runs once the ZIP of failTarget is written: the disk's turn to spoil it.
+    std::function<void()> afterWrite;
 
     // Runs on every percent while the ZIP of failTarget is written (with
     // the real writer, to reach it part way in).
@@ -121,6 +131,37 @@ qsizetype zipCommentLength(const QString& path)
         return -1;
     return quint8(bytes[at + 20]) | (quint8(bytes[at + 21]) << 8);
 }
+
+// A tester of the volumes on disk that takes its time over each and can
+// find one of them damaged; it notes any volume that was gone before it got
+// there.
+class SlowDiskTester : public VolumeSetTester
+{
+public:
+    QStringList names;
+    int faultAt = -1;
+    QStringList goneBeforeTested;
+    QStringList tested;
+
+    Verdict testFiles(const QString& first, const Progress& progress) override
+    {
+        const QString folder = QFileInfo(first).path();
+        for (int i = 0; i < names.size(); ++i) {
+            if (progress && !progress(i, 0))
+                return {false, QStringLiteral("stopped"), i};
+            QThread::msleep(40);
+            QFile volume(folder + QLatin1Char('/') + names[i]);
+            if (!volume.open(QIODevice::ReadOnly))
+                goneBeforeTested << names[i];
+            volume.readAll();
+            tested << names[i];
+            if (i == faultAt)
+                return {false, names[i] + QStringLiteral(": data CRC error"), i + 1};
+        }
+        return {true, {}, int(names.size())};
+    }
+    Verdict testVolumes(const QString&, const Volumes&, const Progress&) override { return {false, {}, 0}; }
+};
 
 } // namespace
 
@@ -205,9 +246,14 @@ TEST_F(RunEndToEnd, DirectoryTreeBecomesNumberedZipsThatGiveItBack)
     for (const QString& z : zips)
         EXPECT_EQ(zipCommentLength(zipsHost + QLatin1Char('/') + z), 31999);
     checkSource(zips, QStringLiteral("game.rar"), sourceRoot + QStringLiteral("/game"));
+    checkSums(QStringLiteral("game"));
 
     EXPECT_FALSE(home.drives.pathExists(QStringLiteral("c:\\Zavok001")));
     ASSERT_EQ(presenter.shown.size(), 1);
+    // Full volumes of noise with a 32,000-byte comment: too much for floppies.
+    EXPECT_TRUE(presenter.shown[0].verdict.startsWith(
+        QStringLiteral("Verified: 4 ZIPs and the set are sound; 3 ZIPs do not fit a 1.44 MB floppy of 1,457,664 bytes (the largest, game0")))
+        << presenter.shown[0].verdict.toStdString();
     EXPECT_EQ(presenter.shown[0].count, QStringLiteral(" 4"));
     EXPECT_EQ(presenter.shown[0].total, QStringLiteral(" 6 M"));
     EXPECT_EQ(sounds.played, QStringList{QStringLiteral("rip.wav")});
@@ -283,6 +329,7 @@ TEST_F(RunEndToEnd, ThreeDigitSetOfMoreThanNinetyNineVolumes)
         volumes << QStringLiteral("game.") + numbertext::zeroPadded(n, 3);
     checkZips(zips, volumes, false, 3);
     checkSource(zips, QStringLiteral("game.001"), sourceRoot + QStringLiteral("/big"));
+    checkSums(QStringLiteral("game"));
 }
 
 TEST_F(RunEndToEnd, ArchivesOnlyLeavesTheSetInTheWorkDirectory)
@@ -330,6 +377,8 @@ TEST_F(RunEndToEnd, DatedUnattendedRunNamesZipsByTheClockAndCloses)
 
     EXPECT_EQ(zipFiles(), numberedZips(4, QStringLiteral("12799")));
     checkZips(zipFiles(), rarVolumes(4), true);
+    checkSums(QStringLiteral("game12799"));
+    EXPECT_TRUE(view.wholeRun.verdict.startsWith(QStringLiteral("Verified: 4 ZIPs and the set are sound; every ZIP fits")));
     EXPECT_EQ(home.shell.closeCalls, 1);
     EXPECT_EQ(home.shell.endCalls, 0);
     EXPECT_TRUE(presenter.shown.isEmpty());
@@ -586,6 +635,135 @@ TEST_F(RunEndToEnd, AFullFileSystemInTheMiddleOfAZipKeepsTheZipsBeforeItAndTheVo
         << "the half-written third ZIP is gone";
     EXPECT_EQ(workFiles(), (QStringList{"game.r01", "game.r02"}));
     EXPECT_TRUE(presenter.shown.size() == 1) << "only the first run reports";
+}
+
+TEST_F(RunEndToEnd, AZipSpoiledOnDiskAfterItWasWrittenFailsTheRunAndKeepsItsVolume)
+{
+    struct Case {
+        const char* what;
+        std::function<void(const QString& zipHost)> spoil;
+        const char* named;
+    };
+    const Case cases[] = {
+        {"a flipped byte", [](const QString& z) {
+             QFile f(z);
+             ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+             f.seek(f.size() / 2);
+             char c = 0;
+             f.getChar(&c);
+             f.seek(f.size() / 2);
+             f.putChar(char(c ^ 0x20));
+         }, "game02.zip does not read back: game.r00: "},
+        {"a cut", [](const QString& z) { QFile::resize(z, QFileInfo(z).size() - 100); },
+         "game02.zip does not read back: cut short"},
+    };
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    app.launchMode = LaunchMode::AutoRun;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const QString& z : QDir(zipsHost).entryList(QDir::Files))
+            QFile::remove(zipsHost + QLatin1Char('/') + z);
+        home.shell = FakeShell();
+        auto fault = std::make_unique<ZipFault>(std::make_unique<LibzipComponent>(home.drives));
+        fault->failTarget = QStringLiteral("e:\\zips\\game02");
+        fault->afterWrite = [this, &c] { c.spoil(zipsHost + QStringLiteral("/game02.zip")); };
+        makeRun(std::move(fault));
+        run->runJob();
+
+        EXPECT_EQ(home.shell.exitCode, exitstatus::Stopped);
+        EXPECT_TRUE(home.shell.endReason.startsWith(QStringLiteral("Verify failed: ") + QLatin1String(c.named)))
+            << home.shell.endReason.toStdString();
+        // The third ZIP was written while the second was read back; nothing after it.
+        EXPECT_EQ(zipFiles(), numberedZips(3));
+        EXPECT_FALSE(QFile::exists(zipsHost + QStringLiteral("/game.sfv")));
+        // Each failed run keeps its own work directory.
+        EXPECT_EQ(workFiles(QStringLiteral("c:\\Zavok00%1").arg(&c - cases + 1)),
+                  (QStringList{"game.r00", "game.r01", "game.r02"}));
+    }
+
+    // At the window, the same failure is told in a message.
+    app.launchMode = LaunchMode::Interactive;
+    for (const QString& z : QDir(zipsHost).entryList(QDir::Files))
+        QFile::remove(zipsHost + QLatin1Char('/') + z);
+    auto fault = std::make_unique<ZipFault>(std::make_unique<LibzipComponent>(home.drives));
+    fault->failTarget = QStringLiteral("e:\\zips\\game02");
+    fault->afterWrite = [this, &cases] { cases[1].spoil(zipsHost + QStringLiteral("/game02.zip")); };
+    makeRun(std::move(fault));
+    run->runJob();
+    ASSERT_EQ(home.messages.shown.size(), 1);
+    EXPECT_TRUE(home.messages.shown[0].text.contains(QStringLiteral("game02.zip does not read back")));
+    EXPECT_TRUE(home.messages.shown[0].text.contains(QStringLiteral("Volumes 2 to 4 are still in c:\\Zavok003")));
+    EXPECT_EQ(view.run.status, QStringLiteral("Verify failed"));
+    EXPECT_TRUE(presenter.shown.isEmpty());
+}
+
+TEST_F(RunEndToEnd, ZipsLeftFromAnOlderLargerSetAreNamedAndTheChecksumFilesListOnlyTheNewSet)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    app.launchMode = LaunchMode::AutoRun;
+    for (const char* older : {"game05.zip", "game06.zip"}) {
+        QFile f(zipsHost + QLatin1Char('/') + QLatin1String(older));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("older");
+    }
+    makeRun();
+    run->runJob();
+
+    EXPECT_EQ(home.shell.endCalls, 0) << home.shell.endReason.toStdString();
+    ASSERT_EQ(home.shell.warnings.size(), 1);
+    EXPECT_TRUE(home.shell.warnings[0].startsWith(QStringLiteral("game05.zip, game06.zip in e:\\zips are not of this set of 4")))
+        << home.shell.warnings[0].toStdString();
+    QFile::remove(zipsHost + QStringLiteral("/game05.zip"));
+    QFile::remove(zipsHost + QStringLiteral("/game06.zip"));
+    checkSums(QStringLiteral("game"));
+}
+
+TEST_F(RunEndToEnd, WithVerifyAndChecksumFilesOffARunWritesTheZipsAlone)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    app.verifyAfterPacking = false;
+    app.checksumFiles = false;
+    makeRun();
+    run->runJob();
+
+    EXPECT_EQ(QDir(zipsHost).entryList(QDir::Files | QDir::Hidden), numberedZips(4));
+    checkZips(zipFiles(), rarVolumes(4), true);
+    ASSERT_EQ(presenter.shown.size(), 1);
+    EXPECT_TRUE(presenter.shown[0].verdict.startsWith(QStringLiteral("Every ZIP fits a 1.44 MB floppy")));
+}
+
+TEST_F(RunEndToEnd, TheVolumeSetIsTestedBesideThePackagingAndNoVolumeGoesBeforeItPassed)
+{
+    makeTree(QStringLiteral("game"));
+    setUpJob(QStringLiteral("d:\\game"), false);
+    app.launchMode = LaunchMode::AutoRun;
+    SlowDiskTester tester;
+    tester.names = {"game.rar", "game.r00", "game.r01", "game.r02"};
+    volumeTester = &tester;
+    makeRun();
+    run->runJob();
+    EXPECT_EQ(home.shell.endCalls, 0) << home.shell.endReason.toStdString();
+    EXPECT_EQ(tester.tested, tester.names);
+    EXPECT_TRUE(tester.goneBeforeTested.isEmpty()) << tester.goneBeforeTested.join(' ').toStdString();
+    EXPECT_TRUE(view.wholeRun.verdict.startsWith(QStringLiteral("Verified: 4 ZIPs and the set are sound;")));
+
+    // A damaged third volume fails the run; it and every later one stay.
+    for (const QString& z : QDir(zipsHost).entryList(QDir::Files))
+        QFile::remove(zipsHost + QLatin1Char('/') + z);
+    home.shell = FakeShell();
+    tester = SlowDiskTester();
+    tester.names = {"game.rar", "game.r00", "game.r01", "game.r02"};
+    tester.faultAt = 2;
+    makeRun();
+    run->runJob();
+    EXPECT_EQ(home.shell.exitCode, exitstatus::Stopped);
+    EXPECT_EQ(home.shell.endReason, QStringLiteral("Verify failed: the volume set the archiver wrote is not sound: game.r01: data CRC error"));
+    const QStringList left = workFiles();
+    EXPECT_TRUE(left.contains(QStringLiteral("game.r01")) && left.contains(QStringLiteral("game.r02"))) << left.join(' ').toStdString();
+    EXPECT_FALSE(QFile::exists(zipsHost + QStringLiteral("/game.sfv")));
 }
 
 TEST_F(RunEndToEnd, FoldersTheSetIsWrittenIntoAreLeftOutOfWhatItReads)

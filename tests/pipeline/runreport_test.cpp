@@ -1,5 +1,6 @@
 #include "job/ripjob.h"
 #include "job/riprunstate.h"
+#include "pipeline/floppyfit.h"
 #include "pipeline/runreport.h"
 #include "doubles/fakes.h"
 
@@ -73,4 +74,23 @@ TEST(RunReport, TypesTotalsAndArchivesOnly)
     job.setArchiveSizeStep(199);
     state.volumeCount = 999;
     EXPECT_EQ(RunReport::fromRun(job, state).total, QStringLiteral(" 99400 M"));
+}
+
+TEST(FloppyFit, TheLineNamesTheLargestZipAndHowManyDoNotFit)
+{
+    using floppyfit::ZipSize;
+    const struct {
+        QList<ZipSize> zips;
+        const char* text;
+    } cases[] = {
+        {{{"a01.zip", 1441302}, {"a02.zip", 900}}, "every ZIP fits a 1.44 MB floppy (the largest, a01.zip, has 1,441,302 bytes)"},
+        {{{"a.zip", 1457664}}, "the ZIP fits a 1.44 MB floppy (a.zip, 1,457,664 bytes)"},
+        {{{"a01.zip", 1457665}, {"a02.zip", 1460000}, {"a03.zip", 10}},
+         "2 ZIPs do not fit a 1.44 MB floppy of 1,457,664 bytes (the largest, a02.zip, has 1,460,000 bytes)"},
+        {{}, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(floppyfit::fitText(c.zips), QLatin1String(c.text));
+    EXPECT_LT(floppyfit::worstCaseZipBytes(floppyfit::kFloppyVolumeBytes, 800, 4000, 0, 0, 0), floppyfit::kFloppyBytes)
+        << "a full volume with its description and information file fits";
 }

@@ -3,6 +3,7 @@
 #include "ui/qtfiledialog.h"
 #include "ui/qtmessagebox.h"
 #include "ui/qtsoundplayer.h"
+#include "ui/markerswitch.h"
 #include "ui/soundswitch.h"
 
 #include <QDir>
@@ -87,6 +88,29 @@ TEST(SoundSwitch, OffWritesTheMarkerOnRemovesItAndARestartReadsIt)
     AppState again;
     SoundSwitch(again, dir.path()).load();
     EXPECT_TRUE(again.soundsEnabled);
+}
+
+TEST(MarkerSwitch, VerifyAndChecksumSwitchesAreRememberedLikeTheSoundSwitch)
+{
+    QTemporaryDir dir;
+    AppState app;
+    MarkerSwitch verify(app.verifyAfterPacking, dir.path(), "verify.ini");
+    MarkerSwitch sums(app.checksumFiles, dir.path(), "checksum.ini");
+    EXPECT_TRUE(app.verifyAfterPacking && app.checksumFiles) << "both are on until turned off";
+    verify.toggle();
+    EXPECT_FALSE(app.verifyAfterPacking);
+    EXPECT_TRUE(QFile::exists(dir.filePath("verify.ini")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("checksum.ini")));
+
+    AppState restarted;
+    MarkerSwitch(restarted.verifyAfterPacking, dir.path(), "verify.ini").load();
+    MarkerSwitch(restarted.checksumFiles, dir.path(), "checksum.ini").load();
+    EXPECT_FALSE(restarted.verifyAfterPacking);
+    EXPECT_TRUE(restarted.checksumFiles);
+
+    verify.toggle();
+    EXPECT_TRUE(app.verifyAfterPacking);
+    EXPECT_FALSE(QFile::exists(dir.filePath("verify.ini")));
 }
 
 TEST(SoundSwitch, AMarkerInAnotherCaseCountsAndIsRemovedWhole)

@@ -1,0 +1,164 @@
+#include "setcheck/setcheckpage.h"
+
+#include "platform/driveservice.h"
+#include "platform/filedialog.h"
+#include "platform/folderpicker.h"
+#include "platform/services.h"
+#include "platform/shell.h"
+#include "setcheck/setchecker.h"
+#include "setcheck/setfinder.h"
+
+namespace {
+
+SetCheckRow rowOf(const FileVerdict& v)
+{
+    SetCheckRow row{v.name, FileVerdict::stateText(v.state), v.detail, SetCheckRow::Tone::Good};
+    if (v.state == FileVerdict::State::Missing || v.state == FileVerdict::State::Damaged)
+        row.tone = SetCheckRow::Tone::Bad;
+    else if (v.state == FileVerdict::State::OtherSet)
+        row.tone = SetCheckRow::Tone::Foreign;
+    return row;
+}
+
+} // namespace
+
+SetCheckPage::SetCheckPage(Services& services, ZipReader& reader, VolumeSetTester* tester)
+    : m_services(services)
+    , m_reader(reader)
+    , m_tester(tester)
+{
+    m_view.hint = hintText();
+}
+
+QString SetCheckPage::hintText()
+{
+    return QStringLiteral("Choose a ZIP of the set, its .sfv or .sha256 file, or the folder that holds it.");
+}
+
+void SetCheckPage::notify()
+{
+    if (changed)
+        changed();
+}
+
+void SetCheckPage::open(const QString& startDos)
+{
+    m_startDos = startDos;
+}
+
+void SetCheckPage::chooseFile()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Check a set");
+    request.filter = QStringLiteral("ZIPs and checksum files (*.zip;*.sfv;*.sha256)|*.zip;*.sfv;*.sha256|All files (*.*)|*.*|");
+    request.initialDir = m_checkedDos.isEmpty() ? m_startDos : m_checkedDos;
+    const auto answer = m_services.fileDialog->ask(request);
+    if (answer && !answer->isEmpty())
+        check(*answer);
+}
+
+void SetCheckPage::chooseFolder()
+{
+    FolderPickerRequest request;
+    request.title = QStringLiteral("The folder of the set");
+    request.root = QStringLiteral("desktop");
+    request.initialSelection = m_checkedDos.isEmpty() ? m_startDos : m_checkedDos;
+    const auto answer = m_services.folderPicker->pick(request, {});
+    if (answer && !answer->isEmpty())
+        check(*answer);
+}
+
+void SetCheckPage::checkAgain()
+{
+    if (!m_checkedDos.isEmpty())
+        check(m_checkedDos);
+}
+
+void SetCheckPage::stop()
+{
+    m_stop = true;
+}
+
+void SetCheckPage::repairSet()
+{
+    if (repair && m_view.repairEnabled)
+        repair(m_results);
+}
+
+void SetCheckPage::check(const QString& dosPath)
+{
+    if (m_view.busy)
+        return;
+    m_checkedDos = dosPath;
+    m_results.clear();
+    m_stop = false;
+    m_view.pathText = dosPath;
+    m_view.rows.clear();
+    m_view.summary.clear();
+    m_view.summaryGood = false;
+    m_view.repairShown = m_view.repairEnabled = false;
+    const auto host = m_services.drives->toHost(dosPath);
+    if (!host) {
+        showResults(dosPath + QStringLiteral(" is on no drive"));
+        return;
+    }
+    m_view.busy = true;
+    m_view.chooseEnabled = m_view.checkAgainEnabled = false;
+    m_view.stopEnabled = true;
+    m_view.status = QStringLiteral("Looking for the set...");
+    m_view.progress = 0;
+    notify();
+    m_services.shell->processPendingEvents();
+
+    SetFinder finder(m_reader);
+    const SetFinder::Found found = finder.find(*host);
+    SetChecker checker(m_reader, m_tester);
+    for (int i = 0; i < found.sets.size() && !m_stop; ++i) {
+        const int sets = int(found.sets.size());
+        m_results << checker.check(found.sets[i], [this, i, sets](const QString& status, int percent) {
+            const int overall = (i * 100 + percent) / sets;
+            const QString shown = status.isEmpty() ? QString() : QStringLiteral("Checking ") + status;
+            if (overall != m_view.progress || shown != m_view.status) {
+                m_view.progress = overall;
+                m_view.status = shown;
+                notify();
+            }
+            m_services.shell->processPendingEvents();
+            return !m_stop;
+        });
+        for (const FileVerdict& v : m_results.back().zips)
+            m_view.rows << rowOf(v);
+        for (const FileVerdict& v : m_results.back().strays)
+            m_view.rows << rowOf(v);
+        for (const FileVerdict& v : m_results.back().extras)
+            m_view.rows << rowOf(v);
+    }
+    showResults(found.sets.isEmpty() ? found.problem : QString());
+}
+
+void SetCheckPage::showResults(const QString& problem)
+{
+    m_view.busy = false;
+    m_view.stopEnabled = false;
+    m_view.chooseEnabled = true;
+    m_view.checkAgainEnabled = !m_checkedDos.isEmpty();
+    m_view.progress = 0;
+    m_view.status.clear();
+    if (!problem.isEmpty()) {
+        m_view.summary = problem + QLatin1Char('.');
+    } else {
+        QStringList lines;
+        bool good = !m_results.isEmpty();
+        for (const SetCheckResult& r : m_results) {
+            lines << r.summary();
+            good = good && r.wholeAndSound();
+        }
+        if (m_stop)
+            lines << QStringLiteral("The check was stopped.");
+        m_view.summary = lines.join(QLatin1Char('\n'));
+        m_view.summaryGood = good && !m_stop;
+    }
+    m_view.repairShown = repairAvailable && !m_view.summaryGood && !m_results.isEmpty();
+    m_view.repairEnabled = m_view.repairShown && repairAvailable(m_results);
+    notify();
+}
