@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>check the set PATH names (its folder, one of its ZIPs, its .sfv or .sha256) and write nothing: a line per ZIP and a summary; status 0 when the set is whole and sound, 1 when it is not, 2 when PATH names no set</source>
-        <translation type="unfinished"></translation>
+        <translation>prüft den Satz, den PATH nennt (seinen Ordner, eines seiner ZIPs, seine .sfv oder .sha256), und schreibt nichts: eine Zeile je ZIP und eine Zusammenfassung; Status 0, wenn der Satz vollständig und heil ist, 1, wenn nicht, 2, wenn PATH keinen Satz nennt</translation>
     </message>
 </context>
 <context>
