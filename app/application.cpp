@@ -8,6 +8,8 @@
 #include "contents/zipsizestep.h"
 #include "contents/zipsizestepbinding.h"
 #include "job/exitstatus.h"
+#include "job/pagenotices.h"
+#include "job/recoveryfilespage.h"
 #include "job/recoveryoption.h"
 #include "pipeline/riprun.h"
 #include "pipeline/standardrunsteps.h"
@@ -19,6 +21,7 @@
 #include "source/folderselection.h"
 #include "source/jobcheck.h"
 #include "source/sourcemeasurement.h"
+#include "ui/dbusnotifier.h"
 #include "ui/desktoptexteditor.h"
 #include "ui/qtarchiverconsole.h"
 #include "ui/qtreportpresenter.h"
@@ -29,6 +32,7 @@
 #include "ui/qtfolderpicker.h"
 #include "ui/qtmessagebox.h"
 #include "ui/qtsoundplayer.h"
+#include "ui/recoveryfilesdialog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -105,6 +109,9 @@ Application::Application(Options options)
     if (!options.textEditor)
         m_textEditor = std::make_unique<DesktopTextEditor>();
     m_services.textEditor = options.textEditor ? options.textEditor : m_textEditor.get();
+    if (!options.notifier)
+        m_notifier = std::make_unique<DbusNotifier>();
+    m_services.notifier = options.notifier ? options.notifier : m_notifier.get();
 
     m_scripts = std::make_unique<ScriptFile>(m_job, m_view, m_app, m_services, m_appDir);
     m_scripts->checkJob = [this] {
@@ -119,7 +126,7 @@ Application::Application(Options options)
     m_verifySwitch = std::make_unique<MarkerSwitch>(m_app.verifyAfterPacking, m_appDir, QStringLiteral("verify.ini"));
     m_checksumSwitch = std::make_unique<MarkerSwitch>(m_app.checksumFiles, m_appDir, QStringLiteral("checksum.ini"));
     m_volumeTester = volumetesters::make();
-    m_app.recoveryZips = RecoveryOption::load(m_appDir);
+    m_app.recoveryZips = options.recoveryZips.value_or(RecoveryOption::load(m_appDir));
 
     MainWindow& w = *m_window;
     w.openScript = [this] { m_scripts->openScript(); };
@@ -127,6 +134,14 @@ Application::Application(Options options)
     w.toggleSounds = [this] { m_soundSwitch->toggle(); };
     w.toggleVerify = [this] { m_verifySwitch->toggle(); };
     w.toggleChecksums = [this] { m_checksumSwitch->toggle(); };
+    w.recoveryFiles = [this] {
+        RecoveryFilesPage page(m_app, m_appDir);
+        RecoveryFilesDialog dialog(page, m_window.get());
+        dialog.onSaveFailed = [this](const QString& error) {
+            m_services.messages->show(QStringLiteral("Zavok32"), error, MessageIcon::Exclamation);
+        };
+        dialog.exec();
+    };
     w.onEndApplication = [this](int code, const QString& reason) {
         m_ended = true;
         m_endCode = code;
@@ -205,9 +220,10 @@ Application::~Application()
 
 void Application::wireLogic()
 {
+    m_notices = std::make_unique<PageNotices>(m_job, m_view);
     m_sizeStep = std::make_unique<ZipSizeStep>(m_job, m_runState, m_view);
     m_sizeBinding = std::make_unique<ZipSizeStepBinding>(m_job, *m_sizeStep);
-    m_check = std::make_unique<JobCheck>(m_job, m_app, m_services);
+    m_check = std::make_unique<JobCheck>(m_job, m_app, m_services, &m_view);
     m_folderSelection = std::make_unique<FolderSelection>(m_drives);
     checkJob = [this] { m_check->checkJob(); };
     m_measure = std::make_unique<SourceMeasurement>(m_job, m_runState, m_view, m_services);

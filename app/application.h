@@ -6,6 +6,7 @@
 #include "job/ripjob.h"
 #include "job/scriptfile.h"
 #include "job/viewstate.h"
+#include "platform/desktopnotifier.h"
 #include "platform/drivemap.h"
 #include "platform/hostdriveservice.h"
 #include "platform/libzipreader.h"
@@ -25,6 +26,7 @@ class DrivesWiring;
 class FolderSelection;
 class JobCheck;
 class MainWindow;
+class PageNotices;
 class QtArchiverConsole;
 class QtMessageBox;
 class QtReportPresenter;
@@ -53,6 +55,7 @@ public:
         ProcessRunner* processes = nullptr;
         ZipComponent* zip = nullptr;
         TextEditor* textEditor = nullptr;
+        DesktopNotifier* notifier = nullptr;
         RipIntoQuestion* ripInto = nullptr;
         // No display: messages cannot be answered and a window cannot be closed.
         bool headless = false;
@@ -60,6 +63,8 @@ public:
         // file or a pipe keeps them); off where one progress line stands for
         // them (a terminal) or nothing but errors is wanted.
         bool archiverLinesToStandardOutput = true;
+        // Recovery files for the runs of this start, over the remembered setting.
+        std::optional<int> recoveryZips;
     };
 
     explicit Application(Options options);
@@ -140,6 +145,8 @@ private:
     std::unique_ptr<StreamArchiverConsole> m_streamConsole;
     std::unique_ptr<ProcessRunner> m_processes;
     std::unique_ptr<TextEditor> m_textEditor;
+    std::unique_ptr<DesktopNotifier> m_notifier;
+    std::unique_ptr<PageNotices> m_notices;
     std::unique_ptr<ZipSizeStep> m_sizeStep;
     std::unique_ptr<ZipSizeStepBinding> m_sizeBinding;
     std::unique_ptr<JobCheck> m_check;

@@ -19,4 +19,8 @@ public:
     // Lines go to standard output and errors to standard error unless a
     // caller gives its own writers.
     static int run(const QString& path, const Writer& out = {}, const Writer& err = {});
+    // "zavok32 --repair PATH": the same set, its lost ZIPs rebuilt from its
+    // recovery files first; 0 when the set is whole and sound afterwards,
+    // 1 when it is not (the recovery data was not enough), 2 as above.
+    static int repair(const QString& path, const Writer& out = {}, const Writer& err = {});
 };

@@ -63,7 +63,8 @@ QString CommandLineHelp::usageText()
     return QStringLiteral("Usage: zavok32 [OPTION]... [--] [SCRIPT]\n"
                           "       zavok32 [OPTION]... [--] '!SCRIPT'\n"
                           "       zavok32 [OPTION]... [--] '$SCRIPT'\n"
-                          "       zavok32 --check PATH\n");
+                          "       zavok32 --check PATH\n"
+                          "       zavok32 --repair PATH\n");
 }
 
 QString CommandLineHelp::usageErrorText(const QString& error)

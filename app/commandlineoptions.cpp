@@ -1,6 +1,7 @@
 #include "app/commandlineoptions.h"
 
 #include "app/checkcommand.h"
+#include "job/recoveryoption.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -42,6 +43,30 @@ const QList<CommandLineOption>& CommandLineOptions::table()
                            "it is not, 2 when PATH names no set"),
          [](LaunchRequest& r, const QString& path) -> std::optional<QString> {
              r.instead = [path] { return CheckCommand::run(path); };
+             return std::nullopt;
+         }},
+        {{QStringLiteral("repair")},
+         QStringLiteral("PATH"),
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "rebuild the missing and damaged ZIPs of the set PATH names from its recovery files, "
+                           "then check it: status 0 when the set is whole and sound, 1 when it is not (the "
+                           "recovery data was not enough; nothing was written), 2 when PATH names no set"),
+         [](LaunchRequest& r, const QString& path) -> std::optional<QString> {
+             r.instead = [path] { return CheckCommand::repair(path); };
+             return std::nullopt;
+         }},
+        {{QStringLiteral("recovery")},
+         QStringLiteral("N"),
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "write recovery files that can rebuild any N ZIPs of the set (0 for none, at most 99), "
+                           "whatever Options > Recovery files says"),
+         [](LaunchRequest& r, const QString& value) -> std::optional<QString> {
+             bool ok = false;
+             const int zips = value.toInt(&ok);
+             if (!ok || zips < 0 || zips > RecoveryOption::Most)
+                 return QCoreApplication::translate(kContext, "--recovery takes a number of ZIPs from 0 to 99, not '%1'")
+                     .arg(value);
+             r.recoveryZips = zips;
              return std::nullopt;
          }},
         {{QStringLiteral("q"), QStringLiteral("quiet")},

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 // What the command line asks of this start, worked out before the toolkit
 // starts: an answer printed at once (help, version, a usage error), or a
@@ -22,6 +23,8 @@ struct LaunchRequest {
     QString tail;
     // Nothing on standard output; errors still go to standard error.
     bool quiet = false;
+    // --recovery=N: recovery files for this run, over the remembered setting.
+    std::optional<int> recoveryZips;
 
     // An option that does its own work instead of opening a job sets this;
     // the program runs it before it looks for a display and ends with the

@@ -129,6 +129,7 @@ int main(int argc, char* argv[])
     Application::Options options;
     options.headless = Application::displayIsHeadless();
     options.archiverLinesToStandardOutput = style == TerminalProgress::Style::Lines;
+    options.recoveryZips = request.recoveryZips;
     Application app(options);
     QObject::connect(&instance, &SingleInstance::restoreRequested, &app.window(), &MainWindow::bringToFront);
     instance.acceptScript = [&app](const QString& script) { return app.openHandedScript(script); };

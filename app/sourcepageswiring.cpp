@@ -29,7 +29,7 @@ SourcePagesWiring::SourcePagesWiring(Application& program)
     m_imageMode = std::make_unique<ImageMode>(job, view, *m_outputMode);
     m_browse = std::make_unique<SourceBrowse>(job, services, program.folderSelection(), program.measurement(),
                                               *m_workDrive, *m_outputMode, *question);
-    m_skipList = std::make_unique<SkipList>(job, services, program.folderSelection());
+    m_skipList = std::make_unique<SkipList>(job, services, program.folderSelection(), &view);
 
     m_workDrive->refreshDrives();
     connectSourcePage();

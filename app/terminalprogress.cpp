@@ -63,11 +63,7 @@ QString TerminalProgress::lineFor(const QString& counter, const QString& zipName
 
 QString TerminalProgress::duration(qint64 ms)
 {
-    const qint64 seconds = std::max<qint64>(0, ms) / 1000;
-    const QString mmss = QStringLiteral("%1:%2").arg(seconds / 60 % 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    if (seconds < 3600)
-        return mmss;
-    return QStringLiteral("%1:%2").arg(seconds / 3600).arg(mmss.rightJustified(5, QLatin1Char('0')));
+    return numbertext::duration(ms);
 }
 
 QString TerminalProgress::progressLine(const WholeRunView& whole, const RunPageView& run)

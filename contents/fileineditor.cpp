@@ -24,8 +24,10 @@ bool FileInEditor::openHost(Services& services, const QString& hostPath)
 QString FileInEditor::cannotStartText(const QString& hostPath)
 {
     return QStringLiteral("No text editor could be started for\r\n") + hostPath
-        + QStringLiteral("\r\nChoose a default application for plain text files on the desktop,"
-                         " or open the file in an editor of your choice.");
+        + QStringLiteral("\r\nInstall a text editor (for example gedit, kate or mousepad) and make it the desktop's"
+                         " default for plain text files, in the desktop's settings or with\r\n"
+                         "    xdg-mime default org.gnome.gedit.desktop text/plain\r\n"
+                         "(its .desktop file's name), or open the file in an editor of your choice.");
 }
 
 QString FileInEditor::noDriveText(const QString& dosPath)

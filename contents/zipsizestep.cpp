@@ -12,6 +12,32 @@ ZipSizeStep::ZipSizeStep(RipJob& job, RipRunState& state, ViewState& view)
     , m_state(state)
     , m_view(view)
 {
+    m_view.zip.nameHint = nameHint(m_job.zipBaseNameBound());
+    m_view.notify();
+}
+
+QString ZipSizeStep::nameHint(int bound, const QString& cutFrom, const QString& cutTo)
+{
+    QString hint = QStringLiteral("Up to %1 characters").arg(bound);
+    if (bound == RipJob::kThreeDigitNameBound)
+        hint += QStringLiteral(" at this size: three digits of the volume number follow");
+    else if (bound == RipJob::kShortNameBound)
+        hint += QStringLiteral(" at this size: two digits of the volume number follow");
+    else
+        hint += QStringLiteral(": one archive, no volume number");
+    if (!cutFrom.isEmpty())
+        hint += QStringLiteral("; \"%1\" was cut to \"%2\"").arg(cutFrom, cutTo);
+    return hint;
+}
+
+void ZipSizeStep::nameChanged()
+{
+    // Once the name is typed again the cut is old news.
+    const QString hint = nameHint(m_job.zipBaseNameBound());
+    if (m_view.zip.nameHint == hint)
+        return;
+    m_view.zip.nameHint = hint;
+    m_view.notify();
 }
 
 QString ZipSizeStep::sizeCaption(int step)
@@ -27,6 +53,7 @@ QString ZipSizeStep::sizeCaption(int step)
 
 void ZipSizeStep::stepChanged()
 {
+    const QString nameBefore = m_job.zipBaseName();
     int step = m_job.archiveSizeStep();
     if (m_job.imageMode() && step < kSmallestImageStep) {
         // Announced as a change of its own, which runs this again with the
@@ -53,5 +80,7 @@ void ZipSizeStep::stepChanged()
     } else {
         m_job.setZipBaseNameBound(m_state.threeDigitNumbering ? RipJob::kThreeDigitNameBound : RipJob::kShortNameBound);
     }
+    const bool cut = m_job.zipBaseName() != nameBefore;
+    m_view.zip.nameHint = nameHint(m_job.zipBaseNameBound(), cut ? nameBefore : QString(), m_job.zipBaseName());
     m_view.notify();
 }

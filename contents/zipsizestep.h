@@ -19,6 +19,13 @@ public:
     // Runs on every change of archiveSizeStep. An image source keeps volumes
     // of at least 5,000,000 bytes (step 10).
     void stepChanged();
+    // Runs on every change of the base name: the hint drops what the last
+    // size change cut.
+    void nameChanged();
+
+    // The hint beside the base name: how many characters this size allows
+    // and why; with cutFrom, the name that the size cut to cutTo.
+    static QString nameHint(int bound, const QString& cutFrom = {}, const QString& cutTo = {});
 
     // ".5 M", "1. M", "2.5 M", "5. M", "99.5 M"; "1.44 M" for step 3, the
     // floppy size the archiver is given for that step.

@@ -9,5 +9,7 @@ ZipSizeStepBinding::ZipSizeStepBinding(RipJob& job, ZipSizeStep& sizeStep, QObje
     connect(&job, &RipJob::changed, this, [&sizeStep](RipJob::Field field) {
         if (field == RipJob::Field::ArchiveSizeStep)
             sizeStep.stepChanged();
+        else if (field == RipJob::Field::ZipBaseName)
+            sizeStep.nameChanged();
     });
 }

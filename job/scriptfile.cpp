@@ -13,6 +13,8 @@
 #include "platform/services.h"
 #include "platform/textfile.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString kFilter = QStringLiteral("Script (*.zvk)|*.zvk|");
@@ -64,6 +66,19 @@ QString ScriptFile::scriptText(const RipJob& job, const QDateTime& at)
     return text;
 }
 
+QString ScriptFile::withScriptExtension(const QString& path)
+{
+    const QString name = path.mid(std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/'))) + 1);
+    if (name.isEmpty() || name.contains(QLatin1Char('.')))
+        return path;
+    return path + QStringLiteral(".zvk");
+}
+
+QString ScriptFile::replaceQuestion(const QString& path)
+{
+    return path + QStringLiteral(" already exists.") + kCrLf + QStringLiteral("Replace it?");
+}
+
 void ScriptFile::saveScript()
 {
     FileDialogRequest request;
@@ -75,8 +90,16 @@ void ScriptFile::saveScript()
     const auto chosen = m_services.fileDialog->ask(request);
     if (!chosen)
         return;
-    const QString path = chosen->toLower();
+    const QString path = withScriptExtension(chosen->toLower());
     if (path.isEmpty())
+        return;
+    // The dialog itself neither adds the extension nor asks: a name typed
+    // bare would not show in the Open dialog, and a script replaced unasked
+    // is lost.
+    if (m_services.drives->fileExists(path)
+        && m_services.messages->show(QStringLiteral("Zavok32"), replaceQuestion(path), MessageIcon::Exclamation,
+                                     MessageButtons::OkCancel)
+            == MessageResult::Cancel)
         return;
     m_job.setScriptPath(path);
 

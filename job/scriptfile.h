@@ -35,6 +35,10 @@ public:
 
     // The whole text of a script for the job, as written at a given time.
     static QString scriptText(const RipJob& job, const QDateTime& at);
+    // Save: a name with no extension gets ".zvk"; any other stays as typed.
+    static QString withScriptExtension(const QString& path);
+    // Save over an existing file: OK replaces it, Cancel saves nothing.
+    static QString replaceQuestion(const QString& path);
 
 private:
     void clearForOpen();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/shell.h"
+
 #include <QCoreApplication>
 #include <QObject>
 #include <QString>
@@ -17,7 +19,11 @@ struct WindowView {
     bool skipMenuEnabled = true;
 };
 
+// Each page's notice is the line that says why a command sent the user there
+// instead of doing its work ("Choose a source first"); empty: none.
+
 struct SourcePageView {
+    QString notice;
     QString sizeLabel = QStringLiteral("- Source size -");
     QString freeSpaceLabel;
     bool browseEnabled = true;
@@ -35,10 +41,12 @@ struct SourcePageView {
 
 // The Skip page: off for CD images and archives-only jobs.
 struct SkipPageView {
+    QString notice;
     bool bodyEnabled = true; // the list, the "&Sub-dir" / "&File" options, Browse and "&Clear"
 };
 
 struct DizPageView {
+    QString notice;
     bool filesEnabled = true;           // the page body, "&Browse", "&Create", "&Edit"
     bool editEnabled = false;           // "&Edit": only with a description chosen, which it opens
     bool numberingChoiceEnabled = true; // "&None" and "S&ubsitute at column"
@@ -49,6 +57,7 @@ struct DizPageView {
 };
 
 struct NfoPageView {
+    QString notice;
     bool filesEnabled = true;        // the page body, "&Browse", "&Create", "&Edit"
     bool editEnabled = false;        // "&Edit": only with an information file chosen, which it opens
     bool extraChoicesEnabled = true; // "&File" and "&Directory"
@@ -59,6 +68,9 @@ struct NfoPageView {
 };
 
 struct ZipPageView {
+    QString notice;
+    // Beside the base name: how many characters the archive size leaves it.
+    QString nameHint;
     QString sizeCaption = QStringLiteral("1.44 M");
     QString estimateCaption;
     QString freeSpaceCaption = QCoreApplication::translate("ViewState", "Free space: ");
@@ -107,6 +119,21 @@ public:
     ZipPageView zip;
     RunPageView run;
     WholeRunView wholeRun;
+
+    // The notice of a page; null for the pages that have none (run, about).
+    QString* notice(PageId page)
+    {
+        switch (page) {
+        case PageId::Source: return &source.notice;
+        case PageId::Skip: return &skip.notice;
+        case PageId::Diz: return &diz.notice;
+        case PageId::Nfo: return &nfo.notice;
+        case PageId::Zip: return &zip.notice;
+        case PageId::Run:
+        case PageId::About: break;
+        }
+        return nullptr;
+    }
 
     void notify() { emit changed(); }
 

@@ -30,7 +30,7 @@ QString RecoveryStep::reportText(int rebuildable, qint64 files, qint64 bytes)
         .arg(numbertext::twoDecimals(double(bytes) / 1e6));
 }
 
-RecoveryStep::Result RecoveryStep::writeRecoveryFiles(const QStringList& zips)
+RecoveryStep::Result RecoveryStep::writeRecoveryFiles(const QStringList& zips, const QString& stem)
 {
     const int wanted = m_ctx.app.recoveryZips;
     if (wanted <= 0 || zips.isEmpty())
@@ -45,7 +45,8 @@ RecoveryStep::Result RecoveryStep::writeRecoveryFiles(const QStringList& zips)
         folder = info.absolutePath();
         names.append(info.fileName());
     }
-    const QString base = m_ctx.job.zipBaseName();
+    // Two dated sets in one folder keep recovery files of their own.
+    const QString base = stem.isEmpty() ? m_ctx.job.zipBaseName() : stem;
     ViewState& view = m_ctx.view;
     Shell& shell = *m_ctx.services.shell;
     view.run.status = QStringLiteral("recovery files");
@@ -88,5 +89,5 @@ RecoveryStep::Result RecoveryStep::writeRecoveryFiles(const QStringList& zips)
         return {false, reason};
     }
     m_ctx.state.recoveryText = reportText(options.rebuildableFiles, qint64(result.files.size()), result.bytes);
-    return {true, {}};
+    return {true, {}, result.files};
 }

@@ -17,12 +17,15 @@ public:
     {
         bool completed = false;
         QString reason; // why it did not
+        QStringList files{};
     };
 
     RecoveryStep(RunContext& context, const bool& stopRequested);
 
     // The ZIPs as DOS paths; nothing is done when recovery files are off.
-    Result writeRecoveryFiles(const QStringList& zips);
+    // They are named by `stem`, the name the ZIPs have before their numbers
+    // (a dated run's dated base name). Written, they are in `files` (host paths).
+    Result writeRecoveryFiles(const QStringList& zips, const QString& stem);
 
     // "any 2 ZIPs can be rebuilt (4 files, 2.93 M)"
     static QString reportText(int rebuildable, qint64 files, qint64 bytes);

@@ -2,6 +2,7 @@
 
 #include "job/appstate.h"
 #include "job/exitstatus.h"
+#include "job/pagenotices.h"
 #include "job/ripjob.h"
 #include "job/riprunstate.h"
 #include "job/viewstate.h"
@@ -11,11 +12,13 @@
 #include "pipeline/jobfolders.h"
 #include "pipeline/recoverystep.h"
 #include "pipeline/reportpresenter.h"
+#include "pipeline/runendnotice.h"
 #include "pipeline/runfailure.h"
 #include "pipeline/runreport.h"
 #include "pipeline/setproof.h"
 #include "pipeline/volumepackager.h"
 #include "platform/appdirectory.h"
+#include "platform/desktopnotifier.h"
 #include "platform/driveservice.h"
 #include "platform/messagebox.h"
 #include "platform/numbertext.h"
@@ -74,7 +77,13 @@ void RipRun::runJob()
     m_running = true;
     m_stopRequested = false;
     m_verdict.clear();
-    m_ctx.view.wholeRun.verdict.clear();
+    // Nothing of the last run may show behind the questions of this one, and
+    // the checks below leave notices of their own.
+    m_ctx.view.run = RunPageView{};
+    m_ctx.view.wholeRun = WholeRunView{};
+    m_userAway = false;
+    PageNotices::clearAll(m_ctx.view);
+    m_ctx.view.notify();
     try {
         if (checkAndPlan() == Outcome::Done) {
             RipJob& job = m_ctx.job;
@@ -103,6 +112,8 @@ void RipRun::runJob()
             const ProcessEnd archiver = m_ctx.steps.runArchiver();
             if (processes)
                 processes->onPercent = nullptr;
+            // Before the window comes back, which may take the focus itself.
+            m_userAway = !shell.programActive();
 
             if (m_ctx.app.unattended())
                 shell.showPage(PageId::Run);
@@ -139,7 +150,7 @@ void RipRun::runJob()
                     packager.setProof(&proof);
                     const VolumePackager::Result result = packager.packageVolumes();
                     const RecoveryStep::Result recovery = result.completed
-                        ? RecoveryStep(m_ctx, m_stopRequested).writeRecoveryFiles(result.zips)
+                        ? RecoveryStep(m_ctx, m_stopRequested).writeRecoveryFiles(result.zips, proof.stem())
                         : RecoveryStep::Result{true, {}};
                     if (!result.completed || !recovery.completed) {
                         if (result.completed)
@@ -148,11 +159,16 @@ void RipRun::runJob()
                             endAfterFailedZipStep(result.reason, result.message);
                         packaged = false;
                     } else {
+                        for (const QString& file : recovery.files) {
+                            if (const QString fault = proof.listAlso(file); !fault.isEmpty())
+                                throw RunFailure(fault, QStringLiteral("Every ZIP of the set was made, but ") + fault + QLatin1Char('.'));
+                        }
                         finishProof(proof);
                     }
                 }
                 if (packaged) {
                     m_progress.finish();
+                    tellDesktop({});
                     if (!m_ctx.app.unattended())
                         showCompletion();
                     finishRun(false);
@@ -183,21 +199,25 @@ RipRun::Outcome RipRun::checkAndPlan()
 
     if (!job.archivesOnly()) {
         if (job.sourcePath().isEmpty())
-            return refuse(PageId::Source, QStringLiteral("no source is chosen"));
+            return refuse(PageId::Source, {}, QStringLiteral("no source is chosen"), PageNotices::noSourceText());
         if (job.dizPath().isEmpty())
-            return refuse(PageId::Diz, QStringLiteral("no description file (file_id.diz) is chosen"));
+            return refuse(PageId::Diz, {}, QStringLiteral("no description file (file_id.diz) is chosen"),
+                          PageNotices::noDescriptionText());
         if (job.autoNumbering() && job.dizColumn().isEmpty())
-            return refuse(PageId::Diz, FocusTarget::DizColumn, QStringLiteral("numbering is on but no column is given"));
+            return refuse(PageId::Diz, FocusTarget::DizColumn, QStringLiteral("numbering is on but no column is given"),
+                          PageNotices::noColumnText());
         if (job.autoNumbering() && job.dizLine().isEmpty())
-            return refuse(PageId::Diz, FocusTarget::DizLine, QStringLiteral("numbering is on but no line is given"));
+            return refuse(PageId::Diz, FocusTarget::DizLine, QStringLiteral("numbering is on but no line is given"),
+                          PageNotices::noLineText());
         if (job.nfoPath().isEmpty())
-            return refuse(PageId::Nfo, QStringLiteral("no information file (.nfo) is chosen"));
+            return refuse(PageId::Nfo, {}, QStringLiteral("no information file (.nfo) is chosen"),
+                          PageNotices::noInformationText());
         if (job.zipDirectory().isEmpty())
-            return refuse(PageId::Zip, QStringLiteral("no ZIP directory is chosen"));
+            return refuse(PageId::Zip, {}, QStringLiteral("no ZIP directory is chosen"), PageNotices::noZipFolderText());
     }
 
     if (job.zipBaseName().isEmpty())
-        return refuse(PageId::Zip, FocusTarget::ZipName, QStringLiteral("the base name is empty"));
+        return refuse(PageId::Zip, FocusTarget::ZipName, QStringLiteral("the base name is empty"), PageNotices::noBaseNameText());
     QString refusal;
     if (job.zipBaseName().contains(QLatin1Char(' ')))
         refusal = QStringLiteral("Spaces aren't allowed in filename");
@@ -390,11 +410,14 @@ QString RipRun::setInUseMessage(const QString& zipDirectory, const QString& base
 QString RipRun::archiverFailureMessage(const ProcessEnd& end, int volumes, const QString& workDos,
                                        const QString& workHost, bool archivesOnly)
 {
-    const QString archiver = QStringLiteral("The archiver ") + end.program + QLatin1Char(' ') + end.describe();
+    const QString archiver = QStringLiteral("The archiver ") + end.shownName() + QLatin1Char(' ') + end.describe();
     if (!end.started())
         return archiver + QStringLiteral(".\rPut it beside zavok32 or on the search path (PATH), then run the job again.");
-    const QString advice = end.cancelled ? QString() : QStringLiteral(
-        "\rStart zavok32 from a terminal to read what the archiver printed, put that right, and run the job again.");
+    // The user who cancelled knows why; anyone else needs what it printed.
+    const QString advice = end.cancelled ? QString()
+        : !end.lastLines.isEmpty()
+        ? QStringLiteral("\rWhat it printed last is under Show Details and in its window; put that right, and run the job again.")
+        : QStringLiteral("\rWhat it printed is in the terminal or log zavok32 writes to; put that right, and run the job again.");
     if (volumes == 0)
         return archiver + QStringLiteral(" and wrote no volume.\rNothing was packaged.") + advice;
     const QString where = workDos + (workHost.isEmpty() ? QString() : QStringLiteral(" (") + workHost + QLatin1Char(')'));
@@ -420,12 +443,16 @@ void RipRun::endAfterFailedArchiver(const ProcessEnd& end, int volumes)
     if (volumes == 0 && !m_ctx.job.archivesOnly())
         removeWorkDirectory();
     putSourceTextBack();
+    tellDesktop(firstLine(message));
     state.clearAfterRun();
     if (m_ctx.app.unattended()) {
         endUnattended(exitstatus::Stopped, message);
         return;
     }
-    m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
+    if (end.lastLines.isEmpty())
+        m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
+    else
+        m_ctx.services.messages->showDetailed(kErrorTitle, message, end.lastLines.join(QLatin1Char('\n')), MessageIcon::Stop);
 }
 
 void RipRun::makeWorkDirectory()
@@ -516,7 +543,8 @@ void RipRun::finishRun(bool nothingMade, const QString& why)
     }
 }
 
-RipRun::Outcome RipRun::refuse(PageId page, const QString& reason)
+RipRun::Outcome RipRun::refuse(PageId page, std::optional<FocusTarget> focus, const QString& reason,
+                               const QString& notice)
 {
     m_ctx.state.clearAfterRun();
     if (m_ctx.app.unattended()) {
@@ -524,23 +552,18 @@ RipRun::Outcome RipRun::refuse(PageId page, const QString& reason)
         return Outcome::Ended;
     }
     m_ctx.services.shell->showPage(page);
-    return Outcome::Ended;
-}
-
-RipRun::Outcome RipRun::refuse(PageId page, FocusTarget focus, const QString& reason)
-{
-    m_ctx.state.clearAfterRun();
-    if (m_ctx.app.unattended()) {
-        endUnattended(exitstatus::NotRun, reason);
-        return Outcome::Ended;
-    }
-    m_ctx.services.shell->showPage(page);
-    m_ctx.services.shell->focus(focus);
+    if (focus)
+        m_ctx.services.shell->focus(*focus);
+    if (!notice.isEmpty())
+        PageNotices::setIfNone(m_ctx.view, page, notice);
     return Outcome::Ended;
 }
 
 void RipRun::endAfterFailedZipStep(const QString& reason, const QString& message)
 {
+    // Abort and Exit are the user's own doing.
+    if (!m_stopRequested)
+        tellDesktop(message.isEmpty() ? QStringLiteral("A ZIP could not be made: ") + reason : firstLine(message));
     m_ctx.view.run.progress = 0;
     if (!message.isEmpty())
         m_ctx.view.run.status = QStringLiteral("Verify failed");
@@ -558,6 +581,7 @@ void RipRun::endAfterFailedZipStep(const QString& reason, const QString& message
 
 void RipRun::endAfterUnexpectedFailure(const QString& reason, const QString& message)
 {
+    tellDesktop(firstLine(message.isEmpty() ? QStringLiteral("Ripping error, check your *.zvk file") : message));
     Shell& shell = *m_ctx.services.shell;
     shell.restoreMainWindow();
     shell.repaintMainWindow();
@@ -571,6 +595,25 @@ void RipRun::endAfterUnexpectedFailure(const QString& reason, const QString& mes
                                   MessageIcon::Exclamation);
     if (m_ctx.app.unattended())
         endUnattended(exitstatus::Stopped, reason);
+}
+
+QString RipRun::firstLine(const QString& message)
+{
+    return message.left(message.indexOf(QLatin1Char('\r')));
+}
+
+void RipRun::tellDesktop(const QString& failure)
+{
+    // A run refused by its checks never started: it took no time to speak of.
+    const WholeRunView& whole = m_ctx.view.wholeRun;
+    if (!m_ctx.services.notifier || !(whole.running || whole.finished))
+        return;
+    const RipJob& job = m_ctx.job;
+    const bool away = m_userAway || !m_ctx.services.shell->programActive();
+    const QString made = RunEndNotice::madeText(m_ctx.state.volumeCount, job.archivesOnly(), job.zipBaseName(),
+                                                job.archivesOnly() ? m_ctx.state.workDirectory : job.zipDirectory());
+    if (const auto text = RunEndNotice::forRun(m_progress.elapsedMs(), away, made, failure))
+        m_ctx.services.notifier->notify(text->title, text->body);
 }
 
 void RipRun::putSourceTextBack()

@@ -7,6 +7,7 @@
 #include "platform/shell.h"
 
 #include <QString>
+#include <optional>
 
 // The packaging run behind the Zavok! command and the unattended start:
 // checks and plan, a fresh work directory, one archiver call, a ZIP for every
@@ -69,12 +70,16 @@ private:
 
     // Ends a run refused by a check: the page and box of the problem, or the
     // end of the application when nobody is watching.
-    Outcome refuse(PageId page, const QString& reason);
-    Outcome refuse(PageId page, FocusTarget focus, const QString& reason);
+    // The notice, when given, tells the interactive user what is missing there.
+    Outcome refuse(PageId page, std::optional<FocusTarget> focus, const QString& reason, const QString& notice = {});
     // `message`, when given, is shown to a user at the window.
     void endAfterFailedZipStep(const QString& reason, const QString& message = {});
     void endAfterUnexpectedFailure(const QString& reason, const QString& message);
     void putSourceTextBack();
+    // The desktop's notification at the end of a long run the user did not
+    // watch; failure empty: the set is ready.
+    void tellDesktop(const QString& failure);
+    static QString firstLine(const QString& message);
     void endUnattended(int exitCode, const QString& reason);
 
     QString hostPath(const QString& dosPath) const;
@@ -84,5 +89,7 @@ private:
     RunProgress m_progress;
     bool m_running = false;
     bool m_stopRequested = false;
+    // The user was in another window when the archiver ended.
+    bool m_userAway = false;
     QString m_verdict; // the proof's line for the report
 };

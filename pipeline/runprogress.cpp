@@ -97,6 +97,7 @@ void RunProgress::end()
 {
     if (!m_view.wholeRun.running)
         return;
+    m_view.wholeRun.elapsedMs = elapsedMs();
     m_view.wholeRun.running = false;
     m_view.notify();
 }

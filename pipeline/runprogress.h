@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <algorithm>
 #include <functional>
 
 class ViewState;
@@ -21,6 +22,7 @@ public:
     using MsClock = std::function<qint64()>;
 
     explicit RunProgress(ViewState& view, MsClock clock = {});
+    void setClock(MsClock clock) { m_clock = std::move(clock); }
 
     void start(qint64 sourceBytes, bool archivesOnly);
     void archiverPercent(int percent);
@@ -32,6 +34,8 @@ public:
     void zipMade(qint64 zipBytes);
     void finish();
     void end();
+    // Since start, read now: a run that failed may not have moved for a while.
+    qint64 elapsedMs() const { return std::max<qint64>(0, m_clock() - m_startMs); }
 
 private:
     void update();

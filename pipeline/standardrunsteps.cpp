@@ -35,7 +35,7 @@ RunSteps standardRunSteps(RipJob& job, RipRunState& state, AppState& app, ViewSt
                           DescriptionPreview* preview)
 {
     RunSteps steps;
-    auto check = std::make_shared<JobCheck>(job, app, services);
+    auto check = std::make_shared<JobCheck>(job, app, services, &view);
     check->checkDizNumbering = [&job, &state, &app, &services, preview] {
         orFail(checkDizNumbering(job, state, app, services, preview));
         return state.numberingChecked;

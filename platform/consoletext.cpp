@@ -1,6 +1,9 @@
 #include "platform/consoletext.h"
 
+#include "platform/processend.h"
+
 #include <QRegularExpression>
+#include <algorithm>
 
 void ConsoleText::feed(const QByteArray& bytes)
 {
@@ -74,12 +77,20 @@ QStringList ConsoleText::lines() const
     return all;
 }
 
+QStringList ConsoleText::lastLines(int count) const
+{
+    QStringList all = lines();
+    // Blank lines at the end explain nothing and would push out ones that do.
+    while (!all.isEmpty() && all.constLast().trimmed().isEmpty())
+        all.removeLast();
+    return all.mid(std::max<qsizetype>(0, all.size() - count));
+}
+
 QString ConsoleText::titleOf(const QStringList& args)
 {
     if (args.isEmpty())
         return {};
-    QString program = args.first();
-    program = program.mid(qMax(program.lastIndexOf(QLatin1Char('/')), program.lastIndexOf(QLatin1Char('\\'))) + 1);
+    const QString program = ProcessEnd::shownName(args.first());
     // The first word after the command that is no switch is the archive.
     for (qsizetype i = 2; i < args.size(); ++i) {
         const QString& word = args.at(i);

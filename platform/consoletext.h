@@ -16,11 +16,14 @@ public:
 
     // Every line so far, the one being written last.
     QStringList lines() const;
+    // The last `count` lines that are not blank at the end: what a failed
+    // program said last, for its failure message.
+    QStringList lastLines(int count) const;
     // The last percentage printed ("  45%"), or -1 before the first.
     int percent() const { return m_percent; }
 
     // The console window's title for a command line's words: the program's
-    // name and the archive it writes ("wrar.exe - c:\Zavok001\game.rar"),
+    // name and the archive it writes ("wrar - c:\Zavok001\game.rar"),
     // or the program's name alone when no archive follows.
     static QString titleOf(const QStringList& args);
 

@@ -14,4 +14,12 @@ public:
     virtual ~MessageBox() = default;
     virtual MessageResult show(const QString& title, const QString& text, MessageIcon icon,
                                MessageButtons buttons = MessageButtons::Ok) = 0;
+    // The same with details the user can open (what an outside program
+    // printed before it failed); OK alone. Without details it is show().
+    virtual MessageResult showDetailed(const QString& title, const QString& text, const QString& details,
+                                       MessageIcon icon)
+    {
+        (void)details;
+        return show(title, text, icon);
+    }
 };

@@ -1,5 +1,6 @@
 #include "platform/numbertext.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 
@@ -87,6 +88,15 @@ QString twoDecimals(double value)
 QString zeroPadded(qint64 value, int width)
 {
     return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
+}
+
+QString duration(qint64 ms)
+{
+    const qint64 seconds = std::max<qint64>(0, ms) / 1000;
+    const QString mmss = QStringLiteral("%1:%2").arg(seconds / 60 % 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    if (seconds < 3600)
+        return mmss;
+    return QStringLiteral("%1:%2").arg(seconds / 3600).arg(mmss.rightJustified(5, QLatin1Char('0')));
 }
 
 } // namespace numbertext

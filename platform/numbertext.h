@@ -32,5 +32,7 @@ QString groupedOrEmpty(qint64 value);
 QString twoDecimals(double value);
 // At least width digits, zero-padded, never cut (100 with width 2 stays "100").
 QString zeroPadded(qint64 value, int width);
+// A time taken or left: "0:07", "12:34", "1:02:03"; below 0 counts as 0.
+QString duration(qint64 ms);
 
 } // namespace numbertext

@@ -123,7 +123,7 @@ ProcessEnd PosixProcessRunner::execCmd(const QString& commandLine, const QString
     if (program.isEmpty()) {
         const QString reason = name.isEmpty()
             ? QStringLiteral("the command line names no program")
-            : QStringLiteral("%1 is not beside zavok32, in %2, in %3 or on PATH").arg(name, m_appDirHost, currentDirHost);
+            : QStringLiteral("%1 is not beside zavok32, in %2, in %3 or on PATH").arg(ProcessEnd::shownName(name), m_appDirHost, currentDirHost);
         qWarning().noquote() << "zavok32: cannot start" << name << ":" << reason;
         return ProcessEnd::notStarted(name, reason);
     }

@@ -1,5 +1,6 @@
 #include "platform/processend.h"
 
+#include <algorithm>
 #include <cstring>
 
 ProcessEnd ProcessEnd::notStarted(const QString& program, const QString& reason)
@@ -26,6 +27,15 @@ ProcessEnd ProcessEnd::signalled(const QString& program, int signal)
     end.program = program;
     end.signal = signal;
     return end;
+}
+
+QString ProcessEnd::shownName(const QString& program)
+{
+    QString name = program.mid(std::max(program.lastIndexOf(QLatin1Char('/')), program.lastIndexOf(QLatin1Char('\\'))) + 1);
+    if (name.size() > 4
+        && (name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) || name.endsWith(QLatin1String(".pif"), Qt::CaseInsensitive)))
+        name.chop(4);
+    return name;
 }
 
 QString ProcessEnd::describe() const

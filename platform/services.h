@@ -1,6 +1,7 @@
 #pragma once
 
 class Clock;
+class DesktopNotifier;
 class DriveService;
 class FileDialog;
 class FolderPicker;
@@ -25,4 +26,5 @@ struct Services {
     ZipComponent* zip = nullptr;
     SoundPlayer* sounds = nullptr;
     TextEditor* textEditor = nullptr;
+    DesktopNotifier* notifier = nullptr;
 };

@@ -33,4 +33,6 @@ public:
     virtual void restoreMainWindow() = 0;
     virtual void setMainWindowEnabled(bool enabled) = 0;
     virtual void repaintMainWindow() = 0;
+    // The user is working in one of the program's windows now.
+    virtual bool programActive() const { return true; }
 };

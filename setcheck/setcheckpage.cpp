@@ -7,6 +7,7 @@
 #include "platform/shell.h"
 #include "setcheck/setchecker.h"
 #include "setcheck/setfinder.h"
+#include "setcheck/setrepair.h"
 
 namespace {
 
@@ -28,6 +29,32 @@ SetCheckPage::SetCheckPage(Services& services, ZipReader& reader, VolumeSetTeste
     , m_tester(tester)
 {
     m_view.hint = hintText();
+    repairAvailable = [](const QList<SetCheckResult>& results) {
+        bool lost = false;
+        for (const SetCheckResult& r : results) {
+            if (!SetRepair::lostAny(r))
+                continue;
+            if (!SetRepair::canRepair(r))
+                return false;
+            lost = true;
+        }
+        return lost;
+    };
+    repair = [](const QList<SetCheckResult>& results, const RepairProgress& progress) {
+        QStringList lines;
+        for (const SetCheckResult& r : results) {
+            if (!SetRepair::lostAny(r))
+                continue;
+            const QString status = QStringLiteral("Rebuilding the lost ZIPs of ") + r.set.stem;
+            const SetRepair::Outcome outcome = SetRepair::repair(r.set, [&](qint64 done, qint64 total) {
+                return progress(status, total > 0 ? int(done * 100 / total) : 0);
+            });
+            lines << outcome.lines;
+            if (!outcome.repaired)
+                lines << r.set.stem + QStringLiteral(": ") + outcome.problem;
+        }
+        return lines.join(QLatin1Char('\n'));
+    };
 }
 
 QString SetCheckPage::hintText()
@@ -81,8 +108,29 @@ void SetCheckPage::stop()
 
 void SetCheckPage::repairSet()
 {
-    if (repair && m_view.repairEnabled)
-        repair(m_results);
+    if (!repair || !m_view.repairEnabled || m_view.busy)
+        return;
+    m_stop = false;
+    m_view.busy = true;
+    m_view.chooseEnabled = m_view.checkAgainEnabled = m_view.repairEnabled = false;
+    m_view.stopEnabled = true;
+    m_view.status = QStringLiteral("Repairing...");
+    m_view.progress = 0;
+    notify();
+    m_services.shell->processPendingEvents();
+    const QString told = repair(m_results, [this](const QString& status, int percent) {
+        if (percent != m_view.progress || status != m_view.status) {
+            m_view.progress = percent;
+            m_view.status = status;
+            notify();
+        }
+        m_services.shell->processPendingEvents();
+        return !m_stop;
+    });
+    m_view.busy = false;
+    // What the set is now, below what was done.
+    m_repairNote = told;
+    check(m_checkedDos);
 }
 
 void SetCheckPage::check(const QString& dosPath)
@@ -155,10 +203,13 @@ void SetCheckPage::showResults(const QString& problem)
         }
         if (m_stop)
             lines << QStringLiteral("The check was stopped.");
+        if (!m_repairNote.isEmpty())
+            lines.prepend(m_repairNote);
         m_view.summary = lines.join(QLatin1Char('\n'));
         m_view.summaryGood = good && !m_stop;
     }
-    m_view.repairShown = repairAvailable && !m_view.summaryGood && !m_results.isEmpty();
-    m_view.repairEnabled = m_view.repairShown && repairAvailable(m_results);
+    m_repairNote.clear();
+    m_view.repairShown = m_view.repairEnabled =
+        !m_view.summaryGood && !m_results.isEmpty() && !m_stop && repairAvailable && repairAvailable(m_results);
     notify();
 }

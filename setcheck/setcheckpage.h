@@ -25,10 +25,13 @@ public:
     // Runs after every change of the view.
     std::function<void()> changed;
 
-    // Where recovery files plug in: whether they can mend what a check
-    // found ("&Repair" shows and is enabled when they can), and the mending.
+    // Whether the recovery files beside the sets can rebuild what a check
+    // found lost ("&Repair" shows when they can), and the rebuilding, which
+    // reports its progress (false: stop) and returns what it did, a line
+    // each. Both use SetRepair unless a caller gives its own.
+    using RepairProgress = std::function<bool(const QString& status, int percent)>;
     std::function<bool(const QList<SetCheckResult>&)> repairAvailable;
-    std::function<void(const QList<SetCheckResult>&)> repair;
+    std::function<QString(const QList<SetCheckResult>&, const RepairProgress&)> repair;
 
     // The window opens at a folder (DOS path; the job's ZIP folder), which
     // the choosers start in.
@@ -57,5 +60,6 @@ private:
     QList<SetCheckResult> m_results;
     QString m_startDos;
     QString m_checkedDos;
+    QString m_repairNote; // what the last repair did, shown above the next summary
     bool m_stop = false;
 };

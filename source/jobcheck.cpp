@@ -2,6 +2,7 @@
 
 #include "job/appstate.h"
 #include "job/exitstatus.h"
+#include "job/pagenotices.h"
 #include "job/ripjob.h"
 #include "platform/driveservice.h"
 #include "platform/messagebox.h"
@@ -20,10 +21,11 @@ QString joined(const QString& folder, const QString& name)
 
 } // namespace
 
-JobCheck::JobCheck(RipJob& job, AppState& app, Services& services)
+JobCheck::JobCheck(RipJob& job, AppState& app, Services& services, ViewState* view)
     : m_job(job)
     , m_app(app)
     , m_services(services)
+    , m_view(view)
 {
 }
 
@@ -47,6 +49,8 @@ QString JobCheck::baseNameRefusal(const QString& baseName)
 void JobCheck::checkJob()
 {
     m_job.setReadyToRun(false);
+    if (m_view)
+        PageNotices::clearAll(*m_view);
     if (!sourceExists())
         return;
     if (!m_job.archivesOnly()) {
@@ -57,7 +61,7 @@ void JobCheck::checkJob()
     if (!checkBaseName())
         return;
     if (m_job.autoNumbering() && checkDizNumbering && !checkDizNumbering()) {
-        m_services.shell->showPage(PageId::Diz);
+        showProblem(PageId::Diz, PageNotices::numberingText());
         return;
     }
     m_job.setReadyToRun(true);
@@ -67,13 +71,14 @@ bool JobCheck::sourceExists()
 {
     if (m_job.sourcePath().isEmpty()) {
         m_job.setSkipEntries(QString());
-        m_services.shell->showPage(PageId::Source);
+        showProblem(PageId::Source, PageNotices::noSourceText());
         return false;
     }
     if (!m_services.drives->pathExists(m_job.sourcePath())) {
+        const QString gone = m_job.sourcePath();
         m_job.setSourcePath(QString());
         m_job.setSkipEntries(QString());
-        m_services.shell->showPage(PageId::Source);
+        showProblem(PageId::Source, PageNotices::sourceGoneText(gone));
         return false;
     }
     return true;
@@ -142,13 +147,16 @@ bool JobCheck::checkContents()
 {
     const DriveService& drives = *m_services.drives;
     Shell& shell = *m_services.shell;
-    if (!drives.fileExists(m_job.dizPath()))
+    // A file that went missing is named in the notice of its page.
+    const QString diz = m_job.dizPath();
+    const QString nfo = m_job.nfoPath();
+    if (!drives.fileExists(diz))
         m_job.setDizPath(QString());
-    if (!drives.fileExists(m_job.nfoPath()))
+    if (!drives.fileExists(nfo))
         m_job.setNfoPath(QString());
 
     if (m_job.dizPath().isEmpty()) {
-        shell.showPage(PageId::Diz);
+        showProblem(PageId::Diz, diz.isEmpty() ? PageNotices::noDescriptionText() : PageNotices::descriptionGoneText(diz));
         return false;
     }
     if (m_job.autoNumbering()) {
@@ -157,7 +165,7 @@ bool JobCheck::checkContents()
                 endUnattended(QStringLiteral("The script numbers the description but gives no column to write the number at."));
                 return false;
             }
-            shell.showPage(PageId::Diz);
+            showProblem(PageId::Diz, PageNotices::noColumnText());
             shell.focus(FocusTarget::DizColumn);
             return false;
         }
@@ -166,31 +174,33 @@ bool JobCheck::checkContents()
                 endUnattended(QStringLiteral("The script numbers the description but gives no line to write the number on."));
                 return false;
             }
-            shell.showPage(PageId::Diz);
+            showProblem(PageId::Diz, PageNotices::noLineText());
             shell.focus(FocusTarget::DizLine);
             return false;
         }
     }
     if (m_job.nfoPath().isEmpty()) {
-        shell.showPage(PageId::Nfo);
+        showProblem(PageId::Nfo, nfo.isEmpty() ? PageNotices::noInformationText() : PageNotices::informationGoneText(nfo));
         return false;
     }
     if (!m_job.extraPath().isEmpty()) {
         const bool missing = (m_job.extraChoice() == ExtraChoice::File && !drives.fileExists(m_job.extraPath()))
             || (m_job.extraChoice() == ExtraChoice::Directory && !drives.pathExists(m_job.extraPath()));
         if (missing) {
+            const QString extra = m_job.extraPath();
             m_job.setExtraPath(QString());
-            shell.showPage(PageId::Nfo);
+            showProblem(PageId::Nfo, PageNotices::extraGoneText(extra));
             return false;
         }
     }
     if (m_job.zipDirectory().isEmpty()) {
-        shell.showPage(PageId::Zip);
+        showProblem(PageId::Zip, PageNotices::noZipFolderText());
         return false;
     }
     if (!drives.pathExists(m_job.zipDirectory())) {
+        const QString gone = m_job.zipDirectory();
         m_job.setZipDirectory(QString());
-        shell.showPage(PageId::Zip);
+        showProblem(PageId::Zip, PageNotices::zipFolderGoneText(gone));
         return false;
     }
     return true;
@@ -200,7 +210,7 @@ bool JobCheck::checkBaseName()
 {
     Shell& shell = *m_services.shell;
     if (m_job.zipBaseName().isEmpty()) {
-        shell.showPage(PageId::Zip);
+        showProblem(PageId::Zip, PageNotices::noBaseNameText());
         shell.focus(FocusTarget::ZipName);
         return false;
     }
@@ -214,6 +224,13 @@ bool JobCheck::checkBaseName()
     shell.showPage(PageId::Zip);
     shell.focus(FocusTarget::ZipName);
     return false;
+}
+
+void JobCheck::showProblem(PageId page, const QString& notice)
+{
+    m_services.shell->showPage(page);
+    if (m_view)
+        PageNotices::set(*m_view, page, notice);
 }
 
 void JobCheck::endUnattended(const QString& reason)

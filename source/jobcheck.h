@@ -4,6 +4,8 @@
 #include <functional>
 
 class RipJob;
+class ViewState;
+enum class PageId;
 struct AppState;
 struct Services;
 
@@ -14,7 +16,9 @@ struct Services;
 class JobCheck
 {
 public:
-    JobCheck(RipJob& job, AppState& app, Services& services);
+    // With a view, each page it shows carries a notice saying what is
+    // missing there.
+    JobCheck(RipJob& job, AppState& app, Services& services, ViewState* view = nullptr);
 
     // The description-numbering test; true when the numbering fits the
     // description file. Wired by the program; a check without it treats the
@@ -40,9 +44,11 @@ private:
     void dropSkipEntry(const QString& text);
     bool checkContents();
     bool checkBaseName();
+    void showProblem(PageId page, const QString& notice);
     void endUnattended(const QString& reason);
 
     RipJob& m_job;
     AppState& m_app;
     Services& m_services;
+    ViewState* m_view = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "source/skiplist.h"
 
+#include "job/pagenotices.h"
 #include "job/ripjob.h"
 #include "platform/filedialog.h"
 #include "platform/folderpicker.h"
@@ -15,10 +16,11 @@ const QString kErrorTitle = QStringLiteral("Zavok32 error");
 
 } // namespace
 
-SkipList::SkipList(RipJob& job, Services& services, const FolderSelection& folderSelection)
+SkipList::SkipList(RipJob& job, Services& services, const FolderSelection& folderSelection, ViewState* view)
     : m_job(job)
     , m_services(services)
     , m_folderSelection(folderSelection)
+    , m_view(view)
 {
 }
 
@@ -30,6 +32,8 @@ QString SkipList::ownName(const QString& path)
 void SkipList::addSkipEntry()
 {
     m_services.shell->focus(FocusTarget::SkipSink);
+    if (m_view)
+        PageNotices::set(*m_view, PageId::Skip, QString());
     if (m_job.sourcePath().isEmpty()) {
         m_services.messages->show(kErrorTitle, noSourceText(), MessageIcon::Stop);
         m_services.shell->showPage(PageId::Source);
@@ -54,8 +58,12 @@ void SkipList::addSubDirectory()
     QString folder = *chosen;
     if (folder.size() > 3 && folder.endsWith(QLatin1Char('\\')))
         folder.chop(1);
-    if (folder.toLower() == m_job.sourcePath().toLower())
+    if (folder.toLower() == m_job.sourcePath().toLower()) {
+        // Nothing is added, as ever; the page says why.
+        if (m_view)
+            PageNotices::set(*m_view, PageId::Skip, PageNotices::skipSourceItselfText());
         return;
+    }
 
     QString entries = (m_job.skipEntries() + ownName(folder)).toLower();
     entries += entries.endsWith(QLatin1Char('\\')) ? QStringLiteral("*.*") : QStringLiteral("\\*.*");

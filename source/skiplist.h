@@ -4,6 +4,7 @@
 
 class FolderSelection;
 class RipJob;
+class ViewState;
 struct Services;
 
 // The Skip page's commands: add a sub-directory or a file of the source to
@@ -16,7 +17,8 @@ public:
     // The page's "&Sub-dir" / "&File" choice; "&Sub-dir" at start.
     enum class Kind { SubDirectory, File };
 
-    SkipList(RipJob& job, Services& services, const FolderSelection& folderSelection);
+    // With a view, the page's notice says why the source itself was not added.
+    SkipList(RipJob& job, Services& services, const FolderSelection& folderSelection, ViewState* view = nullptr);
 
     Kind kind() const { return m_kind; }
     void setKind(Kind kind) { m_kind = kind; }
@@ -39,5 +41,6 @@ private:
     RipJob& m_job;
     Services& m_services;
     const FolderSelection& m_folderSelection;
+    ViewState* m_view = nullptr;
     Kind m_kind = Kind::SubDirectory;
 };

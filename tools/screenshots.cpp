@@ -5,12 +5,23 @@
 #include "app/driveswiring.h"
 #include "app/setcheckwiring.h"
 #include "platform/libzipcomponent.h"
+#include "job/recoveryfilespage.h"
+#include "par2/recoverycreator.h"
 #include "setcheck/filedigest.h"
+#include "ui/recoveryfilesdialog.h"
 #include "setcheck/setcheckpage.h"
 #include "setcheck/sfvfile.h"
 #include "setcheck/sha256file.h"
 #include "ui/checksetwindow.h"
 #include "app/sourcepageswiring.h"
+#include "contents/fileineditor.h"
+#include "job/pagenotices.h"
+#include "job/scriptfile.h"
+#include "pipeline/riprun.h"
+#include "ui/listbar.h"
+#include "ui/qtarchiverconsole.h"
+#include "ui/qtmessagebox.h"
+#include "ui/zippage.h"
 #include "platform/consoletext.h"
 #include "source/workdrive.h"
 #include "ui/archiverwindow.h"
@@ -34,6 +45,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -261,6 +275,133 @@ void saveDrivesAndArchiver(Application& program, const QString& out)
     archiver.hide();
 }
 
+// A message box as the program shows it, open without waiting for it, with
+// its details opened when it has any.
+void saveMessage(const QString& title, const QString& text, MessageIcon icon, const QString& details,
+                 MessageButtons buttons, const QString& path)
+{
+    QMessageBox box;
+    QtMessageBox::prepare(box, title, text, details, icon, buttons);
+    box.move(140, 100);
+    box.show();
+    for (QAbstractButton* button : box.buttons()) {
+        if (box.buttonRole(button) == QMessageBox::ActionRole)
+            button->click(); // "Show Details..."
+    }
+    save(&box, path);
+    box.close();
+}
+
+// What the user is told: the run page during a run, a failed archiver's
+// message and its window, the notices of refused commands, the name hint,
+// the questions of Save; and the keyboard focus in the list bar and on the
+// size bar.
+void saveExplanations(Application& program, const QString& out)
+{
+    MainWindow& window = program.window();
+    RipJob& job = program.job();
+    ViewState& view = program.view();
+    view.run.status = QStringLiteral("quake2.r07");
+    view.run.zipName = QStringLiteral("quake209.zip");
+    view.run.counter = QStringLiteral(" 9 of 126");
+    view.run.progress = 42;
+    view.wholeRun.running = true;
+    view.wholeRun.percent = 53;
+    view.wholeRun.elapsedMs = 95000;
+    view.wholeRun.remainingMs = 84000;
+    view.notify();
+    window.showPage(PageId::Run);
+    save(&window, out + QStringLiteral("/20-run-page-running.png"));
+    view.wholeRun = WholeRunView{};
+
+    ProcessEnd failed = ProcessEnd::exited(QStringLiteral("wrar.exe"), 2);
+    failed.lastLines = QStringList{QStringLiteral("wrar: multi-volume archive"), QString(),
+                                   QStringLiteral("Creating archive c:\\Zavok001\\quake2.rar"), QString(),
+                                   QStringLiteral("Adding    d:\\games\\quake2\\baseq2\\pak0.pak              OK"),
+                                   QStringLiteral("Adding    d:\\games\\quake2\\baseq2\\pak1.pak          42%"),
+                                   QStringLiteral("wrar: cannot write c:\\Zavok001\\quake2.r05: No space left on device")};
+    saveMessage(QStringLiteral("Zavok32 error"),
+                RipRun::archiverFailureMessage(failed, 5, QStringLiteral("c:\\Zavok001"),
+                                               QStringLiteral("/home/ann/.local/share/zavok32/drive_c/Zavok001"), false),
+                MessageIcon::Stop, failed.lastLines.join(QLatin1Char('\n')), MessageButtons::Ok,
+                out + QStringLiteral("/21-archiver-failed-message.png"));
+    ArchiverWindow archiver(ConsoleText::titleOf({QStringLiteral("wrar.exe"), QStringLiteral("a"),
+                                                  QStringLiteral("c:\\Zavok001\\quake2.rar")}));
+    archiver.showOutput(failed.lastLines, 42);
+    archiver.showEnded(QtArchiverConsole::endedText(failed));
+    archiver.move(160, 120);
+    archiver.show();
+    save(&archiver, out + QStringLiteral("/22-archiver-window-failed.png"));
+    archiver.close();
+
+    // Zavok! with no source: the run goes to the Source page and says why.
+    const QString source = job.sourcePath();
+    if (job.imageMode())
+        window.sourcePage()->imageModeBox()->click();
+    job.setSourcePath(QString());
+    window.runCommand(MenuCommand::PageRun);
+    save(&window, out + QStringLiteral("/23-refused-no-source.png"));
+    job.setSourcePath(QStringLiteral("d:\\games\\quake2"));
+    PageNotices::set(view, PageId::Skip, PageNotices::skipSourceItselfText());
+    window.showPage(PageId::Skip);
+    save(&window, out + QStringLiteral("/24-refused-skip-source-itself.png"));
+    PageNotices::clearAll(view);
+
+    job.setArchiveSizeStep(0);
+    job.setZipBaseName(QStringLiteral("mygames"));
+    job.setArchiveSizeStep(3);
+    window.showPage(PageId::Zip);
+    save(&window, out + QStringLiteral("/25-zip-name-cut.png"));
+
+    saveMessage(QStringLiteral("Zavok32 error"),
+                FileInEditor::cannotStartText(QStringLiteral("/home/ann/.local/share/zavok32/temp/About.nfo")),
+                MessageIcon::Exclamation, {}, MessageButtons::Ok, out + QStringLiteral("/26-no-text-editor.png"));
+    saveMessage(QStringLiteral("Zavok32"), ScriptFile::replaceQuestion(QStringLiteral("c:\\scripts\\quake2.zvk")),
+                MessageIcon::Exclamation, {}, MessageButtons::OkCancel,
+                out + QStringLiteral("/27-save-replace-question.png"));
+
+    QApplication::setActiveWindow(&window);
+    window.showPage(PageId::Diz);
+    window.listBar()->list(ListGroup::Main)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window.listBar()->list(ListGroup::Main), Qt::Key_Down);
+    save(&window, out + QStringLiteral("/28-focus-list-bar.png"));
+    window.showPage(PageId::Zip);
+    window.zipPage()->findChild<QScrollBar*>(QStringLiteral("archiveSize"))->setFocus(Qt::TabFocusReason);
+    save(&window, out + QStringLiteral("/29-focus-size-bar.png"));
+    job.setSourcePath(source);
+}
+
+// Fusion with the dark colours a dark desktop theme gives, so the window can
+// be judged in both.
+QPalette darkPalette()
+{
+    QPalette p;
+    const QColor window(45, 45, 48), base(30, 30, 32), text(230, 230, 230), disabled(128, 128, 128);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, disabled);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::red);
+    p.setColor(QPalette::Link, QColor(100, 170, 255));
+    p.setColor(QPalette::LinkVisited, QColor(170, 140, 255));
+    p.setColor(QPalette::Highlight, QColor(61, 142, 201));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Light, QColor(75, 75, 80));
+    p.setColor(QPalette::Midlight, QColor(60, 60, 64));
+    p.setColor(QPalette::Mid, QColor(40, 40, 42));
+    p.setColor(QPalette::Dark, QColor(20, 20, 22));
+    p.setColor(QPalette::Shadow, Qt::black);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, disabled);
+    return p;
+}
+
 // A set of six ZIPs as a run leaves them, on drive f:, checked whole; then
 // the same set with one ZIP gone and another cut short.
 void saveCheckSet(Application& program, const QString& out)
@@ -292,6 +433,16 @@ void saveCheckSet(Application& program, const QString& out)
         items << ChecksumItem{name, digest.crc, digest.sha256};
     }
     QDir(staging).removeRecursively();
+    // Recovery files enough for any two, listed after the ZIPs as a run lists them.
+    QStringList zipNames;
+    for (const ChecksumItem& item : items)
+        zipNames << item.name;
+    RecoveryCreator::Options recovery;
+    recovery.rebuildableFiles = 2;
+    for (const QString& file : RecoveryCreator::create(sets, zipNames, QStringLiteral("quake2"), recovery).files) {
+        const FileDigest digest = FileDigest::of(file);
+        items << ChecksumItem{QFileInfo(file).fileName(), digest.crc, digest.sha256};
+    }
     QFile sfv(sets + QStringLiteral("/quake2.sfv"));
     sfv.open(QIODevice::WriteOnly);
     sfv.write(SfvFile::write(items, QStringLiteral("Zavok32"), QDateTime::currentDateTime()));
@@ -319,7 +470,18 @@ void saveCheckSet(Application& program, const QString& out)
     damaged.close();
     program.setCheck().page()->checkAgain();
     save(window, out + QStringLiteral("/21-check-set-faults.png"));
+    program.setCheck().page()->repairSet();
+    save(window, out + QStringLiteral("/23-check-set-repaired.png"));
     window->close();
+
+    AppState state;
+    state.recoveryZips = 2;
+    RecoveryFilesPage page(state, program.appDirHost());
+    RecoveryFilesDialog dialog(page);
+    dialog.move(120, 120);
+    dialog.show();
+    save(&dialog, out + QStringLiteral("/22-recovery-files.png"));
+    dialog.close();
 }
 
 } // namespace
@@ -330,6 +492,9 @@ int main(int argc, char* argv[])
     // As the program does: LANG=de_DE.UTF-8 takes the window in German.
     const ProgramTranslations translations;
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (argc > 2 && QByteArray(argv[2]) == "dark")
+        QApplication::setPalette(darkPalette());
     QDir().mkpath(out);
     Silent silent;
     Application::Options options;
@@ -394,6 +559,7 @@ int main(int argc, char* argv[])
 
     saveSourcePages(program, out);
     saveDrivesAndArchiver(program, out);
+    saveExplanations(program, out);
     saveCheckSet(program, out);
     window.close();
     return 0;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes screenshots of every page, the report and the about window under a
-# virtual X server, with a sample job, into build/screenshots/ (or $1).
+# Takes screenshots of every page, the report, the about window and what the
+# user is told (refusals, a failed archiver) under a virtual X server, with a
+# sample job, in a light and a dark theme, into build/screenshots/ (or $1).
 #   bash tools/screenshots.sh [folder]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -8,7 +9,13 @@ out=${1:-$root/build/screenshots}
 cmake --build "$root/build" -j2 --target zavok32-screenshots
 home=$(mktemp -d "${TMPDIR:-/tmp}/zavok32-shots.XXXXXX")
 mkdir -p "$out"
-ZAVOK32_HOME="$home" QT_QPA_PLATFORM=xcb \
-  xvfb-run -a -s "-screen 0 1280x800x24" "$root/build/tools/zavok32-screenshots" "$out"
+# A light and a dark theme, each from a fresh application directory.
+for theme in light dark; do
+  dir=$out; [ "$theme" = dark ] && dir=$out/dark
+  mkdir -p "$dir"
+  rm -rf "$home"; mkdir -p "$home"
+  ZAVOK32_HOME="$home" QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 1280x800x24" "$root/build/tools/zavok32-screenshots" "$dir" "$theme"
+done
 rm -rf "$home"
-echo "Screenshots are in $out"
+echo "Screenshots are in $out (the dark theme's in $out/dark)"

@@ -10,11 +10,14 @@
 
 namespace {
 
-void setLinkColour(QLabel* label, bool hovered)
+// Links in the theme's own link colour, which reads on its background in a
+// light and a dark theme alike; pointing at one underlines it.
+void setLinkLook(QLabel* label, bool hovered)
 {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, hovered ? QColor(0, 0, 192) : QColor(Qt::black));
-    label->setPalette(palette);
+    label->setForegroundRole(QPalette::Link);
+    QFont font = label->font();
+    font.setUnderline(hovered);
+    label->setFont(font);
 }
 
 } // namespace
@@ -55,7 +58,7 @@ AboutPage::AboutPage(QWidget* parent)
         panel->setAlignment(Qt::AlignCenter);
         panel->setCursor(Qt::PointingHandCursor);
         panel->setMinimumHeight(panel->fontMetrics().height() + 10);
-        setLinkColour(panel, false);
+        setLinkLook(panel, false);
         layout->addWidget(panel);
     }
     for (QLabel* panel : {m_signature, m_web, m_email})
@@ -68,9 +71,9 @@ bool AboutPage::eventFilter(QObject* watched, QEvent* event)
     auto* label = qobject_cast<QLabel*>(watched);
     if (label == m_web || label == m_email) {
         if (event->type() == QEvent::Enter)
-            setLinkColour(label, true);
+            setLinkLook(label, true);
         else if (event->type() == QEvent::Leave)
-            setLinkColour(label, false);
+            setLinkLook(label, false);
         else if (event->type() == QEvent::MouseButtonRelease) {
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
                 emit(label == m_web ? webClicked() : emailClicked());

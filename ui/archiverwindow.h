@@ -11,7 +11,7 @@ class QPushButton;
 
 // The archiver's own small window while it runs: its output as a console
 // showed it, the last percentage as a bar, and Cancel. Closing the window
-// counts as Cancel.
+// counts as Cancel. After a failure it stays, with Close.
 class ArchiverWindow : public QWidget
 {
     Q_OBJECT
@@ -20,8 +20,12 @@ public:
 
     void showOutput(const QStringList& lines, int percent);
     void showCancelling(const QString& status);
+    // The archiver has ended and failed: the window stays for its output to
+    // be read, no longer modal, and its button closes it.
+    void showEnded(const QString& status);
 
     QPlainTextEdit* output() const { return m_output; }
+    QLabel* statusLabel() const { return m_status; }
     QPushButton* cancelButton() const { return m_cancel; }
 
 signals:

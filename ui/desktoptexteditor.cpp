@@ -6,18 +6,16 @@
 #include <gio/gio.h>
 #pragma pop_macro("signals")
 
-#include <QDesktopServices>
 #include <QFile>
-#include <QUrl>
 
-bool DesktopTextEditor::open(const QString& hostPath)
-{
-    return openWithPlainTextDefault(hostPath) || QDesktopServices::openUrl(QUrl::fromLocalFile(hostPath));
-}
+namespace {
 
-bool DesktopTextEditor::openWithPlainTextDefault(const QString& hostPath)
+// Starts the application GIO has for a content type on the file; false when
+// there is none or it cannot be started. GIO reads the desktop's own
+// associations (mimeapps.list and the .desktop files), as file managers do.
+bool launchDefaultFor(const char* contentType, const QString& hostPath)
 {
-    GAppInfo* app = g_app_info_get_default_for_type("text/plain", FALSE);
+    GAppInfo* app = g_app_info_get_default_for_type(contentType, FALSE);
     if (!app)
         return false;
     GFile* file = g_file_new_for_path(QFile::encodeName(hostPath).constData());
@@ -30,4 +28,26 @@ bool DesktopTextEditor::openWithPlainTextDefault(const QString& hostPath)
     g_object_unref(file);
     g_object_unref(app);
     return started;
+}
+
+} // namespace
+
+bool DesktopTextEditor::open(const QString& hostPath)
+{
+    if (openWithPlainTextDefault(hostPath))
+        return true;
+    // The application the file's own type has: a desktop may know ".nfo"
+    // but nothing for plain text. Only a program that really started
+    // counts: an opener that fails later, out of sight, would leave the
+    // user clicking at nothing.
+    gboolean uncertain = FALSE;
+    gchar* type = g_content_type_guess(QFile::encodeName(hostPath).constData(), nullptr, 0, &uncertain);
+    const bool started = type && launchDefaultFor(type, hostPath);
+    g_free(type);
+    return started;
+}
+
+bool DesktopTextEditor::openWithPlainTextDefault(const QString& hostPath)
+{
+    return launchDefaultFor("text/plain", hostPath);
 }

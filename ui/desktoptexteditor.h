@@ -6,8 +6,9 @@
 // has for plain text (its "text/plain" default, through GIO, which reads the
 // same associations the file manager does), whatever type the file's own
 // name suggests: an .nfo is often taken for something else. Without such an
-// application the file goes to the desktop's opener (xdg-open or a portal).
-// Programs are started directly, never through a shell.
+// application, the one the file's own type has. False when neither starts,
+// so the user can be told what to install. Programs are started directly,
+// never through a shell.
 class DesktopTextEditor : public TextEditor
 {
 public:

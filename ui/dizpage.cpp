@@ -2,6 +2,7 @@
 
 #include "job/ripjob.h"
 #include "job/viewstate.h"
+#include "ui/noticeline.h"
 #include "ui/pathpanel.h"
 
 #include <QEvent>
@@ -22,6 +23,8 @@ DizPage::DizPage(RipJob& job, ViewState& view, QWidget* parent)
 {
     setObjectName(QStringLiteral("dizPage"));
     auto* layout = new QVBoxLayout(this);
+    m_notice = new NoticeLine(QStringLiteral("dizNotice"), this);
+    layout->addWidget(m_notice);
 
     // The file: the panel under its label, and the three buttons for it.
     m_body = new QWidget(this);
@@ -63,6 +66,11 @@ DizPage::DizPage(RipJob& job, ViewState& view, QWidget* parent)
     m_lineLabel = new QLabel(tr("Line -"), this);
     m_lineLabel->setObjectName(QStringLiteral("dizLineLabel"));
     m_line = addNumberBox(QStringLiteral("dizLine"));
+    // The column box's caption is the option before it, which cannot be a
+    // buddy; both boxes say what they hold.
+    m_column->setAccessibleName(tr("Column"));
+    m_line->setAccessibleName(tr("Line"));
+    m_lineLabel->setBuddy(m_line);
     m_test = addButton(this, tr("&Test"), QStringLiteral("dizTest"), &DizPage::testClicked);
     numbering->addWidget(m_numberingLabel, 0, 0, 1, 4);
     // As wide as its caption: a click beside it is no click on it.
@@ -146,6 +154,7 @@ void DizPage::showJob()
 void DizPage::showView()
 {
     const DizPageView& diz = m_view.diz;
+    m_notice->setNotice(diz.notice);
     m_body->setEnabled(diz.filesEnabled);
     m_none->setEnabled(diz.numberingChoiceEnabled);
     m_substitute->setEnabled(diz.numberingChoiceEnabled);

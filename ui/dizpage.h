@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class NoticeLine;
 class PathPanel;
 class QFrame;
 class QLabel;
@@ -60,4 +61,5 @@ private:
     QLineEdit* m_column = nullptr;
     QLineEdit* m_line = nullptr;
     QWidget* m_sink = nullptr;
+    NoticeLine* m_notice = nullptr;
 };

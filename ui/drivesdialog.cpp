@@ -35,6 +35,7 @@ DrivesDialog::DrivesDialog(DriveSetup& setup, QWidget* parent)
 
     m_table = new QTreeWidget(this);
     m_table->setObjectName(QStringLiteral("driveTable"));
+    m_table->setAccessibleName(tr("Drives"));
     m_table->setHeaderLabels({tr("Drive"), tr("Label"), tr("Folder"),
                               tr("Free space")});
     m_table->setRootIsDecorated(false);

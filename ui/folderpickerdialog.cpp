@@ -41,6 +41,7 @@ FolderPickerDialog::FolderPickerDialog(const DriveService& drives, const FolderP
 
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("folderPickerTree"));
+    m_tree->setAccessibleName(QStringLiteral("Folders"));
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
     m_tree->setMinimumSize(320, 300);
@@ -87,6 +88,11 @@ FolderPickerDialog::FolderPickerDialog(const DriveService& drives, const FolderP
     // handler left it enabled.
     connect(m_path, &QLineEdit::returnPressed, this, &FolderPickerDialog::pathTyped);
     connect(m_path, &QLineEdit::editingFinished, this, &FolderPickerDialog::pathTyped);
+    // The status line and OK follow the text while it is typed; the tree
+    // follows once it is taken.
+    connect(m_path, &QLineEdit::textEdited, this, [this](const QString& text) {
+        runHandler(FolderPathEntry::resolve(m_drives, m_root, text).value_or(QString()));
+    });
     setTabOrder(m_tree, m_path);
     setTabOrder(m_path, m_ok);
     setTabOrder(m_ok, buttons->button(QDialogButtonBox::Cancel));
@@ -185,8 +191,12 @@ void FolderPickerDialog::pathTyped()
         runHandler(QString());
         return;
     }
-    if (m_selected.compare(*folder, Qt::CaseInsensitive) == 0)
+    const QTreeWidgetItem* current = m_tree->currentItem();
+    if (current && current->data(0, kPathRole).toString().compare(*folder, Qt::CaseInsensitive) == 0) {
+        if (m_selected != current->data(0, kPathRole).toString())
+            runHandler(current->data(0, kPathRole).toString());
         return;
+    }
     // Selecting it in the tree runs the handler, unless the tree had it
     // selected already; a folder the tree does not show (a hidden one) is
     // checked as it stands.

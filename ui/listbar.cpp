@@ -3,9 +3,13 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPainter>
+#include <QScrollArea>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QToolBox>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace {
 
@@ -23,6 +27,55 @@ QStyle::StandardPixmap iconFor(int number)
     }
 }
 
+// The items' look with the keyboard focus on them: a frame around the item
+// that takes Enter, in the colour that stands out from what is under it, so
+// the focus shows in every style and theme.
+class FocusFrameDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (!(option.state & QStyle::State_HasFocus))
+            return;
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Highlight), 2,
+                             Qt::DashLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRoundedRect(QRectF(option.rect).adjusted(3, 3, -3, -3), 3, 3);
+        painter->restore();
+    }
+};
+
+// A group's list: an arrow key that moves to another item says so, which the
+// bar turns into the item's page, as a click would.
+class GroupList : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+    std::function<void(QListWidgetItem*)> movedByKey;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        QListWidgetItem* before = currentItem();
+        QListWidget::keyPressEvent(event);
+        if (currentItem() != before && currentItem() && movedByKey)
+            movedByKey(currentItem());
+    }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        // Something to show the focus on, and to move from, without choosing it.
+        if (!currentIndex().isValid() && count() > 0)
+            selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+        QListWidget::focusInEvent(event);
+    }
+};
+
 } // namespace
 
 ListBar::ListBar(QWidget* parent)
@@ -37,6 +90,10 @@ ListBar::ListBar(QWidget* parent)
     m_extra = makeList(ListGroup::Extra, 7);
     m_box->addItem(m_main, Navigation::shown(Navigation::groupText(ListGroup::Main)));
     m_box->addItem(m_extra, Navigation::shown(Navigation::groupText(ListGroup::Extra)));
+    // The tool box wraps each list in a scroll area of its own, which would be
+    // a Tab stop that shows nothing; the lists take the focus.
+    for (QScrollArea* area : m_box->findChildren<QScrollArea*>())
+        area->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(m_box);
     setFixedWidth(96);
 
@@ -50,8 +107,9 @@ ListBar::ListBar(QWidget* parent)
 
 QListWidget* ListBar::makeList(ListGroup group, int firstIcon)
 {
-    auto* list = new QListWidget(this);
+    auto* list = new GroupList(this);
     list->setObjectName(group == ListGroup::Main ? QStringLiteral("listBarMain") : QStringLiteral("listBarExtra"));
+    list->setAccessibleName(Navigation::groupText(group) + QStringLiteral(" pages"));
     list->setViewMode(QListView::IconMode);
     list->setFlow(QListView::TopToBottom);
     list->setMovement(QListView::Static);
@@ -65,16 +123,58 @@ QListWidget* ListBar::makeList(ListGroup group, int firstIcon)
     int icon = firstIcon;
     for (const QString& text : Navigation::itemTexts(group))
         addItem(list, text, icon++, list->count());
+    list->setItemDelegate(new FocusFrameDelegate(list));
     connect(list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         emit itemClicked(item->data(Qt::UserRole).toString());
     });
+    list->movedByKey = [this, list](QListWidgetItem* item) {
+        // Pages follow the arrows; Zavok! and Help start something, and wait
+        // for Enter or Space. The focus stays in the bar, so the arrows can
+        // go on, where a click on Zip would hand it to the name box.
+        const QString key = item->data(Qt::UserRole).toString();
+        if (!Navigation::itemIsCommand(key)) {
+            emit itemClicked(key);
+            list->setFocus(Qt::TabFocusReason);
+        }
+    };
     list->installEventFilter(this);
     return list;
 }
 
+QIcon ListBar::itemIcon(int number) const
+{
+    if (number != kRunIcon)
+        return style()->standardIcon(iconFor(number));
+    // The styles' own "play" picture is a black triangle, lost on a dark
+    // theme; this one is drawn in the colours of the list's text.
+    QIcon icon;
+    for (const auto& [mode, role] : {std::pair{QIcon::Normal, QPalette::Text},
+                                     std::pair{QIcon::Selected, QPalette::HighlightedText}}) {
+        QPixmap picture(32, 32);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette().color(role));
+        painter.drawPolygon(QPolygonF{QPointF(8, 4), QPointF(28, 16), QPointF(8, 28)});
+        painter.end();
+        icon.addPixmap(picture, mode);
+    }
+    return icon;
+}
+
+void ListBar::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        if (QListWidgetItem* run = item(QStringLiteral("Zavok!")))
+            run->setIcon(itemIcon(kRunIcon));
+    }
+    QWidget::changeEvent(event);
+}
+
 QListWidgetItem* ListBar::addItem(QListWidget* list, const QString& text, int icon, int row)
 {
-    auto* item = new QListWidgetItem(style()->standardIcon(iconFor(icon)), Navigation::shown(text));
+    auto* item = new QListWidgetItem(itemIcon(icon), Navigation::shown(text));
     item->setData(Qt::UserRole, text); // the key
     item->setTextAlignment(Qt::AlignHCenter);
     list->insertItem(row, item);

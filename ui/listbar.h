@@ -2,6 +2,7 @@
 
 #include "ui/navigation.h"
 
+#include <QIcon>
 #include <QWidget>
 
 class QListWidget;
@@ -34,6 +35,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 signals:
     void itemClicked(const QString& text);
@@ -42,6 +44,9 @@ signals:
 private:
     QListWidget* makeList(ListGroup group, int firstIcon);
     QListWidgetItem* addItem(QListWidget* list, const QString& text, int icon, int row);
+    QIcon itemIcon(int number) const;
+
+    static constexpr int kRunIcon = 6; // "Zavok!"
 
     QToolBox* m_box = nullptr;
     QListWidget* m_main = nullptr;

@@ -3,6 +3,7 @@
 #include "job/appstate.h"
 #include "job/ripjob.h"
 #include "job/viewstate.h"
+#include "pipeline/wholeruntext.h"
 #include "platform/services.h"
 #include "platform/soundplayer.h"
 #include "platform/zipcomponent.h"
@@ -207,6 +208,7 @@ void MainWindow::runCommand(MenuCommand command)
     case MenuCommand::Drives: call(openDrives); break;
     case MenuCommand::VerifyAfterPacking: call(toggleVerify); break;
     case MenuCommand::ChecksumFiles: call(toggleChecksums); break;
+    case MenuCommand::RecoveryFiles: call(recoveryFiles); break;
     case MenuCommand::CheckSet: call(checkSet); break;
     case MenuCommand::UseZipComment: call(toggleZipComment); break;
     case MenuCommand::OpenZipComment: call(openZipComment); break;
@@ -269,7 +271,10 @@ void MainWindow::refreshChecks()
 
 void MainWindow::showView()
 {
-    setWindowTitle(m_view.window.caption);
+    const QString title = isMinimized() ? wholeruntext::minimisedTitle(m_view.window.caption, m_view.wholeRun)
+                                        : m_view.window.caption;
+    if (windowTitle() != title)
+        setWindowTitle(title);
     m_listBar->setEnabled(m_view.window.listBarEnabled);
     m_listBar->setSkipItemShown(m_view.window.skipItemShown);
     m_listBar->showCurrent(Navigation::titleText(m_navigation.visiblePage()).trimmed());
@@ -318,6 +323,18 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
         m_pageMenu->popup(event->globalPos());
         event->accept();
     }
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange)
+        showView();
+    QMainWindow::changeEvent(event);
+}
+
+bool MainWindow::programActive() const
+{
+    return QApplication::activeWindow() != nullptr;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

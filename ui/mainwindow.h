@@ -50,6 +50,7 @@ public:
     void setMainWindowEnabled(bool enabled) override;
     void repaintMainWindow() override;
     std::optional<PageId> visiblePage() const override { return m_navigation.visiblePage(); }
+    bool programActive() const override;
 
     // Commands of other parts of the program, wired by it.
     std::function<void()> openScript;
@@ -61,6 +62,7 @@ public:
     std::function<void()> openDrives;
     std::function<void()> toggleVerify;
     std::function<void()> toggleChecksums;
+    std::function<void()> recoveryFiles;
     std::function<void()> checkSet;
     std::function<void()> toggleZipComment;
     std::function<void()> openZipComment;
@@ -100,6 +102,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // A minimised window's title carries the run's percent.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();

@@ -47,6 +47,7 @@ const QList<MenuSpec>& MenuTable::menus()
           separator(),
           item(QT_TRANSLATE_NOOP("MenuTable", "&Verify after packing"), "", MenuCommand::VerifyAfterPacking, true),
           item(QT_TRANSLATE_NOOP("MenuTable", "&Checksum files"), "", MenuCommand::ChecksumFiles, true),
+          item(QT_TRANSLATE_NOOP("MenuTable", "&Recovery files..."), "", MenuCommand::RecoveryFiles),
           separator(),
           item(QT_TRANSLATE_NOOP("MenuTable", "Use &zip comment"), "", MenuCommand::UseZipComment, true),
           item(QT_TRANSLATE_NOOP("MenuTable", "&Open zip comment..."), "", MenuCommand::OpenZipComment),

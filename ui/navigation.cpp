@@ -71,6 +71,11 @@ QString Navigation::shown(const QString& text)
     return QCoreApplication::translate("Navigation", text.toUtf8().constData());
 }
 
+bool Navigation::itemIsCommand(const QString& text)
+{
+    return text == QLatin1String("Zavok!") || text == QLatin1String("Help");
+}
+
 void Navigation::reset()
 {
     m_visible = PageId::Source;

@@ -32,6 +32,9 @@ public:
     // A title, item or group text as the user reads it: the texts above stay
     // the keys, in English, whatever the language.
     static QString shown(const QString& text);
+    // Items that start something rather than show a page ("Zavok!", "Help"):
+    // moving onto them with the keyboard is not yet a choice.
+    static bool itemIsCommand(const QString& text);
 
     // The Page menu's command, also used by the run and by logic through the
     // shell.

@@ -2,6 +2,7 @@
 
 #include "job/ripjob.h"
 #include "job/viewstate.h"
+#include "ui/noticeline.h"
 #include "ui/pathpanel.h"
 
 #include <QButtonGroup>
@@ -21,6 +22,9 @@ NfoPage::NfoPage(RipJob& job, ViewState& view, QWidget* parent)
     setObjectName(QStringLiteral("nfoPage"));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
+    // Outside the body, which an image's output mode disables.
+    m_notice = new NoticeLine(QStringLiteral("nfoNotice"), this);
+    outer->addWidget(m_notice);
     m_body = new QWidget(this);
     m_body->setObjectName(QStringLiteral("nfoBody"));
     outer->addWidget(m_body);
@@ -115,6 +119,7 @@ void NfoPage::showJob()
 void NfoPage::showView()
 {
     const NfoPageView& nfo = m_view.nfo;
+    m_notice->setNotice(nfo.notice);
     m_body->setEnabled(nfo.filesEnabled);
     m_file->setEnabled(nfo.extraChoicesEnabled);
     m_directory->setEnabled(nfo.extraChoicesEnabled);

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class NoticeLine;
 class PathPanel;
 class QCheckBox;
 class QLabel;
@@ -45,4 +46,5 @@ private:
     QPushButton* m_edit = nullptr;
     QCheckBox* m_firstOnly = nullptr;
     QWidget* m_sink = nullptr;
+    NoticeLine* m_notice = nullptr;
 };

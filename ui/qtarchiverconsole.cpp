@@ -8,6 +8,13 @@
 #include <QPushButton>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <cstdio>
+#include <memory>
+
+QtArchiverConsole::~QtArchiverConsole()
+{
+    delete m_window.data();
+}
 
 ArchiverWindow* QtArchiverConsole::window() const
 {
@@ -19,10 +26,17 @@ QString QtArchiverConsole::cancellingText()
     return QCoreApplication::translate("QtArchiverConsole", "Ending the archiver...");
 }
 
+QString QtArchiverConsole::endedText(const ProcessEnd& end)
+{
+    return end.shownName() + QLatin1Char(' ') + end.describe();
+}
+
 ProcessEnd QtArchiverConsole::watch(RunningChild& child)
 {
-    ArchiverWindow window(child.title());
-    m_window = &window;
+    // The window an earlier failure left open belongs to that run.
+    delete m_window.data();
+    auto window = std::make_unique<ArchiverWindow>(child.title());
+    m_window = window.get();
     ConsoleText text;
     QEventLoop loop;
 
@@ -37,7 +51,7 @@ ProcessEnd QtArchiverConsole::watch(RunningChild& child)
         }
         const int before = text.percent();
         text.feed(bytes);
-        window.showOutput(text.lines(), text.percent());
+        window->showOutput(text.lines(), text.percent());
         if (text.percent() != before && onPercent)
             onPercent(text.percent());
     };
@@ -53,14 +67,14 @@ ProcessEnd QtArchiverConsole::watch(RunningChild& child)
     grace.setSingleShot(true);
     grace.setInterval(RunningChild::kGraceMilliseconds);
     QObject::connect(&grace, &QTimer::timeout, &loop, [&] { child.forceEnd(); });
-    QObject::connect(&window, &ArchiverWindow::cancelClicked, &loop, [&] {
+    QObject::connect(window.get(), &ArchiverWindow::cancelClicked, &loop, [&] {
         child.cancel();
-        window.showCancelling(cancellingText());
+        window->showCancelling(cancellingText());
         grace.start();
     });
 
-    window.show();
-    window.raise();
+    window->show();
+    window->raise();
     ended.start();
     if (!child.poll())
         loop.exec();
@@ -68,8 +82,21 @@ ProcessEnd QtArchiverConsole::watch(RunningChild& child)
     grace.stop();
     if (notifier.isEnabled())
         drain();
-    window.m_ending = true;
-    window.close();
-    m_window.clear();
-    return child.wait();
+    ProcessEnd end = child.wait();
+    if (end.succeeded() || end.cancelled) {
+        window->m_ending = true;
+        window->close();
+        m_window.clear();
+        return end;
+    }
+
+    end.lastLines = text.lastLines(kLastLines);
+    const QString status = endedText(end);
+    std::fprintf(stderr, "zavok32: %s. What it printed last:\n", qPrintable(status));
+    for (const QString& line : std::as_const(end.lastLines))
+        std::fprintf(stderr, "  %s\n", qPrintable(line));
+    std::fflush(stderr);
+    window->showEnded(status);
+    window.release()->setAttribute(Qt::WA_DeleteOnClose);
+    return end;
 }

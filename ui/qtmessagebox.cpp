@@ -1,7 +1,9 @@
 #include "ui/qtmessagebox.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QMessageBox>
+#include <QTextEdit>
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -25,16 +27,30 @@ QString QtMessageBox::oneLine(const QString& text)
 
 MessageResult QtMessageBox::show(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons)
 {
-    m_last = oneLine(text);
-    if (nobodyToAnswer && nobodyToAnswer()) {
-        std::fprintf(stderr, "zavok32: %s: %s\n", qPrintable(title), qPrintable(m_last));
-        std::fflush(stderr);
-        return buttons == MessageButtons::OkCancel ? MessageResult::Cancel : MessageResult::Ok;
-    }
+    return ask(title, text, QString(), icon, buttons);
+}
 
-    QMessageBox box(m_parent);
+MessageResult QtMessageBox::showDetailed(const QString& title, const QString& text, const QString& details,
+                                         MessageIcon icon)
+{
+    return ask(title, text, details, icon, MessageButtons::Ok);
+}
+
+void QtMessageBox::prepare(QMessageBox& box, const QString& title, const QString& text, const QString& details,
+                           MessageIcon icon, MessageButtons buttons)
+{
     box.setWindowTitle(title);
     box.setText(displayText(text));
+    // Behind "Show Details...", so the message itself stays short; in the
+    // fixed font a console program's lines were written for.
+    if (!details.isEmpty()) {
+        box.setDetailedText(displayText(details));
+        if (auto* lines = box.findChild<QTextEdit*>()) {
+            lines->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+            lines->setLineWrapMode(QTextEdit::NoWrap);
+            lines->setMinimumWidth(lines->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 72);
+        }
+    }
     switch (icon) {
     case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     case MessageIcon::Stop: box.setIcon(QMessageBox::Critical); break;
@@ -50,5 +66,19 @@ MessageResult QtMessageBox::show(const QString& title, const QString& text, Mess
         box.setEscapeButton(QMessageBox::Ok);
     }
     box.setObjectName(QStringLiteral("zavokMessage"));
+}
+
+MessageResult QtMessageBox::ask(const QString& title, const QString& text, const QString& details, MessageIcon icon,
+                                MessageButtons buttons)
+{
+    m_last = oneLine(text);
+    if (nobodyToAnswer && nobodyToAnswer()) {
+        std::fprintf(stderr, "zavok32: %s: %s\n", qPrintable(title), qPrintable(m_last));
+        std::fflush(stderr);
+        return buttons == MessageButtons::OkCancel ? MessageResult::Cancel : MessageResult::Ok;
+    }
+
+    QMessageBox box(m_parent);
+    prepare(box, title, text, details, icon, buttons);
     return box.exec() == QMessageBox::Ok ? MessageResult::Ok : MessageResult::Cancel;
 }

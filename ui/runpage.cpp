@@ -1,6 +1,7 @@
 #include "ui/runpage.h"
 
 #include "job/viewstate.h"
+#include "pipeline/wholeruntext.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -37,6 +38,14 @@ RunPage::RunPage(ViewState& view, QWidget* parent)
     form->addRow(tr("Zip:"), m_zipName);
     form->addRow(tr("Volume:"), m_counter);
     form->addRow(tr("Progress:"), m_progress);
+    // Beside the current ZIP's bar, the whole job: the archiver and every
+    // ZIP, over the bytes of both, and the time it takes.
+    m_whole = new QProgressBar(box);
+    m_whole->setObjectName(QStringLiteral("runWholeProgress"));
+    m_whole->setRange(0, 100);
+    m_times = valueLabel("runTimes");
+    form->addRow(tr("Whole run:"), m_whole);
+    form->addRow(tr("Time:"), m_times);
     layout->addWidget(box);
 
     auto* buttons = new QHBoxLayout;
@@ -63,4 +72,7 @@ void RunPage::showView()
     m_counter->setText(m_view.run.counter);
     if (m_progress->value() != m_view.run.progress)
         m_progress->setValue(qBound(0, m_view.run.progress, 100));
+    if (m_whole->value() != m_view.wholeRun.percent)
+        m_whole->setValue(qBound(0, m_view.wholeRun.percent, 100));
+    m_times->setText(wholeruntext::times(m_view.wholeRun));
 }

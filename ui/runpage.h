@@ -8,7 +8,8 @@ class QPushButton;
 class ViewState;
 
 // The run in progress: the file being added, the ZIP being made, the volume
-// counter and the progress of the current ZIP, with Abort and Exit.
+// counter, the progress of the current ZIP and of the whole run with its
+// times, and Abort and Exit.
 class RunPage : public QWidget
 {
     Q_OBJECT
@@ -18,6 +19,7 @@ public:
     QPushButton* abortButton() const { return m_abort; }
     QPushButton* exitButton() const { return m_exit; }
     QProgressBar* progressBar() const { return m_progress; }
+    QProgressBar* wholeRunBar() const { return m_whole; }
 
 signals:
     void abortClicked();
@@ -31,6 +33,8 @@ private:
     QLabel* m_zipName = nullptr;
     QLabel* m_counter = nullptr;
     QProgressBar* m_progress = nullptr;
+    QProgressBar* m_whole = nullptr;
+    QLabel* m_times = nullptr;
     QPushButton* m_abort = nullptr;
     QPushButton* m_exit = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "job/ripjob.h"
 #include "job/viewstate.h"
+#include "ui/noticeline.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,6 +18,8 @@ SkipPage::SkipPage(RipJob& job, ViewState& view, QWidget* parent)
 {
     setObjectName(QStringLiteral("skipPage"));
     auto* layout = new QVBoxLayout(this);
+    m_notice = new NoticeLine(QStringLiteral("skipNotice"), this);
+    layout->addWidget(m_notice);
     auto* box = new QGroupBox(tr("Sub-directories or files to skip   (optional)"), this);
     m_body = box;
     auto* grid = new QGridLayout(box);
@@ -91,4 +94,5 @@ void SkipPage::showJob()
 void SkipPage::showView()
 {
     m_body->setEnabled(m_view.skip.bodyEnabled);
+    m_notice->setNotice(m_view.skip.notice);
 }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class NoticeLine;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -42,4 +43,5 @@ private:
     QPushButton* m_browse = nullptr;
     QPushButton* m_clear = nullptr;
     QWidget* m_sink = nullptr;
+    NoticeLine* m_notice = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "job/ripjob.h"
 #include "job/viewstate.h"
+#include "ui/noticeline.h"
 #include "ui/pagetext.h"
 #include "ui/pathpanel.h"
 
@@ -20,6 +21,8 @@ SourcePage::SourcePage(RipJob& job, ViewState& view, QWidget* parent)
 {
     setObjectName(QStringLiteral("sourcePage"));
     auto* layout = new QVBoxLayout(this);
+    m_notice = new NoticeLine(QStringLiteral("sourceNotice"), this);
+    layout->addWidget(m_notice);
 
     auto* sourceBox = new QGroupBox(tr("Source drive or directory"), this);
     auto* grid = new QGridLayout(sourceBox);
@@ -88,6 +91,7 @@ void SourcePage::showView()
     m_size->setText(pagetext::lines(m_view.source.sizeLabel));
     m_free->setText(pagetext::lines(m_view.source.freeSpaceLabel));
     m_browse->setEnabled(m_view.source.browseEnabled);
+    m_notice->setNotice(m_view.source.notice);
 
     const QSignalBlocker block(m_drives);
     QStringList shown;

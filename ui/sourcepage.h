@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class NoticeLine;
 class PathPanel;
 class QCheckBox;
 class QComboBox;
@@ -43,4 +44,5 @@ private:
     QComboBox* m_drives = nullptr;
     QLabel* m_free = nullptr;
     QWidget* m_sink = nullptr;
+    NoticeLine* m_notice = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "job/ripjob.h"
 #include "job/viewstate.h"
+#include "ui/noticeline.h"
 #include "ui/pagetext.h"
 #include "ui/pathpanel.h"
 
@@ -13,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,6 +42,21 @@ public:
             return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
+
+    // Few styles show the focus on a scroll bar; this one is a control of its
+    // own that the keyboard works, so it shows it as every control does.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override
+    {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        if (control != CC_ScrollBar || !(option->state & State_HasFocus))
+            return;
+        painter->save();
+        painter->setPen(QPen(option->palette.color(QPalette::Highlight), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(option->rect).adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
 };
 
 } // namespace
@@ -51,11 +68,13 @@ ZipPage::ZipPage(RipJob& job, ViewState& view, QWidget* parent)
 {
     setObjectName(QStringLiteral("zipPage"));
     auto* layout = new QGridLayout(this);
-    layout->addWidget(buildSizeBox(), 0, 0, 3, 1);
-    layout->addWidget(buildArchiverBox(), 0, 1);
-    layout->addWidget(buildNameBox(), 1, 1);
-    layout->addWidget(buildStorageBox(), 2, 1);
-    layout->setRowStretch(2, 1);
+    m_notice = new NoticeLine(QStringLiteral("zipNotice"), this);
+    layout->addWidget(m_notice, 0, 0, 1, 2);
+    layout->addWidget(buildSizeBox(), 1, 0, 3, 1);
+    layout->addWidget(buildArchiverBox(), 1, 1);
+    layout->addWidget(buildNameBox(), 2, 1);
+    layout->addWidget(buildStorageBox(), 3, 1);
+    layout->setRowStretch(3, 1);
     layout->setColumnStretch(1, 1);
 
     // Takes the focus off every control when logic asks for it; no Tab stop.
@@ -105,6 +124,7 @@ QWidget* ZipPage::buildSizeBox()
     m_size->setMinimumHeight(260);
     m_size->setMinimumWidth(m_size->sizeHint().width() + 4);
     m_size->setFocusPolicy(Qt::StrongFocus);
+    m_size->setAccessibleName(QStringLiteral("Archive size"));
     auto* style = new OneStepTroughStyle;
     style->setParent(m_size);
     m_size->setStyle(style);
@@ -164,7 +184,9 @@ QWidget* ZipPage::buildArchiverBox()
 QWidget* ZipPage::buildNameBox()
 {
     auto* box = new QGroupBox(this);
-    auto* row = new QHBoxLayout(box);
+    auto* column = new QVBoxLayout(box);
+    auto* row = new QHBoxLayout;
+    column->addLayout(row);
     auto* label = new QLabel(tr("Filename"), box);
     m_name = new QLineEdit(box);
     m_name->setObjectName(QStringLiteral("zipBaseName"));
@@ -176,6 +198,13 @@ QWidget* ZipPage::buildNameBox()
     row->addWidget(label);
     row->addWidget(m_name);
     row->addStretch(1);
+    // Typing past the bound does nothing, so the bound is always in sight.
+    m_nameHint = new QLabel(box);
+    m_nameHint->setObjectName(QStringLiteral("zipNameHint"));
+    m_nameHint->setWordWrap(true);
+    m_nameHint->setTextFormat(Qt::PlainText);
+    m_nameHint->setForegroundRole(QPalette::PlaceholderText);
+    column->addWidget(m_nameHint);
     return box;
 }
 
@@ -241,6 +270,9 @@ void ZipPage::showJob()
 void ZipPage::showView()
 {
     const ZipPageView& zip = m_view.zip;
+    m_notice->setNotice(zip.notice);
+    m_nameHint->setText(zip.nameHint);
+    m_name->setAccessibleDescription(zip.nameHint);
     m_sizeCaption->setText(zip.sizeCaption);
     m_estimate->setText(pagetext::lines(zip.estimateCaption));
     m_free->setText(zip.freeSpaceCaption);

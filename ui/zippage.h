@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class NoticeLine;
 class PathPanel;
 class QComboBox;
 class QLabel;
@@ -61,5 +62,7 @@ private:
     QPushButton* m_browse = nullptr;
     QLabel* m_free = nullptr;
     QLineEdit* m_name = nullptr;
+    QLabel* m_nameHint = nullptr;
     QWidget* m_sink = nullptr;
+    NoticeLine* m_notice = nullptr;
 };

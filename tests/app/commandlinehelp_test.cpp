@@ -85,9 +85,9 @@ TEST(CommandLineTest, HelpAndManualPageListEveryOptionOfTheTable)
         EXPECT_TRUE(help.simplified().contains(CommandLineOptions::descriptionOf(option).simplified()));
     }
     EXPECT_EQ(manual.count(".TP\n"), CommandLineOptions::table().size() + 1) << "and \"--\"";
-    EXPECT_TRUE(help.contains("  -q, --quiet       print nothing but errors")) << help.toStdString();
-    EXPECT_TRUE(help.contains("      --version     print the version and exit")) << help.toStdString();
-    EXPECT_TRUE(help.contains("      --check=PATH  check the set PATH names")) << help.toStdString();
+    EXPECT_TRUE(help.contains("  -q, --quiet        print nothing but errors")) << help.toStdString();
+    EXPECT_TRUE(help.contains("      --version      print the version and exit")) << help.toStdString();
+    EXPECT_TRUE(help.contains("      --check=PATH   check the set PATH names")) << help.toStdString();
     for (const QString& line : help.split('\n'))
         EXPECT_LE(line.size(), 80) << line.toStdString();
     EXPECT_TRUE(help.endsWith('\n'));

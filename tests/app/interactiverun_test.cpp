@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "doubles/fakes.h"
 #include "doubles/temphome.h"
 #include "platform/libzipcomponent.h"
 #include "platform/soundplayer.h"
@@ -7,23 +8,32 @@
 #include "ui/reportwindow.h"
 #include "app/setcheckwiring.h"
 #include "ui/checksetwindow.h"
+#include "job/recoveryoption.h"
+#include "ui/recoveryfilesdialog.h"
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QMenuBar>
 #include <QTreeWidget>
 #include "ui/runpage.h"
 #include "ui/listbar.h"
 #include "ui/archiverwindow.h"
 #include "ui/qtarchiverconsole.h"
+#include "pipeline/riprun.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -62,6 +72,7 @@ private:
 struct InteractiveRun : ::testing::Test {
     TempHome home;
     QuietSounds sounds;
+    FakeNotifier notifier;
     QString driveE;
     std::unique_ptr<Application> program;
 
@@ -93,6 +104,7 @@ struct InteractiveRun : ::testing::Test {
         options.fileDialog = &home.fileDialog;
         options.sounds = &sounds;
         options.zip = zip;
+        options.notifier = &notifier;
         program = std::make_unique<Application>(options);
         home.fileDialog.answers.push_back(QStringLiteral("e:\\demo.zvk"));
         QFile::copy(QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk", driveE + "/demo.zvk");
@@ -204,7 +216,7 @@ TEST_F(InteractiveRun, CancelInTheArchiverWindowKeepsItsVolumesAndMakesNoZip)
     EXPECT_EQ(QDir(work).entryList(QDir::Files), QStringList{"demo.rar"}) << "what it wrote stays";
     ASSERT_EQ(home.messages.shown.size(), 1);
     const QString message = home.messages.shown[0].text;
-    EXPECT_TRUE(message.contains("wrar.exe was cancelled before the set was complete")) << message.toStdString();
+    EXPECT_TRUE(message.contains("wrar was cancelled before the set was complete")) << message.toStdString();
     EXPECT_TRUE(message.contains("c:\\Zavok001")) << message.toStdString();
     EXPECT_FALSE(message.contains("terminal")) << "the user ended it and knows why";
     EXPECT_EQ(program->reportPresenter()->window(), nullptr);
@@ -222,6 +234,66 @@ TEST_F(InteractiveRun, CancelBeforeTheFirstVolumeEndsTheRunAsAborted)
     EXPECT_EQ(program->window().findChild<QLabel*>("runStatus")->text(), "Aborted");
     EXPECT_TRUE(home.messages.shown.isEmpty()) << home.messages.texts().join("|").toStdString();
     EXPECT_EQ(program->reportPresenter()->window(), nullptr);
+}
+
+TEST_F(InteractiveRun, AFailedArchiverIsExplainedByWhatItPrinted)
+{
+    start();
+    scriptedArchiver("echo 'Creating archive demo.rar'\n"
+                     "echo 'Write error in demo.rar: no space left on device' >&2\n"
+                     "exit 2\n");
+    QTest::keyClick(&program->window(), Qt::Key_R, Qt::ControlModifier);
+
+    EXPECT_TRUE(zips().isEmpty());
+    ASSERT_EQ(home.messages.shown.size(), 1);
+    const ShownMessage& told = home.messages.shown[0];
+    EXPECT_TRUE(told.text.startsWith("The archiver wrar ended with exit status 2")) << told.text.toStdString();
+    EXPECT_TRUE(told.text.contains("Show Details")) << told.text.toStdString();
+    EXPECT_EQ(told.details, "Creating archive demo.rar\nWrite error in demo.rar: no space left on device");
+    ArchiverWindow* left = program->archiverConsole()->window();
+    ASSERT_NE(left, nullptr) << "its window stays until the user closes it";
+    EXPECT_TRUE(left->output()->toPlainText().contains("no space left"));
+    left->close();
+}
+
+TEST_F(InteractiveRun, TheWholeRunBarClimbsFromNothingToTheEndTheMinimisedTitleCarriesItAndTheDesktopIsTold)
+{
+    start();
+    // The real archiver, after a few figures of its own.
+    scriptedArchiver("for p in 20 50 80; do printf 'Adding demo/data/levels.dat  %3d%%\\r' $p; sleep 0.1; done\n"
+                     "exec '" ZAVOK32_TEST_BIN_DIR "/wrar' \"$@\"\n");
+    // A clock a hundred times fast: this run counts as a long one.
+    QElapsedTimer real;
+    real.start();
+    program->run()->progress().setClock([&real] { return real.elapsed() * 100; });
+    QList<int> values;
+    QObject::connect(program->window().runPage()->wholeRunBar(), &QProgressBar::valueChanged,
+                     [&values](int value) { values << value; });
+    QStringList minimisedTitles;
+    QTimer watch;
+    watch.setInterval(20);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!program->window().isMinimized())
+            return;
+        minimisedTitles << program->window().windowTitle();
+        // The user works in another program's window meanwhile.
+        QApplication::setActiveWindow(nullptr);
+    });
+    watch.start();
+    QTest::keyClick(&program->window(), Qt::Key_R, Qt::ControlModifier);
+    watch.stop();
+
+    EXPECT_EQ(zips().size(), 3) << home.messages.texts().join("|").toStdString();
+    ASSERT_GE(values.size(), 3) << "it moved on the way";
+    EXPECT_LT(values.first(), 50);
+    EXPECT_TRUE(std::is_sorted(values.begin(), values.end())) << "never back";
+    EXPECT_EQ(values.last(), 100);
+    EXPECT_EQ(program->window().findChild<QLabel*>("runTimes")->text().left(8), "Done in ");
+    EXPECT_TRUE(std::any_of(minimisedTitles.begin(), minimisedTitles.end(),
+                            [](const QString& t) { return t.contains("% - Zavok32 - demo.zvk"); }))
+        << minimisedTitles.join("|").toStdString();
+    EXPECT_EQ(notifier.shown, QStringList{"The set is ready: 3 ZIPs of demo in e:\\zips"});
+    QTest::mouseClick(program->reportPresenter()->window()->okButton(), Qt::LeftButton);
 }
 
 TEST_F(InteractiveRun, TheSetItMadeChecksSoundAndEveryFaultShowsInTheCheckWindow)
@@ -249,6 +321,25 @@ TEST_F(InteractiveRun, TheSetItMadeChecksSoundAndEveryFaultShowsInTheCheckWindow
     EXPECT_TRUE(trigger("&Checksum files")->isChecked() == false);
     trigger("&Checksum files");
 
+    // Options > Recovery files...: enough to rebuild any 2 ZIPs, remembered.
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<RecoveryFilesDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* zipsBox = dialog->findChild<QSpinBox*>("recoveryZips");
+        EXPECT_FALSE(zipsBox->isEnabled()) << "none at first";
+        QTest::mouseClick(dialog->findChild<QRadioButton*>("recoverySome"), Qt::LeftButton);
+        ASSERT_TRUE(zipsBox->isEnabled());
+        zipsBox->selectAll();
+        QTest::keyClicks(zipsBox, "2");
+        EXPECT_TRUE(dialog->findChild<QLabel*>("recoveryNote")->text().startsWith("About 2 times"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>("recoveryOk"), Qt::LeftButton);
+    });
+    trigger("&Recovery files...");
+    EXPECT_EQ(program->appState().recoveryZips, 2);
+    EXPECT_EQ(RecoveryOption::load(program->appDirHost()), 2);
+
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
     ASSERT_EQ(zips(), (QStringList{"demo01.zip", "demo02.zip", "demo03.zip"}));
     ASSERT_TRUE(QFile::exists(driveE + "/zips/demo.sfv"));
@@ -276,16 +367,25 @@ TEST_F(InteractiveRun, TheSetItMadeChecksSoundAndEveryFaultShowsInTheCheckWindow
     home.fileDialog.answers.push_back(QStringLiteral("e:\\zips\\demo.sfv"));
     click("checkSetFile");
     EXPECT_EQ(home.fileDialog.requests.last().initialDir, "e:\\zips");
-    EXPECT_EQ(rows(), (QStringList{"demo01.zip sound", "demo02.zip sound", "demo03.zip sound"}));
+    EXPECT_EQ(rows().mid(0, 3), (QStringList{"demo01.zip sound", "demo02.zip sound", "demo03.zip sound"}));
+    EXPECT_TRUE(rows().contains("demo.par2 sound")) << rows().join('|').toStdString();
     EXPECT_TRUE(check->summary()->text().startsWith("demo: all 3 ZIPs are sound")) << check->summary()->text().toStdString();
     EXPECT_FALSE(check->findChild<QPushButton*>("checkSetRepair")->isVisible());
 
     QFile::remove(driveE + "/zips/demo02.zip");
     QFile::resize(driveE + "/zips/demo03.zip", QFileInfo(driveE + "/zips/demo03.zip").size() / 2);
     click("checkSetAgain");
-    EXPECT_EQ(rows(), (QStringList{"demo01.zip sound", "demo02.zip missing", "demo03.zip damaged"}));
+    EXPECT_EQ(rows().mid(0, 3), (QStringList{"demo01.zip sound", "demo02.zip missing", "demo03.zip damaged"}));
     EXPECT_EQ(check->list()->topLevelItem(2)->text(2), "cut short: its end is missing");
     EXPECT_EQ(check->summary()->text(), "demo: 3 ZIPs: 1 sound, 1 missing, 1 damaged; the volume set inside is not whole");
+    // The recovery files can rebuild both: Repair does, and the check that
+    // follows finds the set whole.
+    click("checkSetRepair");
+    EXPECT_EQ(rows().mid(0, 3), (QStringList{"demo01.zip sound", "demo02.zip sound", "demo03.zip sound"}));
+    const QString told = check->summary()->text();
+    EXPECT_TRUE(told.contains("demo02.zip  rebuilt\n") && told.contains("demo03.zip  rebuilt\n")) << told.toStdString();
+    EXPECT_TRUE(QFile::exists(driveE + "/zips/demo03.zip.damaged"));
+    EXPECT_FALSE(check->findChild<QPushButton*>("checkSetRepair")->isVisible());
     click("checkSetClose");
     QTest::qWait(20);
     EXPECT_EQ(program->setCheck().window(), nullptr);

@@ -160,6 +160,47 @@ TEST_F(ProgramFixture, WithADisplayThatIsGoneAnUnattendedRunGoesOnAndAWindowIsRe
     EXPECT_EQ(errors.trimmed(), DisplayChoice::noDisplayMessage([](const char*) { return QString(); }));
 }
 
+TEST_F(ProgramFixture, RepairRebuildsADeletedAndAFlippedZipAndWritesNothingWhenRecoveryIsNotEnough)
+{
+    const QString script = "!" + QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk";
+    const QString folder = driveE + "/zips";
+    QString out, err;
+    ASSERT_EQ(runWords({"--recovery=2", script}, &err, &out), 0) << err.toStdString();
+    // The checksum files list the recovery files too, and both readers agree.
+    ASSERT_EQ(QProcess::execute("sh", {"-c", "cd \"$0\" && cksfv -q -f demo.sfv && sha256sum -c --quiet demo.sha256 "
+                                              "&& grep -q '^demo.par2 ' demo.sfv", folder}), 0);
+    const auto bytesOf = [&](const QString& name) {
+        QFile f(folder + "/" + name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray second = bytesOf("demo02.zip"), third = bytesOf("demo03.zip");
+    QFile::remove(folder + "/demo02.zip");
+    {
+        QFile f(folder + "/demo03.zip");
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(f.size() / 3);
+        f.putChar(char(third.at(third.size() / 3) ^ 0x01));
+    }
+    EXPECT_EQ(runWords({"--repair", "e:\\zips"}, &err, &out), 0) << err.toStdString() << out.toStdString();
+    EXPECT_TRUE(out.contains("demo02.zip  rebuilt\n")) << out.toStdString();
+    EXPECT_TRUE(out.contains("demo03.zip  kept aside as demo03.zip.damaged\n")) << out.toStdString();
+    EXPECT_TRUE(out.endsWith("demo: all 3 ZIPs are sound, and the volume set inside is whole and sound\n")) << out.toStdString();
+    EXPECT_EQ(bytesOf("demo02.zip"), second);
+    EXPECT_EQ(bytesOf("demo03.zip"), third);
+    EXPECT_TRUE(QFile::exists(folder + "/demo03.zip.damaged"));
+
+    // Three lost of a set that can rebuild two: nothing is written.
+    for (const char* name : {"demo01.zip", "demo02.zip", "demo03.zip"})
+        QFile::remove(folder + "/" + name);
+    const QStringList before = QDir(folder).entryList(QDir::Files);
+    EXPECT_EQ(runWords({"--repair=" + folder}, &err, &out), 1);
+    EXPECT_TRUE(err.contains("not enough to rebuild")) << err.toStdString();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), before);
+    EXPECT_EQ(runWords({"--repair", driveE + "/nothing"}, &err, &out), 2);
+    EXPECT_EQ(runWords({"--recovery=100", script}, &err, &out), 2);
+    EXPECT_TRUE(err.contains("--recovery takes a number of ZIPs from 0 to 99, not '100'")) << err.toStdString();
+}
+
 TEST_F(ProgramFixture, ADatedRunPutsTheDateAfterTheBaseName)
 {
     const QString script = QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk";

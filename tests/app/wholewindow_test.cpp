@@ -28,6 +28,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -319,9 +320,17 @@ TEST_F(WholeWindow, EveryEnabledControlOfEveryPageAndMenuDoesSomething)
         // From a page the item does not name, so that a Page item shows one.
         window().navigation().itemClicked(QStringLiteral("About"));
         const QString before = observed();
+        // A modal dialog is seen, and closed, from inside its own loop.
+        QStringList modals;
+        QTimer::singleShot(0, [&modals] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modals << modal->metaObject()->className();
+                modal->close();
+            }
+        });
         action->trigger();
         QTest::qWait(5);
-        if (observed() == before)
+        if (observed() == before && modals.isEmpty())
             inert << QStringLiteral("menu: %1").arg(action->text());
     }
     EXPECT_TRUE(inert.isEmpty()) << inert.join(QStringLiteral("\n")).toStdString();

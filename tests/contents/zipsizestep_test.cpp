@@ -66,6 +66,22 @@ TEST_F(ZipSizeStepTest, MoreThan99VolumesCutTheNameToFive)
     EXPECT_EQ(job.zipBaseName(), "abcde");
 }
 
+TEST_F(ZipSizeStepTest, TheNameHintSaysHowLongANameThisSizeAllowsAndWhatItCut)
+{
+    ZipSizeStepBinding binding(job, sizeStep);
+    EXPECT_EQ(view.zip.nameHint, "Up to 6 characters at this size: two digits of the volume number follow");
+    job.setSourceMegabytes(250.0f);
+    job.setArchiveSizeStep(0);
+    job.setZipBaseName("mygames");
+    EXPECT_EQ(view.zip.nameHint, "Up to 20 characters: one archive, no volume number");
+    job.setArchiveSizeStep(3);
+    EXPECT_EQ(view.zip.nameHint,
+              "Up to 5 characters at this size: three digits of the volume number follow; \"mygames\" was cut to \"mygam\"");
+    job.setZipBaseName("my");
+    EXPECT_EQ(view.zip.nameHint, "Up to 5 characters at this size: three digits of the volume number follow")
+        << "typed again, the cut is old news";
+}
+
 TEST_F(ZipSizeStepTest, ThreeDigitsStartAbove99Volumes)
 {
     job.setSourceMegabytes(148.5f); // 99 volumes of 1,500,000 bytes

@@ -2,6 +2,7 @@
 
 #include "contents/descriptionwindow.h"
 #include "platform/clock.h"
+#include "platform/desktopnotifier.h"
 #include "platform/filedialog.h"
 #include "platform/folderpicker.h"
 #include "platform/messagebox.h"
@@ -75,6 +76,7 @@ struct ShownMessage {
     QString text;
     MessageIcon icon;
     MessageButtons buttons;
+    QString details; // what the user can open under the text
 };
 
 class FakeMessageBox : public MessageBox
@@ -85,7 +87,17 @@ public:
 
     MessageResult show(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons) override
     {
-        shown << ShownMessage{title, text, icon, buttons};
+        shown << ShownMessage{title, text, icon, buttons, {}};
+        return next();
+    }
+    MessageResult showDetailed(const QString& title, const QString& text, const QString& details,
+                               MessageIcon icon) override
+    {
+        shown << ShownMessage{title, text, icon, MessageButtons::Ok, details};
+        return next();
+    }
+    MessageResult next()
+    {
         if (answers.empty())
             return MessageResult::Ok;
         const MessageResult answer = answers.front();
@@ -129,11 +141,21 @@ public:
     void restoreMainWindow() override { windowEvents << "restore"; }
     void setMainWindowEnabled(bool enabled) override { windowEvents << (enabled ? "enable" : "disable"); }
     void repaintMainWindow() override { windowEvents << "repaint"; }
+    bool programActive() const override { return active; }
+    bool active = true; // false: the user is in another program's window
 
     QStringList windowEvents;
     QStringList warnings;
 
     std::optional<PageId> lastPage() const { return pages.isEmpty() ? std::nullopt : std::optional(pages.last()); }
+};
+
+// Keeps the desktop notifications it is given.
+class FakeNotifier : public DesktopNotifier
+{
+public:
+    QStringList shown; // "title: body"
+    void notify(const QString& title, const QString& body) override { shown << title + QStringLiteral(": ") + body; }
 };
 
 // A text editor that records the files it is asked to open; `starts` false

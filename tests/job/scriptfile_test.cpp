@@ -104,17 +104,31 @@ TEST_F(ScriptTest, SavedThenReadGivesBackEveryStoredField)
     EXPECT_EQ(t.read(t.homeDos() + "\\zcomment.ini"), "hello");
 }
 
-TEST_F(ScriptTest, SavingTwiceReplacesTheFileWithoutAsking)
+TEST_F(ScriptTest, SaveAddsTheExtensionToABareNameAndAsksBeforeReplacing)
 {
-    t.write("d:\\s.zvk", "old contents that are longer than a script line");
     job.setSourcePath("d:\\first");
-    t.fileDialog.answers = {"d:\\s.zvk", "d:\\s.zvk"};
-    scripts.saveScript();
-    job.setSourcePath("d:\\second");
+    t.fileDialog.answers = {"d:\\S", "d:\\s", "d:\\s.zvk", "d:\\notes.txt"};
     scripts.saveScript();
     EXPECT_TRUE(t.messages.shown.isEmpty());
+    EXPECT_EQ(job.scriptPath(), "d:\\s.zvk");
+    EXPECT_EQ(view.window.caption, "Zavok32 - s.zvk");
+    EXPECT_TRUE(t.read("d:\\s.zvk").contains("Source: d:\\first\r\n"));
+
+    // Cancel keeps the file; OK replaces it.
+    job.setSourcePath("d:\\second");
+    t.messages.answers = {MessageResult::Cancel, MessageResult::Ok};
+    scripts.saveScript();
+    EXPECT_TRUE(t.read("d:\\s.zvk").contains("first"));
+    scripts.saveScript();
     EXPECT_TRUE(t.read("d:\\s.zvk").contains("Source: d:\\second\r\n"));
-    EXPECT_FALSE(t.read("d:\\s.zvk").contains("first"));
+    ASSERT_EQ(t.messages.shown.size(), 2);
+    EXPECT_EQ(t.messages.shown[0].text, "d:\\s.zvk already exists.\r\nReplace it?");
+    EXPECT_EQ(t.messages.shown[0].buttons, MessageButtons::OkCancel);
+
+    // A name with an extension of its own keeps it.
+    scripts.saveScript();
+    EXPECT_EQ(job.scriptPath(), "d:\\notes.txt");
+    EXPECT_TRUE(t.read("d:\\notes.txt").startsWith("Zavok32 script - "));
 }
 
 TEST_F(ScriptTest, CancelledSaveDoesNothing)

@@ -3,6 +3,7 @@
 // setting.
 #include "endtoendfixture.h"
 
+#include "job/recoveryfilespage.h"
 #include "job/recoveryoption.h"
 #include "par2/recoverysetrepairer.h"
 #include "pipeline/recoverystep.h"
@@ -73,6 +74,29 @@ TEST(RecoveryOption, IsRememberedInTheApplicationDirectoryAndReadsNothingOddAsNo
     EXPECT_TRUE(RecoveryOption::save(dir.path(), 0));
     EXPECT_FALSE(QFileInfo::exists(QDir(dir.path()).filePath(RecoveryOption::fileName())));
     EXPECT_EQ(RecoveryStep::reportText(1, 2, 1500000), QStringLiteral("any 1 ZIP can be rebuilt (2 files, 1.50 M)"));
+
+    // The Options dialog's page: none, or a number in range; OK remembers it.
+    AppState app;
+    RecoveryFilesPage page(app, dir.path());
+    EXPECT_TRUE(page.view().none && !page.view().zipsEnabled);
+    EXPECT_EQ(page.view().sizeNote, QStringLiteral("No recovery files are written."));
+    page.chooseZips();
+    for (const auto& [asked, kept] : std::initializer_list<std::pair<int, int>>{{150, 99}, {0, 1}, {3, 3}}) {
+        page.setZips(asked);
+        EXPECT_EQ(page.view().zips, kept);
+    }
+    EXPECT_TRUE(page.view().zipsEnabled);
+    EXPECT_TRUE(page.view().sizeNote.startsWith(QStringLiteral("About 3 times the size of the largest ZIP, in 6 files")));
+    EXPECT_TRUE(page.accept(nullptr));
+    EXPECT_EQ(app.recoveryZips, 3);
+    EXPECT_EQ(RecoveryOption::load(dir.path()), 3);
+    RecoveryFilesPage again(app, dir.path());
+    EXPECT_FALSE(again.view().none);
+    EXPECT_EQ(again.view().zips, 3);
+    again.chooseNone();
+    EXPECT_TRUE(again.accept(nullptr));
+    EXPECT_EQ(app.recoveryZips, 0);
+    EXPECT_FALSE(QFileInfo::exists(QDir(dir.path()).filePath(RecoveryOption::fileName())));
 }
 
 TEST_F(EndToEnd, AbortWhileRecoveryFilesAreWrittenKeepsTheZipsAndLeavesNoRecoveryFile)

@@ -77,16 +77,21 @@ struct Refusal {
     std::function<void(RipJob&)> spoil;
     PageId page;
     std::optional<FocusTarget> focus;
+    const char* notice; // what the page then says
 };
 
 const Refusal kRefusals[] = {
-    {"source", [](RipJob& j) { j.setSourcePath({}); }, PageId::Source, {}},
-    {"diz", [](RipJob& j) { j.setDizPath({}); j.setNfoPath({}); }, PageId::Diz, {}},
-    {"column", [](RipJob& j) { j.setAutoNumbering(true); j.setDizLine("2"); }, PageId::Diz, FocusTarget::DizColumn},
-    {"line", [](RipJob& j) { j.setAutoNumbering(true); j.setDizColumn("2"); }, PageId::Diz, FocusTarget::DizLine},
-    {"nfo", [](RipJob& j) { j.setNfoPath({}); j.setZipDirectory({}); }, PageId::Nfo, {}},
-    {"zipdir", [](RipJob& j) { j.setZipDirectory({}); }, PageId::Zip, {}},
-    {"name", [](RipJob& j) { j.setZipBaseName({}); }, PageId::Zip, FocusTarget::ZipName},
+    {"source", [](RipJob& j) { j.setSourcePath({}); }, PageId::Source, {}, "Choose a source first"},
+    {"diz", [](RipJob& j) { j.setDizPath({}); j.setNfoPath({}); }, PageId::Diz, {},
+     "Choose a description file (file_id.diz) first"},
+    {"column", [](RipJob& j) { j.setAutoNumbering(true); j.setDizLine("2"); }, PageId::Diz, FocusTarget::DizColumn,
+     "Type the column the volume number goes in first"},
+    {"line", [](RipJob& j) { j.setAutoNumbering(true); j.setDizColumn("2"); }, PageId::Diz, FocusTarget::DizLine,
+     "Type the line the volume number goes on first"},
+    {"nfo", [](RipJob& j) { j.setNfoPath({}); j.setZipDirectory({}); }, PageId::Nfo, {},
+     "Choose an information file (.nfo) first"},
+    {"zipdir", [](RipJob& j) { j.setZipDirectory({}); }, PageId::Zip, {}, "Choose a folder for the ZIPs first"},
+    {"name", [](RipJob& j) { j.setZipBaseName({}); }, PageId::Zip, FocusTarget::ZipName, "Type a base name for the ZIPs first"},
 };
 
 class RunRefusal : public RunFixture, public ::testing::WithParamInterface<std::tuple<int, LaunchMode>>
@@ -98,7 +103,13 @@ TEST_P(RunRefusal, EndsOnThePageOfTheFirstProblemOrEndsTheApplication)
     const Refusal& c = kRefusals[std::get<0>(GetParam())];
     app.launchMode = std::get<1>(GetParam());
     c.spoil(job);
+    // The last run's values are gone before the checks of this one.
+    view.run = RunPageView{QStringLiteral("game03.zip"), QStringLiteral("game03.zip"), QStringLiteral(" 3 of 3"), 42};
     run->runJob();
+    EXPECT_EQ(view.run.status, QString());
+    EXPECT_EQ(view.run.counter, QString());
+    EXPECT_EQ(view.run.progress, 0);
+    EXPECT_EQ(*view.notice(c.page), app.launchMode == LaunchMode::Interactive ? QString::fromUtf8(c.notice) : QString());
     EXPECT_TRUE(zip.adds.isEmpty());
     EXPECT_FALSE(exists(QStringLiteral("c:\\Zavok001")));
     EXPECT_TRUE(home.messages.shown.isEmpty());
@@ -513,7 +524,7 @@ TEST_F(RunFixture, AnArchiverThatCannotStartIsNamedAndNothingIsLeft)
     EXPECT_EQ(view.run.status, QStringLiteral("Aborted"));
     EXPECT_FALSE(exists(QStringLiteral("c:\\Zavok001")));
     ASSERT_EQ(home.messages.shown.size(), 1);
-    EXPECT_TRUE(home.messages.shown[0].text.startsWith(QStringLiteral("The archiver wrar.exe could not be started: not on PATH")));
+    EXPECT_TRUE(home.messages.shown[0].text.startsWith(QStringLiteral("The archiver wrar could not be started: not on PATH")));
 
     app.launchMode = LaunchMode::AutoRun;
     run->runJob();
@@ -649,6 +660,27 @@ TEST_F(RunFixture, TwoRunsStartedTogetherOnOneSetDoNotMix)
     EXPECT_FALSE(QFileInfo::exists(zipsHost + QLatin1Char('/') + SetLock::fileName(QStringLiteral("game"))));
     SetLock after;
     EXPECT_EQ(after.acquire(zipsHost, QStringLiteral("game")), SetLock::Result::Locked);
+}
+
+TEST_F(RunFixture, ALongRunTheUserDidNotWatchEndsWithADesktopNotification)
+{
+    FakeNotifier notifier;
+    home.services.notifier = &notifier;
+    qint64 now = 0;
+    run->progress().setClock([&now] { return now += 2000; });
+
+    run->runJob();
+    EXPECT_TRUE(notifier.shown.isEmpty()) << "watched";
+
+    home.shell.active = false;
+    run->runJob();
+    EXPECT_EQ(notifier.shown, QStringList{"The set is ready: 3 ZIPs of game in e:\\zips"});
+
+    archiverEnd = ProcessEnd::exited(QStringLiteral("wrar.exe"), 2);
+    notifier.shown.clear();
+    run->runJob();
+    EXPECT_EQ(notifier.shown,
+              QStringList{"The run failed: The archiver wrar ended with exit status 2 before the set was complete."});
 }
 
 TEST_F(RunFixture, AnExtraThatCouldPushAZipPastAFloppyIsToldBeforeTheRun)

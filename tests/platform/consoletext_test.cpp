@@ -45,14 +45,19 @@ TEST(ConsoleText, OldLinesScrollAway)
         text.feed(QByteArray::number(i) + "\n");
     EXPECT_EQ(text.lines().size(), ConsoleText::kMaxLines);
     EXPECT_EQ(text.lines().last(), QString::number(ConsoleText::kMaxLines + 9));
+
+    // A failure's last lines leave out the blank ones the program ended with.
+    text.feed("disk full\n\n  \n");
+    EXPECT_EQ(text.lastLines(2), (QStringList{QString::number(ConsoleText::kMaxLines + 9), "disk full"}));
+    EXPECT_EQ(ConsoleText().lastLines(40), QStringList());
 }
 
 TEST(ConsoleText, TheTitleIsTheProgramAndTheArchive)
 {
     EXPECT_EQ(ConsoleText::titleOf({"wrar.exe", "a", "-r", "-y", "-v1440000b", "c:\\Zavok001\\game.rar", "*.*"}),
-              "wrar.exe - c:\\Zavok001\\game.rar");
+              "wrar - c:\\Zavok001\\game.rar");
     EXPECT_EQ(ConsoleText::titleOf({"c:\\tools\\wace.pif", "a", "-y", "c:\\Zavok001\\game.ace"}),
-              "wace.pif - c:\\Zavok001\\game.ace");
+              "wace - c:\\Zavok001\\game.ace");
     EXPECT_EQ(ConsoleText::titleOf({"/usr/bin/wrar", "a"}), "wrar");
     EXPECT_EQ(ConsoleText::titleOf({}), "");
 }

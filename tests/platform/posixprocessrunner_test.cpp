@@ -228,7 +228,7 @@ TEST_F(ProcessRunnerTest, WithAConsoleTheOutputGoesThroughAPipeAndTheArgumentsSt
 
     EXPECT_TRUE(end.succeeded());
     EXPECT_EQ(console.output, "45%\r\n45%\r\n") << "stdout and stderr both";
-    EXPECT_EQ(console.title, "wrar.exe - c:\\Zavok001\\my game.rar");
+    EXPECT_EQ(console.title, "wrar - c:\\Zavok001\\my game.rar");
     const auto r = record();
     ASSERT_TRUE(r.has_value());
     EXPECT_EQ(r->args, WindowsCommandLine::split(line));

@@ -238,11 +238,15 @@ TEST_F(SetFixture, ThePageShowsARowPerZipASummaryAndRepairOnlyWhereSomethingCanR
     // Recovery files plug in here: the button shows, and works, when they can mend the set.
     QList<SetCheckResult> handed;
     page.repairAvailable = [](const QList<SetCheckResult>& r) { return r.size() == 1 && r[0].countOf(FileVerdict::State::Missing) == 1; };
-    page.repair = [&](const QList<SetCheckResult>& r) { handed = r; };
+    page.repair = [&](const QList<SetCheckResult>& r, const SetCheckPage::RepairProgress&) {
+        handed = r;
+        return QStringLiteral("game02.zip  rebuilt");
+    };
     page.checkAgain();
     EXPECT_TRUE(page.view().repairShown && page.view().repairEnabled);
     page.repairSet();
     EXPECT_EQ(handed.size(), 1);
+    EXPECT_TRUE(page.view().summary.startsWith(QStringLiteral("game02.zip  rebuilt\ngame: 3 ZIPs"))) << page.view().summary.toStdString();
 
     // A stop asked for while the ZIPs are read ends the check there.
     home.folderPicker.answers.push_back(QStringLiteral("e:\\zips"));

@@ -1,6 +1,7 @@
 #include "job/exitstatus.h"
 #include "sourcefixture.h"
 
+#include "job/pagenotices.h"
 #include "source/jobcheck.h"
 
 #include <QDir>
@@ -130,6 +131,53 @@ TEST_F(JobCheckTest, TheFirstProblemDecidesThePage)
     EXPECT_EQ(numberingChecks, 1);
     numberingFits = true;
     EXPECT_EQ(pass(), "ready");
+}
+
+TEST_F(JobCheckTest, EachPageItShowsSaysWhatIsMissingThereUntilItIsMended)
+{
+    JobCheck told(job, app, t.services, &view);
+    told.checkDizNumbering = check.checkDizNumbering;
+    PageNotices notices(job, view);
+    const auto noticeOn = [&](PageId page) {
+        told.checkJob();
+        EXPECT_EQ(t.shell.lastPage(), page);
+        return *view.notice(page);
+    };
+    // Spoiled one after the other, in the order the check looks.
+    job.setSourcePath("");
+    EXPECT_EQ(noticeOn(PageId::Source), "Choose a source first");
+    job.setSourcePath("d:\\moved");
+    EXPECT_EQ(noticeOn(PageId::Source), "The source d:\\moved is not there any more: choose it again");
+    job.setSourcePath("d:\\games");
+    EXPECT_EQ(view.source.notice, "") << "mended, and gone";
+
+    const QString diz = job.dizPath();
+    job.setDizPath("d:\\text\\gone.diz");
+    EXPECT_EQ(noticeOn(PageId::Diz), "The description file d:\\text\\gone.diz is not there any more: choose it again");
+    job.setDizPath(diz);
+    job.setDizColumn("");
+    EXPECT_EQ(noticeOn(PageId::Diz), PageNotices::noColumnText());
+    job.setDizColumn("10");
+    job.setNfoPath("");
+    EXPECT_EQ(noticeOn(PageId::Nfo), PageNotices::noInformationText());
+    job.setNfoPath("d:\\text\\game.nfo");
+    job.setExtraPath("d:\\text\\gone.txt");
+    EXPECT_EQ(noticeOn(PageId::Nfo), "The extra d:\\text\\gone.txt is not there any more: choose it again, or leave it out");
+    job.setZipDirectory("d:\\gone");
+    EXPECT_EQ(noticeOn(PageId::Zip), "The ZIP folder d:\\gone is not there any more: choose it again");
+    job.setZipDirectory("d:\\zips");
+    job.setZipBaseName("");
+    EXPECT_EQ(noticeOn(PageId::Zip), PageNotices::noBaseNameText());
+    job.setZipBaseName("game");
+    numberingFits = false;
+    EXPECT_EQ(noticeOn(PageId::Diz), PageNotices::numberingText());
+    // Mended in the description file, out of the job's sight: the next
+    // check starts afresh.
+    numberingFits = true;
+    told.checkJob();
+    EXPECT_TRUE(job.readyToRun());
+    for (PageId page : {PageId::Source, PageId::Skip, PageId::Diz, PageId::Nfo, PageId::Zip})
+        EXPECT_EQ(*view.notice(page), "") << int(page);
 }
 
 TEST_F(JobCheckTest, WithoutNumberingColumnAndLineAreNotNeeded)

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -80,7 +82,7 @@ TEST_F(ArchiverWindowTest, ProgressLinesAndPercentagesAppearWhileTheArchiverRuns
                    "printf 'Adding  d:\\\\game\\\\data.bin   100%%\\nDone\\n'\n");
     const ProcessEnd end = run("wrar.exe a -y -v1440000b c:\\Zavok001\\game.rar *.*");
     EXPECT_TRUE(end.succeeded()) << end.describe().toStdString();
-    EXPECT_EQ(title, "wrar.exe - c:\\Zavok001\\game.rar");
+    EXPECT_EQ(title, "wrar - c:\\Zavok001\\game.rar");
     EXPECT_TRUE(sawLine("Creating archive c:\\Zavok001\\game.rar"));
     EXPECT_TRUE(sawLine("data.bin    40%")) << seen.join("|").toStdString();
     EXPECT_FALSE(sawLine(" 10%\n")) << "a redrawn figure replaces the old one";
@@ -126,11 +128,27 @@ TEST_F(ArchiverWindowTest, AnArchiverThatIgnoresTheFirstRequestIsKilled)
     EXPECT_EQ(end.signal, SIGKILL);
 }
 
-TEST_F(ArchiverWindowTest, AnArchiverThatFailsAtOnceReportsItsEndAndItsWords)
+TEST_F(ArchiverWindowTest, AFailedArchiverLeavesItsWindowAndItsLastLines)
 {
-    script("wrar", "echo 'cannot open d:\\\\game\\\\*.*' >&2\nexit 3\n");
+    script("wrar", "i=1; while [ $i -le 50 ]; do echo \"line $i\"; i=$((i+1)); done\n"
+                   "echo 'cannot open d:\\\\game\\\\*.*' >&2\nexit 3\n");
     const ProcessEnd end = run("wrar.exe a c:\\Zavok001\\game.rar");
     EXPECT_EQ(end.kind, ProcessEnd::Kind::Exited);
     EXPECT_EQ(end.exitCode, 3);
     EXPECT_FALSE(end.cancelled);
+    ASSERT_EQ(end.lastLines.size(), QtArchiverConsole::kLastLines);
+    EXPECT_EQ(end.lastLines.first(), "line 12");
+    EXPECT_EQ(end.lastLines.last(), "cannot open d:\\game\\*.*");
+
+    // Open until the user closes it, and no longer in the way of the rest.
+    QPointer<ArchiverWindow> window = console.window();
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowModality(), Qt::NonModal);
+    EXPECT_EQ(window->statusLabel()->text(), "wrar ended with exit status 3");
+    QPushButton* close = window->cancelButton();
+    EXPECT_EQ(close->text(), "&Close");
+    QTest::mouseClick(close, Qt::LeftButton);
+    QTest::qWait(20);
+    EXPECT_FALSE(window) << "closed and gone";
 }

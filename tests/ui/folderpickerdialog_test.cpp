@@ -59,6 +59,26 @@ TEST_F(FolderPickerWindow, APathTypedOrPastedIsSelectedAndEnterTakesIt)
     EXPECT_EQ(dialog.statusLabel()->text(), "d:\\games\\quake");
 }
 
+TEST_F(FolderPickerWindow, TheStatusLineFollowsAPathWhileItIsTyped)
+{
+    FolderPickerDialog dialog(home.drives, {"Source directory", "desktop", "c:\\"}, selection.handler());
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_EQ(dialog.statusLabel()->text(), "c:\\");
+    QLineEdit* field = dialog.pathField();
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "d:\\gam");
+    EXPECT_EQ(dialog.statusLabel()->text(), "Not a valid drive or path");
+    EXPECT_FALSE(dialog.okButton()->isEnabled());
+    QTest::keyClicks(field, "es");
+    EXPECT_EQ(dialog.statusLabel()->text(), "d:\\games");
+    EXPECT_TRUE(dialog.okButton()->isEnabled());
+    EXPECT_EQ(dialog.tree()->currentItem()->text(0), "c:") << "the tree follows once the path is taken";
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(dialog.selectedPath(), "d:\\Games");
+}
+
 TEST_F(FolderPickerWindow, AHostPathWorksAndTheTreeIsWalkedWithTheKeyboard)
 {
     FolderPickerRequest request{"Directory to skip", "d:\\games", {}};
