@@ -18,15 +18,16 @@ ZipSizeStep::ZipSizeStep(RipJob& job, RipRunState& state, ViewState& view)
 
 QString ZipSizeStep::nameHint(int bound, const QString& cutFrom, const QString& cutTo)
 {
-    QString hint = QStringLiteral("Up to %1 characters").arg(bound);
+    QString hint;
     if (bound == RipJob::kThreeDigitNameBound)
-        hint += QStringLiteral(" at this size: three digits of the volume number follow");
+        hint = QCoreApplication::translate("ZipSizeStep", "Up to %1 characters at this size: three digits of the volume number follow");
     else if (bound == RipJob::kShortNameBound)
-        hint += QStringLiteral(" at this size: two digits of the volume number follow");
+        hint = QCoreApplication::translate("ZipSizeStep", "Up to %1 characters at this size: two digits of the volume number follow");
     else
-        hint += QStringLiteral(": one archive, no volume number");
+        hint = QCoreApplication::translate("ZipSizeStep", "Up to %1 characters: one archive, no volume number");
+    hint = hint.arg(bound);
     if (!cutFrom.isEmpty())
-        hint += QStringLiteral("; \"%1\" was cut to \"%2\"").arg(cutFrom, cutTo);
+        hint += QCoreApplication::translate("ZipSizeStep", "; \"%1\" was cut to \"%2\"").arg(cutFrom, cutTo);
     return hint;
 }
 

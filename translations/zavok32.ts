@@ -69,6 +69,14 @@
         <source>check the set PATH names (its folder, one of its ZIPs, its .sfv or .sha256) and write nothing: a line per ZIP and a summary; status 0 when the set is whole and sound, 1 when it is not, 2 when PATH names no set</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>rebuild the missing and damaged ZIPs of the set PATH names from its recovery files, then check it: status 0 when the set is whole and sound, 1 when it is not (the recovery data was not enough; nothing was written), 2 when PATH names no set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write recovery files that can rebuild any N ZIPs of the set (0 for none, at most 99), whatever Options &gt; Recovery files says</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DescriptionEditorWindow</name>
@@ -137,6 +145,14 @@
     </message>
     <message>
         <source>&amp;Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -341,6 +357,10 @@
     </message>
     <message>
         <source>&amp;Checksum files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recovery files...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -589,6 +609,14 @@
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Whole run:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SkipPage</name>
@@ -722,6 +750,22 @@
     </message>
     <message>
         <source>%1 M</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; &quot;%1&quot; was cut to &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up to %1 characters at this size: three digits of the volume number follow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up to %1 characters at this size: two digits of the volume number follow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up to %1 characters: one archive, no volume number</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

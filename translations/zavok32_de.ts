@@ -71,6 +71,14 @@
         <source>check the set PATH names (its folder, one of its ZIPs, its .sfv or .sha256) and write nothing: a line per ZIP and a summary; status 0 when the set is whole and sound, 1 when it is not, 2 when PATH names no set</source>
         <translation>prüft den Satz, den PATH nennt (seinen Ordner, eines seiner ZIPs, seine .sfv oder .sha256), und schreibt nichts: eine Zeile je ZIP und eine Zusammenfassung; Status 0, wenn der Satz vollständig und heil ist, 1, wenn nicht, 2, wenn PATH keinen Satz nennt</translation>
     </message>
+    <message>
+        <source>rebuild the missing and damaged ZIPs of the set PATH names from its recovery files, then check it: status 0 when the set is whole and sound, 1 when it is not (the recovery data was not enough; nothing was written), 2 when PATH names no set</source>
+        <translation>baut die fehlenden und beschädigten ZIPs des Satzes, den PATH nennt, aus seinen Wiederherstellungsdateien neu und prüft ihn dann: Status 0, wenn der Satz vollständig und intakt ist, 1, wenn nicht (die Wiederherstellungsdaten reichten nicht; nichts wurde geschrieben), 2, wenn PATH keinen Satz nennt</translation>
+    </message>
+    <message>
+        <source>write recovery files that can rebuild any N ZIPs of the set (0 for none, at most 99), whatever Options &gt; Recovery files says</source>
+        <translation>schreibt Wiederherstellungsdateien, die beliebige N ZIPs des Satzes neu bauen können (0 für keine, höchstens 99), gleich was Optionen &gt; Wiederherstellungsdateien sagt</translation>
+    </message>
 </context>
 <context>
     <name>DescriptionEditorWindow</name>
@@ -140,6 +148,14 @@
     <message>
         <source>&amp;Test</source>
         <translation>&amp;Testen</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
     </message>
 </context>
 <context>
@@ -344,6 +360,10 @@
     <message>
         <source>&amp;Checksum files</source>
         <translation>Prüf&amp;summendateien</translation>
+    </message>
+    <message>
+        <source>&amp;Recovery files...</source>
+        <translation>&amp;Wiederherstellungsdateien...</translation>
     </message>
 </context>
 <context>
@@ -591,6 +611,14 @@
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>Whole run:</source>
+        <translation>Ganzer Lauf:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Zeit:</translation>
+    </message>
 </context>
 <context>
     <name>SkipPage</name>
@@ -725,6 +753,22 @@
     <message>
         <source>%1 M</source>
         <translation>%1 M</translation>
+    </message>
+    <message>
+        <source>; &quot;%1&quot; was cut to &quot;%2&quot;</source>
+        <translation>; &quot;%1&quot; wurde auf &quot;%2&quot; gekürzt</translation>
+    </message>
+    <message>
+        <source>Up to %1 characters at this size: three digits of the volume number follow</source>
+        <translation>Bis zu %1 Zeichen bei dieser Größe: drei Ziffern der Bandnummer folgen</translation>
+    </message>
+    <message>
+        <source>Up to %1 characters at this size: two digits of the volume number follow</source>
+        <translation>Bis zu %1 Zeichen bei dieser Größe: zwei Ziffern der Bandnummer folgen</translation>
+    </message>
+    <message>
+        <source>Up to %1 characters: one archive, no volume number</source>
+        <translation>Bis zu %1 Zeichen: ein Archiv, keine Bandnummer</translation>
     </message>
 </context>
 </TS>

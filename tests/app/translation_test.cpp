@@ -135,7 +135,8 @@ QList<QRegularExpression> templateTexts()
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("source")) {
             QString pattern = QRegularExpression::escape(xml.readElementText());
-            pattern.replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral(".*"));
+            // escape() writes "%1" as "\%1".
+            pattern.replace(QRegularExpression(QStringLiteral("\\\\%\\d")), QStringLiteral(".*"));
             patterns << QRegularExpression(QRegularExpression::anchoredPattern(pattern),
                                            QRegularExpression::DotMatchesEverythingOption);
         }
