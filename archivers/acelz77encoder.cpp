@@ -44,10 +44,12 @@ AceLz77Encoder::Settings AceLz77Encoder::forLevel(int level, uint64_t fileSize)
     // From -m3 on, the trees' depth for searched bytes and for those inside a
     // match taken whole follow, then the parse's passes, nice length and
     // stretch. A key of eight bytes keeps the trees of text small enough
-    // for a shallow search to reach its best matches.
+    // for a shallow search to reach its best matches. -m3 keeps its trees to
+    // the last 64 KB, where they stay in the caches (repeats farther back are
+    // found by the far table), and takes a nice match as soon as it is found.
     case 4: s.finder = {20, 18, 0, 96, 6, 17, 24, 4}; s.parser = {2, 96, 32768}; break;
     case 5: s.finder = {20, 20, 0, 259, 4, 17, 64, 16}; s.parser = {3, 259, 32768}; break;
-    default: s.finder = {20, 17, 0, 48, 8, 17, 8, 1}; s.parser = {1, 48, 32768}; break;
+    default: s.finder = {20, 17, 0, 48, 8, 17, 8, 1, 16}; s.parser = {1, 48, 32768, true}; break;
     }
     s.optimal = level >= 3;
     // A small file needs no larger a window than itself, and clearing large

@@ -58,9 +58,11 @@ AceMatchFinder::AceMatchFinder(const Settings& settings)
     , m_window(1u << settings.windowBits)
     , m_mask(m_window - 1)
     , m_maxDistance(m_window - Lookahead)
+    , m_treeMask(settings.treeBits > 0 && settings.treeBits < settings.windowBits ? (1u << settings.treeBits) - 1 : m_mask)
+    , m_treeReach(std::min(m_maxDistance, m_treeMask))
     , m_buffer(2 * std::size_t(m_window) + Slack, 0)
     , m_head(std::size_t(1) << settings.hashBits, 0)
-    , m_prev(settings.treeDepth > 0 ? 2 * std::size_t(m_window) : m_window, 0)
+    , m_prev(settings.treeDepth > 0 ? 2 * (std::size_t(m_treeMask) + 1) : m_window, 0)
     , m_head3(settings.treeDepth > 0 ? std::size_t(1) << Hash3Bits : 0, 0)
     , m_long(settings.longHashBits > 0 ? std::size_t(1) << settings.longHashBits : 0, 0)
 {
@@ -172,6 +174,8 @@ int AceMatchFinder::treeStep(Found* out, int maxOut)
         return 0;
     const uint8_t* here = m_buffer.data() + m_cursor;
     const uint32_t oldest = m_cursor > m_maxDistance ? m_cursor - m_maxDistance : 0;
+    // A tree slot is reused a reach later, so older nodes are not followed.
+    const uint32_t treeOldest = m_cursor > m_treeReach ? m_cursor - m_treeReach : 0;
     int found = 0;
     uint32_t bestLength = 0;
     auto keep = [&](uint32_t length, uint32_t distance) {
@@ -201,17 +205,17 @@ int AceMatchFinder::treeStep(Found* out, int maxOut)
     head = m_cursor + 1;
     // The new string becomes the root: the old tree is split into the
     // strings below it and those above, hung on its two sides.
-    uint32_t* lesser = &m_prev[2 * std::size_t(m_cursor & m_mask)];
+    uint32_t* lesser = &m_prev[2 * std::size_t(m_cursor & m_treeMask)];
     uint32_t* greater = lesser + 1;
     const uint32_t nice = std::min(m_settings.niceLength, maxLen);
     uint32_t lesserLength = 0;
     uint32_t greaterLength = 0;
     uint32_t length = 0;
     int depth = out ? m_settings.treeDepth : m_settings.skipDepth;
-    while (node != 0 && node - 1 >= oldest && depth-- > 0) {
+    while (node != 0 && node - 1 >= treeOldest && depth-- > 0) {
         const uint32_t at = node - 1;
         const uint8_t* there = m_buffer.data() + at;
-        uint32_t* children = &m_prev[2 * std::size_t(at & m_mask)];
+        uint32_t* children = &m_prev[2 * std::size_t(at & m_treeMask)];
         if (there[length] == here[length]) {
             length = extend(here, there, length + 1, maxLen);
             keep(length, m_cursor - at);

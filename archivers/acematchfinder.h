@@ -36,6 +36,10 @@ public:
         int treeDepth = 0;
         // The depth at which bytes inside a match taken whole are entered.
         int skipDepth = 0;
+        // How far back the trees reach, in bits: a tree of a smaller reach
+        // than the window stays in the caches. 0: the whole window. Long
+        // repeats farther back are still found through the far table.
+        int treeBits = 0;
     };
     struct Found {
         uint32_t length = 0;
@@ -83,6 +87,9 @@ public:
     int insertAndFindAll(Found* out, int maxOut);
     // Tree mode: enters the cursor without keeping what it passes.
     void insertInTree();
+    // Passes the cursor by without entering it in the tree: only the far
+    // table sees it. The tree stays whole; it just lacks this string.
+    void passOver() { insertLong(); }
 
     // Positions in the buffer, valid until the next append, for a parse
     // that looks back over bytes the cursor has passed.
@@ -107,6 +114,8 @@ private:
     uint32_t m_window;
     uint32_t m_mask;
     uint32_t m_maxDistance;
+    uint32_t m_treeMask;
+    uint32_t m_treeReach; // the farthest a tree search looks back
     std::vector<uint8_t> m_buffer; // two windows and slack for wide compares
     std::vector<uint32_t> m_head;  // position + 1 of the latest string per hash; 0: none
     // Chains: the link to the previous string, per window slot. Trees: the

@@ -11,6 +11,8 @@ namespace {
 
 constexpr uint32_t Unreached = std::numeric_limits<uint32_t>::max();
 constexpr uint32_t BitCost = 16;
+// Fewer bytes than this make no prices for the next stretch.
+constexpr uint32_t MinPricedBytes = 4096;
 
 int distanceBits(uint32_t stored)
 {
@@ -71,20 +73,50 @@ void AceOptimalParser::afterMatch(Repeats& repeats, const Step& step)
 
 const std::vector<AceOptimalParser::Step>& AceOptimalParser::parse(uint32_t count, const Repeats& repeats)
 {
-    collect(count);
+    count = collect(count);
     // The first stretch is priced from a guess, so it is parsed once more
-    // with what its own path costs.
-    const int passes = m_priced ? m_settings.passes : std::max(2, m_settings.passes);
+    // with what its own path costs. A short stretch, cut by a nice match,
+    // says too little of the data to price the next by.
+    const bool telling = count >= MinPricedBytes || m_nice.length == 0;
+    const int passes = m_priced || !telling ? m_settings.passes : std::max(2, m_settings.passes);
     for (int pass = 0; pass < passes; ++pass) {
         choose(count, repeats);
-        reprice();
+        if (telling)
+            reprice();
     }
-    m_priced = true;
+    m_priced = m_priced || telling;
+    if (m_nice.length > 0)
+        takeNice(repeats);
     return m_steps;
 }
 
-void AceOptimalParser::collect(uint32_t count)
+void AceOptimalParser::takeNice(const Repeats& repeats)
 {
+    // A repeated distance costs far less than its new distance's bits, even
+    // if the length must be cut to what a repeat codes.
+    Repeats now = repeats;
+    for (const Step& step : m_steps)
+        if (step.length > 0)
+            afterMatch(now, step);
+    Step nice{m_nice.length, m_nice.distance, -1};
+    for (int r = 0; r < 4; ++r) {
+        if (now[std::size_t(r)] + 1 == nice.distance) {
+            nice.repeat = r;
+            nice.length = std::min(nice.length, 255 + repeatBase(r));
+            break;
+        }
+    }
+    m_steps.push_back(nice);
+    m_finder.advance(1);
+    for (uint32_t i = 1; i < nice.length; ++i) {
+        m_finder.passOver();
+        m_finder.advance(1);
+    }
+}
+
+uint32_t AceOptimalParser::collect(uint32_t count)
+{
+    m_nice = {};
     m_start = m_finder.cursor();
     m_matches.clear();
     m_firstMatch.resize(std::size_t(count) + 1);
@@ -117,15 +149,23 @@ void AceOptimalParser::collect(uint32_t count)
                 }
                 found[n++] = far;
             }
-            m_matches.insert(m_matches.end(), found, found + n);
-            // A match as long as ACE codes at its distance counts as nice.
-            if (n > 0 && found[n - 1].length >= std::min(m_settings.niceLength, MaxMatchAnywhere))
-                unsearched = found[n - 1].length - 1;
             m_misses = n > 0 ? 0 : m_misses + 1;
+            // A match as long as ACE codes at its distance counts as nice.
+            if (n > 0 && found[n - 1].length >= std::min(m_settings.niceLength, MaxMatchAnywhere)) {
+                if (m_settings.cutAtNice) {
+                    m_nice = found[n - 1];
+                    m_firstMatch.resize(std::size_t(i) + 1);
+                    m_searched.resize(i);
+                    return i;
+                }
+                unsearched = found[n - 1].length - 1;
+            }
+            m_matches.insert(m_matches.end(), found, found + n);
         }
         m_finder.advance(1);
     }
     m_firstMatch[count] = uint32_t(m_matches.size());
+    return count;
 }
 
 void AceOptimalParser::relax(uint32_t to, uint32_t cost, uint32_t length, uint32_t distance, int repeat)
@@ -163,7 +203,10 @@ void AceOptimalParser::choose(uint32_t count, const Repeats& repeats)
 
         for (int r = 0; r < 4; ++r) {
             const uint32_t distance = here.repeats[std::size_t(r)] + 1;
-            if (!m_finder.reachesFrom(pos, distance))
+            // Most repeats fail at once: two bytes are checked before the
+            // whole length is measured.
+            if (!m_finder.reachesFrom(pos, distance) || m_finder.byteAtPosition(pos) != m_finder.byteAtPosition(pos - distance)
+                || m_finder.byteAtPosition(pos + 1) != m_finder.byteAtPosition(pos + 1 - distance))
                 continue;
             const uint32_t base = repeatBase(r);
             const uint32_t length = m_finder.matchLengthAt(pos, distance, std::min(255 + base, room));

@@ -19,6 +19,10 @@ public:
         int passes = 1;
         uint32_t niceLength = 64; // a match this long is taken whole, and the bytes it covers unsearched
         uint32_t chunkBytes = 32768;
+        // A nice match ends the stretch: it is taken as found, and the bytes
+        // it covers pass the finder unentered, so that long repeats and runs
+        // cost little more than their copying.
+        bool cutAtNice = false;
     };
     // A literal (length 0) or a match at a new distance (repeat -1) or at
     // one of the last four.
@@ -36,9 +40,10 @@ public:
 
     AceOptimalParser(AceMatchFinder& finder, const Settings& settings);
 
-    // Searches the `count` bytes at the finder's cursor, moves the cursor
-    // past them and returns the cheapest steps that cover them, starting
-    // from the repeats given. Each literal's byte is at its position in
+    // Searches the `count` bytes at the finder's cursor (or, cut at a nice
+    // match, the bytes up to its end, which may lie a little beyond), moves
+    // the cursor past them and returns the cheapest steps that cover them,
+    // starting from the repeats given. Each literal's byte is at its position in
     // the finder, which stays until the next append.
     const std::vector<Step>& parse(uint32_t count, const Repeats& repeats);
     // Where the bytes of the last parse start in the finder.
@@ -56,7 +61,8 @@ private:
         Repeats repeats; // as they stand after the step
     };
 
-    void collect(uint32_t count);
+    uint32_t collect(uint32_t count);
+    void takeNice(const Repeats& repeats);
     void choose(uint32_t count, const Repeats& repeats);
     void reprice();
     void relax(uint32_t to, uint32_t cost, uint32_t length, uint32_t distance, int repeat);
@@ -75,4 +81,5 @@ private:
     bool m_priced = false;
     uint32_t m_misses = 0;  // searches in a row that found nothing
     uint32_t m_skipped = 0; // bytes passed unsearched since the last search
+    AceMatchFinder::Found m_nice; // the match that cut the stretch; length 0: none
 };
