@@ -9,6 +9,7 @@
 #include "job/exitstatus.h"
 #include "platform/appdirectory.h"
 #include "platform/stopsignals.h"
+#include "translations/programtranslations.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
@@ -116,6 +117,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(ZAVOK32_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(ZAVOK32_APP_ID));
     QApplication::setWindowIcon(ProgramIcon::icon());
+    // The language of the locale when the program speaks it, else English.
+    const ProgramTranslations translations;
 
     SingleInstance instance(AppDirectory::path());
     if (const auto deferred = deferToRunningCopy(instance, request.tail))

@@ -5,6 +5,8 @@
 #include "job/viewstate.h"
 #include "job/volumeestimate.h"
 
+#include <QCoreApplication>
+
 ZipSizeStep::ZipSizeStep(RipJob& job, RipRunState& state, ViewState& view)
     : m_job(job)
     , m_state(state)
@@ -16,15 +18,16 @@ ZipSizeStep::ZipSizeStep(RipJob& job, RipRunState& state, ViewState& view)
 
 QString ZipSizeStep::nameHint(int bound, const QString& cutFrom, const QString& cutTo)
 {
-    QString hint = QStringLiteral("Up to %1 characters").arg(bound);
+    QString hint;
     if (bound == RipJob::kThreeDigitNameBound)
-        hint += QStringLiteral(" at this size: three digits of the volume number follow");
+        hint = QCoreApplication::translate("ZipSizeStep", "Up to %1 characters at this size: three digits of the volume number follow");
     else if (bound == RipJob::kShortNameBound)
-        hint += QStringLiteral(" at this size: two digits of the volume number follow");
+        hint = QCoreApplication::translate("ZipSizeStep", "Up to %1 characters at this size: two digits of the volume number follow");
     else
-        hint += QStringLiteral(": one archive, no volume number");
+        hint = QCoreApplication::translate("ZipSizeStep", "Up to %1 characters: one archive, no volume number");
+    hint = hint.arg(bound);
     if (!cutFrom.isEmpty())
-        hint += QStringLiteral("; \"%1\" was cut to \"%2\"").arg(cutFrom, cutTo);
+        hint += QCoreApplication::translate("ZipSizeStep", "; \"%1\" was cut to \"%2\"").arg(cutFrom, cutTo);
     return hint;
 }
 
@@ -41,12 +44,12 @@ void ZipSizeStep::nameChanged()
 QString ZipSizeStep::sizeCaption(int step)
 {
     if (step == 3)
-        return QStringLiteral("1.44 M");
+        return QCoreApplication::translate("ZipSizeStep", "1.44 M");
     // Half a million bytes a step, written as millions with no leading zero
     // and no trailing zeros, the point always kept.
     const int whole = step / 2;
-    return (whole > 0 ? QString::number(whole) : QString()) + QLatin1Char('.')
-        + (step % 2 ? QStringLiteral("5") : QString()) + QStringLiteral(" M");
+    return QCoreApplication::translate("ZipSizeStep", "%1 M")
+        .arg((whole > 0 ? QString::number(whole) : QString()) + QLatin1Char('.') + (step % 2 ? QStringLiteral("5") : QString()));
 }
 
 void ZipSizeStep::stepChanged()

@@ -2,6 +2,8 @@
 
 #include "platform/numbertext.h"
 
+#include <QCoreApplication>
+
 namespace captions {
 
 qint64 wholeMegabytes(qint64 bytes)
@@ -17,7 +19,7 @@ qint64 zipFreeMegabytes(qint64 freeBytes)
 
 QString zipFreeSpace(qint64 freeBytes)
 {
-    return QStringLiteral("Free space ") + numbertext::signedDecimal(zipFreeMegabytes(freeBytes)) + QStringLiteral(" M");
+    return QCoreApplication::translate("Captions", "Free space %1 M").arg(numbertext::signedDecimal(zipFreeMegabytes(freeBytes)));
 }
 
 } // namespace captions

@@ -1,5 +1,7 @@
 #include "job/ripjob.h"
 
+#include <QCoreApplication>
+
 RipJob::RipJob(QObject* parent)
     : QObject(parent)
 {
@@ -114,16 +116,17 @@ SourceKind RipJob::sourceKindOf(bool imageMode, const QString& sourcePath)
 QString RipJob::sourceKindText(SourceKind kind)
 {
     switch (kind) {
-    case SourceKind::WholeDrive: return QStringLiteral("Whole drive");
-    case SourceKind::Directory: return QStringLiteral("Directory");
-    case SourceKind::IsoImage: return QStringLiteral("CD image ISO file");
-    case SourceKind::BinCueImage: return QStringLiteral("CD image Bin/Cue files");
+    case SourceKind::WholeDrive: return QCoreApplication::translate("RipJob", "Whole drive");
+    case SourceKind::Directory: return QCoreApplication::translate("RipJob", "Directory");
+    case SourceKind::IsoImage: return QCoreApplication::translate("RipJob", "CD image ISO file");
+    case SourceKind::BinCueImage: return QCoreApplication::translate("RipJob", "CD image Bin/Cue files");
     }
     return {};
 }
 
 QStringList RipJob::compressionItems()
 {
-    return {QStringLiteral("Store"), QStringLiteral("Fastest"), QStringLiteral("Fast"),
-            QStringLiteral("Normal"), QStringLiteral("Good"), QStringLiteral("Maximum")};
+    return {QCoreApplication::translate("RipJob", "Store"),  QCoreApplication::translate("RipJob", "Fastest"),
+            QCoreApplication::translate("RipJob", "Fast"),   QCoreApplication::translate("RipJob", "Normal"),
+            QCoreApplication::translate("RipJob", "Good"),   QCoreApplication::translate("RipJob", "Maximum")};
 }

@@ -2,6 +2,7 @@
 
 #include "platform/shell.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -75,7 +76,7 @@ struct ZipPageView {
     QString nameHint;
     QString sizeCaption = QStringLiteral("1.44 M");
     QString estimateCaption;
-    QString freeSpaceCaption = QStringLiteral("Free space: ");
+    QString freeSpaceCaption = QCoreApplication::translate("ViewState", "Free space: ");
     bool zipCompressionEnabled = true;
     bool directoryBrowseEnabled = true;
     bool directoryPanelGreyed = false; // the ZIP directory panel in the button-face colour

@@ -42,6 +42,7 @@
 #include "ui/cleanupdialog.h"
 #include "ui/folderpickerdialog.h"
 #include "ui/isobinoptiondialog.h"
+#include "translations/programtranslations.h"
 #include "ui/mainwindow.h"
 #include "ui/reportwindow.h"
 #include "ui/sourcepage.h"
@@ -571,6 +572,8 @@ void saveCheckSet(Application& program, const QString& out)
 int main(int argc, char* argv[])
 {
     QApplication qapp(argc, argv);
+    // As the program does: LANG=de_DE.UTF-8 takes the window in German.
+    const ProgramTranslations translations;
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QApplication::setStyle(QStringLiteral("Fusion"));
     if (argc > 2 && QByteArray(argv[2]) == "dark")

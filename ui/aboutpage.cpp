@@ -39,11 +39,11 @@ AboutPage::AboutPage(QWidget* parent)
     m_signature->setAlignment(Qt::AlignCenter);
     m_signature->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_signature->setCursor(Qt::PointingHandCursor);
-    m_signature->setToolTip(QStringLiteral("About Zavok32"));
+    m_signature->setToolTip(tr("About Zavok32"));
     layout->addWidget(m_signature);
 
-    auto* text = new QLabel(QStringLiteral("Visit my web page for other programs I've written and updates.  "
-                                           "Please send me your comments or suggestions."),
+    auto* text = new QLabel(tr("Visit my web page for other programs I've written and updates.  "
+                                "Please send me your comments or suggestions."),
                             this);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignCenter);

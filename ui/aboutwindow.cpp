@@ -15,7 +15,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     , m_picture(picture())
 {
     setObjectName(QStringLiteral("aboutWindow"));
-    setWindowTitle(QStringLiteral("About Zavok32"));
+    setWindowTitle(tr("About Zavok32"));
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(m_picture.size());
     // The window's outline is the picture's, not a rectangle.
@@ -83,7 +83,7 @@ QPixmap AboutWindow::picture()
     small.setPointSize(10);
     small.setBold(false);
     painter.setFont(small);
-    painter.drawText(QRect(40, 118, 300, 24), Qt::AlignCenter, QStringLiteral("Archive volumes into ZIPs"));
+    painter.drawText(QRect(40, 118, 300, 24), Qt::AlignCenter, tr("Archive volumes into ZIPs"));
     painter.end();
     return pixmap;
 }

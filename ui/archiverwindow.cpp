@@ -35,7 +35,7 @@ ArchiverWindow::ArchiverWindow(const QString& title, QWidget* parent)
     m_progress->setValue(0);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("archiverStatus"));
-    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel = new QPushButton(tr("&Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("archiverCancel"));
     row->addWidget(m_progress, 1);
     row->addWidget(m_status);

@@ -45,12 +45,12 @@ DescriptionEditorWindow::DescriptionEditorWindow(QWidget* parent)
     setObjectName(QStringLiteral("descriptionEditor"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu = menuBar()->addMenu(tr("&File"));
     m_fileMenu->setObjectName(QStringLiteral("descriptionFileMenu"));
-    m_importAction = m_fileMenu->addAction(QStringLiteral("&Import..."));
-    m_saveAction = m_fileMenu->addAction(QStringLiteral("&Save..."));
+    m_importAction = m_fileMenu->addAction(tr("&Import..."));
+    m_saveAction = m_fileMenu->addAction(tr("&Save..."));
     m_fileMenu->addSeparator();
-    m_cancelAction = m_fileMenu->addAction(QStringLiteral("&Cancel"));
+    m_cancelAction = m_fileMenu->addAction(tr("&Cancel"));
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -73,11 +73,11 @@ DescriptionEditorWindow::DescriptionEditorWindow(QWidget* parent)
     layout->addWidget(m_text, 1);
 
     auto* buttons = new QHBoxLayout;
-    m_save = new QPushButton(QStringLiteral("&Save"), central);
+    m_save = new QPushButton(tr("&Save"), central);
     m_save->setObjectName(QStringLiteral("descriptionSave"));
-    m_ok = new QPushButton(QStringLiteral("&OK"), central);
+    m_ok = new QPushButton(tr("&OK"), central);
     m_ok->setObjectName(QStringLiteral("descriptionOk"));
-    m_import = new QPushButton(QStringLiteral("&Import"), central);
+    m_import = new QPushButton(tr("&Import"), central);
     m_import->setObjectName(QStringLiteral("descriptionImport"));
     buttons->addWidget(m_save);
     buttons->addWidget(m_ok);

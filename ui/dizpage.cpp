@@ -31,14 +31,14 @@ DizPage::DizPage(RipJob& job, ViewState& view, QWidget* parent)
     m_body->setObjectName(QStringLiteral("dizBody"));
     auto* fileLayout = new QVBoxLayout(m_body);
     fileLayout->setContentsMargins(0, 0, 0, 0);
-    fileLayout->addWidget(new QLabel(QStringLiteral("File_id.diz"), m_body));
+    fileLayout->addWidget(new QLabel(tr("File_id.diz"), m_body));
     m_path = new PathPanel(m_body);
     m_path->setObjectName(QStringLiteral("dizPathPanel"));
     fileLayout->addWidget(m_path);
     auto* fileButtons = new QHBoxLayout;
-    QPushButton* browse = addButton(m_body, QStringLiteral("&Browse"), QStringLiteral("dizBrowse"), &DizPage::browseClicked);
-    QPushButton* create = addButton(m_body, QStringLiteral("&Create"), QStringLiteral("dizCreate"), &DizPage::createClicked);
-    QPushButton* edit = addButton(m_body, QStringLiteral("&Edit"), QStringLiteral("dizEdit"), &DizPage::editClicked);
+    QPushButton* browse = addButton(m_body, tr("&Browse"), QStringLiteral("dizBrowse"), &DizPage::browseClicked);
+    QPushButton* create = addButton(m_body, tr("&Create"), QStringLiteral("dizCreate"), &DizPage::createClicked);
+    QPushButton* edit = addButton(m_body, tr("&Edit"), QStringLiteral("dizEdit"), &DizPage::editClicked);
     m_edit = edit;
     for (QPushButton* button : {browse, create, edit})
         fileButtons->addWidget(button);
@@ -56,22 +56,22 @@ DizPage::DizPage(RipJob& job, ViewState& view, QWidget* parent)
 
     // The numbering: off, or at a column of a line; Test shows the result.
     auto* numbering = new QGridLayout;
-    m_numberingLabel = new QLabel(QStringLiteral("Auto numbering"), this);
+    m_numberingLabel = new QLabel(tr("Auto numbering"), this);
     m_numberingLabel->setObjectName(QStringLiteral("dizNumberingLabel"));
-    m_none = new QRadioButton(QStringLiteral("&None"), this);
+    m_none = new QRadioButton(tr("&None"), this);
     m_none->setObjectName(QStringLiteral("dizNone"));
-    m_substitute = new QRadioButton(QStringLiteral("S&ubsitute at column"), this);
+    m_substitute = new QRadioButton(tr("S&ubsitute at column"), this);
     m_substitute->setObjectName(QStringLiteral("dizSubstitute"));
     m_column = addNumberBox(QStringLiteral("dizColumn"));
-    m_lineLabel = new QLabel(QStringLiteral("Line -"), this);
+    m_lineLabel = new QLabel(tr("Line -"), this);
     m_lineLabel->setObjectName(QStringLiteral("dizLineLabel"));
     m_line = addNumberBox(QStringLiteral("dizLine"));
     // The column box's caption is the option before it, which cannot be a
     // buddy; both boxes say what they hold.
-    m_column->setAccessibleName(QStringLiteral("Column"));
-    m_line->setAccessibleName(QStringLiteral("Line"));
+    m_column->setAccessibleName(tr("Column"));
+    m_line->setAccessibleName(tr("Line"));
     m_lineLabel->setBuddy(m_line);
-    m_test = addButton(this, QStringLiteral("&Test"), QStringLiteral("dizTest"), &DizPage::testClicked);
+    m_test = addButton(this, tr("&Test"), QStringLiteral("dizTest"), &DizPage::testClicked);
     numbering->addWidget(m_numberingLabel, 0, 0, 1, 4);
     // As wide as its caption: a click beside it is no click on it.
     numbering->addWidget(m_none, 1, 0, Qt::AlignLeft);

@@ -30,14 +30,14 @@ DrivesDialog::DrivesDialog(DriveSetup& setup, QWidget* parent)
     , m_setup(setup)
 {
     setObjectName(QStringLiteral("drivesDialog"));
-    setWindowTitle(QStringLiteral("Drives"));
+    setWindowTitle(tr("Drives"));
     auto* layout = new QVBoxLayout(this);
 
     m_table = new QTreeWidget(this);
     m_table->setObjectName(QStringLiteral("driveTable"));
-    m_table->setAccessibleName(QStringLiteral("Drives"));
-    m_table->setHeaderLabels({QStringLiteral("Drive"), QStringLiteral("Label"), QStringLiteral("Folder"),
-                              QStringLiteral("Free space")});
+    m_table->setAccessibleName(tr("Drives"));
+    m_table->setHeaderLabels({tr("Drive"), tr("Label"), tr("Folder"),
+                              tr("Free space")});
     m_table->setRootIsDecorated(false);
     m_table->setAllColumnsShowFocus(true);
     m_table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -47,16 +47,16 @@ DrivesDialog::DrivesDialog(DriveSetup& setup, QWidget* parent)
     auto* grid = new QGridLayout;
     m_letter = new QComboBox(this);
     m_letter->setObjectName(QStringLiteral("driveLetter"));
-    auto* letterLabel = new QLabel(QStringLiteral("&Letter:"), this);
+    auto* letterLabel = new QLabel(tr("&Letter:"), this);
     letterLabel->setBuddy(m_letter);
     m_folder = new QLineEdit(this);
     m_folder->setObjectName(QStringLiteral("driveFolder"));
-    auto* folderLabel = new QLabel(QStringLiteral("&Points at:"), this);
+    auto* folderLabel = new QLabel(tr("&Points at:"), this);
     folderLabel->setBuddy(m_folder);
-    m_browse = button(QStringLiteral("Fo&lder..."), "driveFolderBrowse", this);
+    m_browse = button(tr("Fo&lder..."), "driveFolderBrowse", this);
     m_volumes = new QComboBox(this);
     m_volumes->setObjectName(QStringLiteral("driveVolume"));
-    auto* volumeLabel = new QLabel(QStringLiteral("Mounted &volume:"), this);
+    auto* volumeLabel = new QLabel(tr("Mounted &volume:"), this);
     volumeLabel->setBuddy(m_volumes);
     grid->addWidget(letterLabel, 0, 0);
     grid->addWidget(m_letter, 0, 1, Qt::AlignLeft);
@@ -74,9 +74,9 @@ DrivesDialog::DrivesDialog(DriveSetup& setup, QWidget* parent)
     layout->addWidget(m_status);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_add = button(QStringLiteral("&Add"), "driveAdd", this);
-    m_change = button(QStringLiteral("&Change"), "driveChange", this);
-    m_remove = button(QStringLiteral("&Remove"), "driveRemove", this);
+    m_add = button(tr("&Add"), "driveAdd", this);
+    m_change = button(tr("&Change"), "driveChange", this);
+    m_remove = button(tr("&Remove"), "driveRemove", this);
     buttons->addButton(m_add, QDialogButtonBox::ActionRole);
     buttons->addButton(m_change, QDialogButtonBox::ActionRole);
     buttons->addButton(m_remove, QDialogButtonBox::ActionRole);
@@ -85,7 +85,7 @@ DrivesDialog::DrivesDialog(DriveSetup& setup, QWidget* parent)
     layout->addWidget(buttons);
 
     pickFolder = [this](const QString& start) {
-        return QFileDialog::getExistingDirectory(this, QStringLiteral("Folder for the drive"), start,
+        return QFileDialog::getExistingDirectory(this, tr("Folder for the drive"), start,
                                                  QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     };
 
@@ -160,7 +160,7 @@ void DrivesDialog::showView()
     if (m_folder->text() != v.target)
         m_folder->setText(v.target);
 
-    QStringList volumes{QStringLiteral("(choose one to point the letter at it)")};
+    QStringList volumes{tr("(choose one to point the letter at it)")};
     volumes << v.volumeChoices;
     QStringList shown;
     for (int i = 0; i < m_volumes->count(); ++i)

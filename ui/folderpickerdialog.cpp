@@ -33,7 +33,7 @@ FolderPickerDialog::FolderPickerDialog(const DriveService& drives, const FolderP
     , m_onSelection(std::move(onSelection))
 {
     setObjectName(QStringLiteral("folderPicker"));
-    setWindowTitle(QStringLiteral("Browse for Folder"));
+    setWindowTitle(tr("Browse for Folder"));
     auto* layout = new QVBoxLayout(this);
     auto* title = new QLabel(request.title, this);
     title->setWordWrap(true);
@@ -50,9 +50,9 @@ FolderPickerDialog::FolderPickerDialog(const DriveService& drives, const FolderP
     auto* pathRow = new QHBoxLayout;
     m_path = new QLineEdit(this);
     m_path->setObjectName(QStringLiteral("folderPickerPath"));
-    m_path->setPlaceholderText(QStringLiteral("d:\\games or /home/me/games"));
+    m_path->setPlaceholderText(tr("d:\\games or /home/me/games"));
     m_path->setClearButtonEnabled(true);
-    auto* pathLabel = new QLabel(QStringLiteral("&Folder:"), this);
+    auto* pathLabel = new QLabel(tr("&Folder:"), this);
     pathLabel->setBuddy(m_path);
     pathRow->addWidget(pathLabel);
     pathRow->addWidget(m_path, 1);

@@ -24,7 +24,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("helpWindow"));
-    setWindowTitle(QStringLiteral("Zavok32 Help"));
+    setWindowTitle(tr("Zavok32 Help"));
     resize(720, 560);
     auto* layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
@@ -34,11 +34,11 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
     m_browser->setAccessibleName(QStringLiteral("Help text"));
     m_browser->setOpenExternalLinks(true);
-    m_tabs->addTab(m_browser, QStringLiteral("&Contents"));
+    m_tabs->addTab(m_browser, tr("&Contents"));
 
     auto* indexPage = new QWidget(m_tabs);
     auto* indexLayout = new QVBoxLayout(indexPage);
-    indexLayout->addWidget(new QLabel(QStringLiteral("Type a word to find a topic:"), indexPage));
+    indexLayout->addWidget(new QLabel(tr("Type a word to find a topic:"), indexPage));
     m_search = new QLineEdit(indexPage);
     m_search->setObjectName(QStringLiteral("helpSearch"));
     m_search->setAccessibleName(QStringLiteral("Search"));
@@ -48,14 +48,14 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_index->setObjectName(QStringLiteral("helpIndex"));
     m_index->setAccessibleName(QStringLiteral("Index"));
     indexLayout->addWidget(m_index, 1);
-    m_tabs->addTab(indexPage, QStringLiteral("&Index"));
+    m_tabs->addTab(indexPage, tr("&Index"));
 
     const QString folder = helpFolder();
     if (!folder.isEmpty()) {
         m_browser->setSearchPaths({folder});
         m_browser->setSource(QUrl(QStringLiteral("index.html")));
     } else {
-        m_browser->setHtml(QStringLiteral("<p>The help pages were not found beside the program.</p>"));
+        m_browser->setHtml(tr("<p>The help pages were not found beside the program.</p>"));
     }
     loadIndex();
 

@@ -88,8 +88,8 @@ ListBar::ListBar(QWidget* parent)
     m_box = new QToolBox(this);
     m_main = makeList(ListGroup::Main, 1);
     m_extra = makeList(ListGroup::Extra, 7);
-    m_box->addItem(m_main, Navigation::groupText(ListGroup::Main));
-    m_box->addItem(m_extra, Navigation::groupText(ListGroup::Extra));
+    m_box->addItem(m_main, Navigation::shown(Navigation::groupText(ListGroup::Main)));
+    m_box->addItem(m_extra, Navigation::shown(Navigation::groupText(ListGroup::Extra)));
     // The tool box wraps each list in a scroll area of its own, which would be
     // a Tab stop that shows nothing; the lists take the focus.
     for (QScrollArea* area : m_box->findChildren<QScrollArea*>())
@@ -171,7 +171,7 @@ void ListBar::changeEvent(QEvent* event)
 
 QListWidgetItem* ListBar::addItem(QListWidget* list, const QString& text, int icon, int row)
 {
-    auto* item = new QListWidgetItem(itemIcon(icon), text);
+    auto* item = new QListWidgetItem(itemIcon(icon), Navigation::shown(text));
     item->setData(Qt::UserRole, text); // the key
     item->setTextAlignment(Qt::AlignHCenter);
     list->insertItem(row, item);
@@ -239,9 +239,10 @@ QListWidget* ListBar::list(ListGroup group) const
 QListWidgetItem* ListBar::item(const QString& text) const
 {
     for (QListWidget* list : {m_main, m_extra}) {
-        const auto found = list->findItems(text, Qt::MatchExactly);
-        if (!found.isEmpty())
-            return found.first();
+        for (int row = 0; row < list->count(); ++row) {
+            if (list->item(row)->data(Qt::UserRole).toString() == text)
+                return list->item(row);
+        }
     }
     return nullptr;
 }

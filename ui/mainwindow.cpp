@@ -163,7 +163,7 @@ MainWindow::~MainWindow()
 void MainWindow::buildMenus()
 {
     for (const MenuSpec& spec : MenuTable::menus()) {
-        QMenu* menu = menuBar()->addMenu(spec.title);
+        QMenu* menu = menuBar()->addMenu(MenuTable::shown(spec.title));
         addItems(menu, spec.items);
     }
 }
@@ -176,13 +176,13 @@ void MainWindow::addItems(QMenu* menu, const QList<MenuItemSpec>& items)
             continue;
         }
         if (!spec.submenu.isEmpty()) {
-            QMenu* sub = menu->addMenu(spec.text);
+            QMenu* sub = menu->addMenu(MenuTable::shown(spec.text));
             sub->setObjectName(QStringLiteral("pageMenu"));
             m_pageMenu = sub;
             addItems(sub, spec.submenu);
             continue;
         }
-        QAction* action = menu->addAction(spec.text);
+        QAction* action = menu->addAction(MenuTable::shown(spec.text));
         if (!spec.shortcut.isEmpty()) {
             action->setShortcut(QKeySequence(spec.shortcut, QKeySequence::PortableText));
             action->setShortcutContext(Qt::WindowShortcut);
@@ -268,7 +268,7 @@ QWidget* MainWindow::page(PageId page) const
 void MainWindow::showNavigation()
 {
     m_pages->setCurrentWidget(page(m_navigation.visiblePage()));
-    m_title->setText(m_navigation.title());
+    m_title->setText(Navigation::shown(m_navigation.title()));
     // The bar follows the page shown by the menu, a shortcut or the run too.
     m_listBar->showCurrent(Navigation::titleText(m_navigation.visiblePage()).trimmed());
     for (MenuCommand command : {MenuCommand::PageSource, MenuCommand::PageSkip, MenuCommand::PageDiz,

@@ -1,5 +1,7 @@
 #include "ui/menutable.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 MenuItemSpec item(const char* text, const char* shortcut, MenuCommand command, bool checkable = false)
@@ -17,13 +19,13 @@ MenuItemSpec separator()
 const QList<MenuItemSpec>& MenuTable::pageSubmenu()
 {
     static const QList<MenuItemSpec> items{
-        item("Source", "Ctrl+S", MenuCommand::PageSource, true),
-        item("Skip", "Ctrl+K", MenuCommand::PageSkip, true),
-        item("Diz", "Ctrl+D", MenuCommand::PageDiz, true),
-        item("Nfo", "Ctrl+N", MenuCommand::PageNfo, true),
-        item("Zip", "Ctrl+Z", MenuCommand::PageZip, true),
+        item(QT_TRANSLATE_NOOP("MenuTable", "Source"), "Ctrl+S", MenuCommand::PageSource, true),
+        item(QT_TRANSLATE_NOOP("MenuTable", "Skip"), "Ctrl+K", MenuCommand::PageSkip, true),
+        item(QT_TRANSLATE_NOOP("MenuTable", "Diz"), "Ctrl+D", MenuCommand::PageDiz, true),
+        item(QT_TRANSLATE_NOOP("MenuTable", "Nfo"), "Ctrl+N", MenuCommand::PageNfo, true),
+        item(QT_TRANSLATE_NOOP("MenuTable", "Zip"), "Ctrl+Z", MenuCommand::PageZip, true),
         separator(),
-        item("Zavok", "Ctrl+R", MenuCommand::PageRun, true),
+        item(QT_TRANSLATE_NOOP("MenuTable", "Zavok"), "Ctrl+R", MenuCommand::PageRun, true),
     };
     return items;
 }
@@ -31,34 +33,39 @@ const QList<MenuItemSpec>& MenuTable::pageSubmenu()
 const QList<MenuSpec>& MenuTable::menus()
 {
     static const QList<MenuSpec> table{
-        {QStringLiteral("&File"),
-         {item("&Open zvk script...", "Ctrl+O", MenuCommand::OpenScript),
-          item("S&ave zvk script...", "Ctrl+V", MenuCommand::SaveScript),
-          item("Chec&k a set...", "", MenuCommand::CheckSet),
+        {QStringLiteral(QT_TRANSLATE_NOOP("MenuTable", "&File")),
+         {item(QT_TRANSLATE_NOOP("MenuTable", "&Open zvk script..."), "Ctrl+O", MenuCommand::OpenScript),
+          item(QT_TRANSLATE_NOOP("MenuTable", "S&ave zvk script..."), "Ctrl+V", MenuCommand::SaveScript),
+          item(QT_TRANSLATE_NOOP("MenuTable", "Chec&k a set..."), "", MenuCommand::CheckSet),
           separator(),
-          MenuItemSpec{QStringLiteral("Page"), QString(), MenuCommand::None, false, pageSubmenu()},
+          MenuItemSpec{QStringLiteral(QT_TRANSLATE_NOOP("MenuTable", "Page")), QString(), MenuCommand::None, false, pageSubmenu()},
           separator(),
-          item("E&xit", "Ctrl+X", MenuCommand::Exit)}},
-        {QStringLiteral("&Options"),
-         {item("Soun&ds", "", MenuCommand::Sounds, true),
-          item("&Drives...", "", MenuCommand::Drives),
-          item("Clean &up...", "", MenuCommand::CleanUp),
+          item(QT_TRANSLATE_NOOP("MenuTable", "E&xit"), "Ctrl+X", MenuCommand::Exit)}},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MenuTable", "&Options")),
+         {item(QT_TRANSLATE_NOOP("MenuTable", "Soun&ds"), "", MenuCommand::Sounds, true),
+          item(QT_TRANSLATE_NOOP("MenuTable", "&Drives..."), "", MenuCommand::Drives),
+          item(QT_TRANSLATE_NOOP("MenuTable", "Clean &up..."), "", MenuCommand::CleanUp),
           separator(),
-          item("&Verify after packing", "", MenuCommand::VerifyAfterPacking, true),
-          item("&Checksum files", "", MenuCommand::ChecksumFiles, true),
-          item("&Recovery files...", "", MenuCommand::RecoveryFiles),
+          item(QT_TRANSLATE_NOOP("MenuTable", "&Verify after packing"), "", MenuCommand::VerifyAfterPacking, true),
+          item(QT_TRANSLATE_NOOP("MenuTable", "&Checksum files"), "", MenuCommand::ChecksumFiles, true),
+          item(QT_TRANSLATE_NOOP("MenuTable", "&Recovery files..."), "", MenuCommand::RecoveryFiles),
           separator(),
-          item("Use &zip comment", "", MenuCommand::UseZipComment, true),
-          item("&Open zip comment...", "", MenuCommand::OpenZipComment),
-          item("&View zip comment...", "", MenuCommand::ViewZipComment)}},
-        {QStringLiteral("&Help"),
-         {item("&Contents...", "Ctrl+H", MenuCommand::HelpContents),
-          item("&Index...", "Ctrl+I", MenuCommand::HelpIndex),
+          item(QT_TRANSLATE_NOOP("MenuTable", "Use &zip comment"), "", MenuCommand::UseZipComment, true),
+          item(QT_TRANSLATE_NOOP("MenuTable", "&Open zip comment..."), "", MenuCommand::OpenZipComment),
+          item(QT_TRANSLATE_NOOP("MenuTable", "&View zip comment..."), "", MenuCommand::ViewZipComment)}},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MenuTable", "&Help")),
+         {item(QT_TRANSLATE_NOOP("MenuTable", "&Contents..."), "Ctrl+H", MenuCommand::HelpContents),
+          item(QT_TRANSLATE_NOOP("MenuTable", "&Index..."), "Ctrl+I", MenuCommand::HelpIndex),
           separator(),
-          item("&Web page...", "Ctrl+W", MenuCommand::WebPage),
-          item("&Email...", "Ctrl+E", MenuCommand::Email),
+          item(QT_TRANSLATE_NOOP("MenuTable", "&Web page..."), "Ctrl+W", MenuCommand::WebPage),
+          item(QT_TRANSLATE_NOOP("MenuTable", "&Email..."), "Ctrl+E", MenuCommand::Email),
           separator(),
-          item("&About...", "Ctrl+A", MenuCommand::About)}},
+          item(QT_TRANSLATE_NOOP("MenuTable", "&About..."), "Ctrl+A", MenuCommand::About)}},
     };
     return table;
+}
+
+QString MenuTable::shown(const QString& text)
+{
+    return QCoreApplication::translate("MenuTable", text.toUtf8().constData());
 }

@@ -34,6 +34,8 @@ class MenuTable
 {
 public:
     static const QList<MenuSpec>& menus();
+    // A menu or item text as the user reads it; the table keeps the English.
+    static QString shown(const QString& text);
     // The Page submenu of the File menu, also popped up by a right click.
     static const QList<MenuItemSpec>& pageSubmenu();
 };

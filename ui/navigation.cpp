@@ -3,6 +3,7 @@
 #include "job/appstate.h"
 #include "job/ripjob.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -37,13 +38,13 @@ Navigation::Navigation(const AppState& app, const RipJob& job)
 QString Navigation::titleText(PageId page)
 {
     switch (page) {
-    case PageId::Source: return QStringLiteral(" Source");
-    case PageId::Skip: return QStringLiteral(" Skip");
-    case PageId::Diz: return QStringLiteral(" Diz");
-    case PageId::Nfo: return QStringLiteral(" Nfo");
-    case PageId::Zip: return QStringLiteral(" Zip");
-    case PageId::Run: return QStringLiteral(" Zavok!");
-    case PageId::About: return QStringLiteral(" About");
+    case PageId::Source: return QStringLiteral(QT_TRANSLATE_NOOP("Navigation", " Source"));
+    case PageId::Skip: return QStringLiteral(QT_TRANSLATE_NOOP("Navigation", " Skip"));
+    case PageId::Diz: return QStringLiteral(QT_TRANSLATE_NOOP("Navigation", " Diz"));
+    case PageId::Nfo: return QStringLiteral(QT_TRANSLATE_NOOP("Navigation", " Nfo"));
+    case PageId::Zip: return QStringLiteral(QT_TRANSLATE_NOOP("Navigation", " Zip"));
+    case PageId::Run: return QStringLiteral(QT_TRANSLATE_NOOP("Navigation", " Zavok!"));
+    case PageId::About: return QStringLiteral(QT_TRANSLATE_NOOP("Navigation", " About"));
     }
     return {};
 }
@@ -51,14 +52,23 @@ QString Navigation::titleText(PageId page)
 QStringList Navigation::itemTexts(ListGroup group)
 {
     if (group == ListGroup::Main)
-        return {QStringLiteral("Source"), QStringLiteral("Skip"), QStringLiteral("Diz"),
-                QStringLiteral("Nfo"), QStringLiteral("Zip"), QStringLiteral("Zavok!")};
-    return {QStringLiteral("Help"), QStringLiteral("About")};
+        return {QStringLiteral(QT_TRANSLATE_NOOP("Navigation", "Source")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Navigation", "Skip")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Navigation", "Diz")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Navigation", "Nfo")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Navigation", "Zip")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Navigation", "Zavok!"))};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("Navigation", "Help")), QStringLiteral(QT_TRANSLATE_NOOP("Navigation", "About"))};
 }
 
 QString Navigation::groupText(ListGroup group)
 {
-    return group == ListGroup::Main ? QStringLiteral("Main") : QStringLiteral("Extra");
+    return group == ListGroup::Main ? QStringLiteral(QT_TRANSLATE_NOOP("Navigation", "Main")) : QStringLiteral(QT_TRANSLATE_NOOP("Navigation", "Extra"));
+}
+
+QString Navigation::shown(const QString& text)
+{
+    return QCoreApplication::translate("Navigation", text.toUtf8().constData());
 }
 
 bool Navigation::itemIsCommand(const QString& text)

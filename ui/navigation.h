@@ -29,6 +29,9 @@ public:
     // The list bar's item texts, which are also the items' keys, in order.
     static QStringList itemTexts(ListGroup group);
     static QString groupText(ListGroup group);
+    // A title, item or group text as the user reads it: the texts above stay
+    // the keys, in English, whatever the language.
+    static QString shown(const QString& text);
     // Items that start something rather than show a page ("Zavok!", "Help"):
     // moving onto them with the keyboard is not yet a choice.
     static bool itemIsCommand(const QString& text);

@@ -30,16 +30,16 @@ NfoPage::NfoPage(RipJob& job, ViewState& view, QWidget* parent)
     outer->addWidget(m_body);
     auto* layout = new QVBoxLayout(m_body);
 
-    auto* nfoBox = new QGroupBox(QStringLiteral("Add *.nfo"), m_body);
+    auto* nfoBox = new QGroupBox(tr("Add *.nfo"), m_body);
     auto* nfoGrid = new QGridLayout(nfoBox);
     m_nfoPath = new PathPanel(nfoBox);
     m_nfoPath->setObjectName(QStringLiteral("nfoPathPanel"));
-    nfoGrid->addWidget(new QLabel(QStringLiteral("Nfo"), nfoBox), 0, 0);
+    nfoGrid->addWidget(new QLabel(tr("Nfo"), nfoBox), 0, 0);
     nfoGrid->addWidget(m_nfoPath, 0, 1, 1, 4);
     const QList<std::pair<QString, void (NfoPage::*)()>> buttons{
-        {QStringLiteral("&Browse"), &NfoPage::browseClicked},
-        {QStringLiteral("&Create"), &NfoPage::createClicked},
-        {QStringLiteral("&Edit"), &NfoPage::editClicked},
+        {tr("&Browse"), &NfoPage::browseClicked},
+        {tr("&Create"), &NfoPage::createClicked},
+        {tr("&Edit"), &NfoPage::editClicked},
     };
     int column = 1;
     for (const auto& [text, signal] : buttons) {
@@ -56,13 +56,13 @@ NfoPage::NfoPage(RipJob& job, ViewState& view, QWidget* parent)
 
     // A label of its own above the frame, not the frame's title: the output
     // mode of an image greys it with the controls, whose states differ.
-    m_extraLabel = new QLabel(QStringLiteral("Extra to add  (optional)"), m_body);
+    m_extraLabel = new QLabel(tr("Extra to add  (optional)"), m_body);
     m_extraLabel->setObjectName(QStringLiteral("extraLabel"));
     layout->addWidget(m_extraLabel);
     auto* extraBox = new QGroupBox(m_body);
     auto* extraGrid = new QGridLayout(extraBox);
-    m_file = new QRadioButton(QStringLiteral("&File"), extraBox);
-    m_directory = new QRadioButton(QStringLiteral("&Directory"), extraBox);
+    m_file = new QRadioButton(tr("&File"), extraBox);
+    m_directory = new QRadioButton(tr("&Directory"), extraBox);
     m_file->setObjectName(QStringLiteral("extraFile"));
     m_directory->setObjectName(QStringLiteral("extraDirectory"));
     auto* group = new QButtonGroup(this);
@@ -70,7 +70,7 @@ NfoPage::NfoPage(RipJob& job, ViewState& view, QWidget* parent)
     group->addButton(m_directory);
     m_extraPath = new PathPanel(extraBox);
     m_extraPath->setObjectName(QStringLiteral("extraPathPanel"));
-    m_extraBrowse = new QPushButton(QStringLiteral("B&rowse"), extraBox);
+    m_extraBrowse = new QPushButton(tr("B&rowse"), extraBox);
     m_extraBrowse->setObjectName(QStringLiteral("extraBrowse"));
     extraGrid->addWidget(m_file, 0, 0);
     extraGrid->addWidget(m_directory, 0, 1);
@@ -80,9 +80,9 @@ NfoPage::NfoPage(RipJob& job, ViewState& view, QWidget* parent)
     layout->addWidget(extraBox);
 
     // Both the information file and the extra.
-    m_firstOnly = new QCheckBox(QStringLiteral("&1st zip only"), m_body);
+    m_firstOnly = new QCheckBox(tr("&1st zip only"), m_body);
     m_firstOnly->setObjectName(QStringLiteral("firstZipOnly"));
-    m_firstOnly->setToolTip(QStringLiteral("The .nfo and the extra go into the first zip only"));
+    m_firstOnly->setToolTip(tr("The .nfo and the extra go into the first zip only"));
     layout->addWidget(m_firstOnly);
     layout->addStretch(1);
 

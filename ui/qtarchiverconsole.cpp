@@ -3,6 +3,7 @@
 #include "platform/consoletext.h"
 #include "ui/archiverwindow.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QPushButton>
 #include <QSocketNotifier>
@@ -22,7 +23,7 @@ ArchiverWindow* QtArchiverConsole::window() const
 
 QString QtArchiverConsole::cancellingText()
 {
-    return QStringLiteral("Ending the archiver...");
+    return QCoreApplication::translate("QtArchiverConsole", "Ending the archiver...");
 }
 
 QString QtArchiverConsole::endedText(const ProcessEnd& end)

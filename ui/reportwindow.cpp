@@ -12,11 +12,11 @@ ReportWindow::ReportWindow(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("reportWindow"));
-    setWindowTitle(QStringLiteral("Ripping complete"));
+    setWindowTitle(tr("Ripping complete"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(makeGroup(QStringLiteral("Source"), sourceLabels(), m_sourceLabels, m_sourceValues));
-    layout->addWidget(makeGroup(QStringLiteral("Final archive"), finalLabels(), m_finalLabels, m_finalValues));
+    layout->addWidget(makeGroup(tr("Source"), sourceLabels(), m_sourceLabels, m_sourceValues));
+    layout->addWidget(makeGroup(tr("Final archive"), finalLabels(), m_finalLabels, m_finalValues));
     m_verdict = new QLabel(this);
     m_verdict->setObjectName(QStringLiteral("reportVerdict"));
     m_verdict->setWordWrap(true);
@@ -33,7 +33,7 @@ ReportWindow::ReportWindow(QWidget* parent)
     m_finalLabels[2]->setToolTip(m_finalLabels[2]->text());
 
     auto* buttons = new QHBoxLayout;
-    m_ok = new QPushButton(QStringLiteral("&OK"), this);
+    m_ok = new QPushButton(tr("&OK"), this);
     m_ok->setObjectName(QStringLiteral("reportOk"));
     m_ok->setDefault(true);
     buttons->addStretch(1);
@@ -46,13 +46,13 @@ ReportWindow::ReportWindow(QWidget* parent)
 
 QStringList ReportWindow::sourceLabels()
 {
-    return {QStringLiteral("Path:"), QStringLiteral("Type:"), QStringLiteral("Size:")};
+    return {tr("Path:"), tr("Type:"), tr("Size:")};
 }
 
 QStringList ReportWindow::finalLabels()
 {
-    return {QStringLiteral("Type:"), QStringLiteral("Size:"), QStringLiteral("Path:"), QStringLiteral("Count:"),
-            QStringLiteral("Total:"), QStringLiteral("Rar/Ace compression:"), QStringLiteral("Zip compression:")};
+    return {tr("Type:"), tr("Size:"), tr("Path:"), tr("Count:"),
+            tr("Total:"), tr("Rar/Ace compression:"), tr("Zip compression:")};
 }
 
 QWidget* ReportWindow::makeGroup(const QString& title, const QStringList& labels, QList<QLabel*>& labelCells,

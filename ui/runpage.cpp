@@ -17,7 +17,7 @@ RunPage::RunPage(ViewState& view, QWidget* parent)
 {
     setObjectName(QStringLiteral("runPage"));
     auto* layout = new QVBoxLayout(this);
-    auto* box = new QGroupBox(QStringLiteral("Packaging"), this);
+    auto* box = new QGroupBox(tr("Packaging"), this);
     auto* form = new QFormLayout(box);
     form->setLabelAlignment(Qt::AlignRight);
     const auto valueLabel = [box](const char* name) {
@@ -34,23 +34,23 @@ RunPage::RunPage(ViewState& view, QWidget* parent)
     m_progress = new QProgressBar(box);
     m_progress->setObjectName(QStringLiteral("runProgress"));
     m_progress->setRange(0, 100);
-    form->addRow(QStringLiteral("Adding:"), m_status);
-    form->addRow(QStringLiteral("Zip:"), m_zipName);
-    form->addRow(QStringLiteral("Volume:"), m_counter);
-    form->addRow(QStringLiteral("Progress:"), m_progress);
+    form->addRow(tr("Adding:"), m_status);
+    form->addRow(tr("Zip:"), m_zipName);
+    form->addRow(tr("Volume:"), m_counter);
+    form->addRow(tr("Progress:"), m_progress);
     // Beside the current ZIP's bar, the whole job: the archiver and every
     // ZIP, over the bytes of both, and the time it takes.
     m_whole = new QProgressBar(box);
     m_whole->setObjectName(QStringLiteral("runWholeProgress"));
     m_whole->setRange(0, 100);
     m_times = valueLabel("runTimes");
-    form->addRow(QStringLiteral("Whole run:"), m_whole);
-    form->addRow(QStringLiteral("Time:"), m_times);
+    form->addRow(tr("Whole run:"), m_whole);
+    form->addRow(tr("Time:"), m_times);
     layout->addWidget(box);
 
     auto* buttons = new QHBoxLayout;
-    m_abort = new QPushButton(QStringLiteral("&Abort"), this);
-    m_exit = new QPushButton(QStringLiteral("E&xit"), this);
+    m_abort = new QPushButton(tr("&Abort"), this);
+    m_exit = new QPushButton(tr("E&xit"), this);
     m_abort->setObjectName(QStringLiteral("runAbort"));
     m_exit->setObjectName(QStringLiteral("runExit"));
     buttons->addStretch(1);

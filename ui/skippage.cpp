@@ -20,19 +20,19 @@ SkipPage::SkipPage(RipJob& job, ViewState& view, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     m_notice = new NoticeLine(QStringLiteral("skipNotice"), this);
     layout->addWidget(m_notice);
-    auto* box = new QGroupBox(QStringLiteral("Sub-directories or files to skip   (optional)"), this);
+    auto* box = new QGroupBox(tr("Sub-directories or files to skip   (optional)"), this);
     m_body = box;
     auto* grid = new QGridLayout(box);
 
-    m_subDir = new QRadioButton(QStringLiteral("&Sub-dir"), box);
-    m_file = new QRadioButton(QStringLiteral("&File"), box);
+    m_subDir = new QRadioButton(tr("&Sub-dir"), box);
+    m_file = new QRadioButton(tr("&File"), box);
     m_subDir->setObjectName(QStringLiteral("skipSubDir"));
     m_file->setObjectName(QStringLiteral("skipFile"));
-    m_subDir->setToolTip(QStringLiteral("Browse adds a sub-directory of the source"));
-    m_file->setToolTip(QStringLiteral("Browse adds a file of the source"));
+    m_subDir->setToolTip(tr("Browse adds a sub-directory of the source"));
+    m_file->setToolTip(tr("Browse adds a file of the source"));
     m_subDir->setChecked(true);
-    m_browse = new QPushButton(QStringLiteral("&Browse"), box);
-    m_clear = new QPushButton(QStringLiteral("&Clear"), box);
+    m_browse = new QPushButton(tr("&Browse"), box);
+    m_clear = new QPushButton(tr("&Clear"), box);
     m_browse->setObjectName(QStringLiteral("skipBrowse"));
     m_clear->setObjectName(QStringLiteral("skipClear"));
     m_list = new QPlainTextEdit(box);

@@ -24,18 +24,18 @@ SourcePage::SourcePage(RipJob& job, ViewState& view, QWidget* parent)
     m_notice = new NoticeLine(QStringLiteral("sourceNotice"), this);
     layout->addWidget(m_notice);
 
-    auto* sourceBox = new QGroupBox(QStringLiteral("Source drive or directory"), this);
+    auto* sourceBox = new QGroupBox(tr("Source drive or directory"), this);
     auto* grid = new QGridLayout(sourceBox);
     m_path = new PathPanel(sourceBox);
     m_path->setObjectName(QStringLiteral("sourcePathPanel"));
-    m_browse = new QPushButton(QStringLiteral("B&rowse"), sourceBox);
+    m_browse = new QPushButton(tr("B&rowse"), sourceBox);
     m_browse->setObjectName(QStringLiteral("sourceBrowse"));
-    m_imageMode = new QCheckBox(QStringLiteral("&Iso/Bin"), sourceBox);
+    m_imageMode = new QCheckBox(tr("&Iso/Bin"), sourceBox);
     m_imageMode->setObjectName(QStringLiteral("imageMode"));
-    m_imageMode->setToolTip(QStringLiteral("Choose a Iso/Bin file"));
+    m_imageMode->setToolTip(tr("Choose a Iso/Bin file"));
     m_size = new QLabel(sourceBox);
     m_size->setObjectName(QStringLiteral("sourceSize"));
-    m_size->setToolTip(QStringLiteral("Total source size"));
+    m_size->setToolTip(tr("Total source size"));
     grid->addWidget(m_path, 0, 0, 1, 3);
     grid->addWidget(m_browse, 1, 0);
     grid->addWidget(m_imageMode, 1, 1);
@@ -43,14 +43,14 @@ SourcePage::SourcePage(RipJob& job, ViewState& view, QWidget* parent)
     grid->setColumnStretch(2, 1);
     layout->addWidget(sourceBox);
 
-    auto* driveBox = new QGroupBox(QStringLiteral("Drive for Rars/Aces"), this);
+    auto* driveBox = new QGroupBox(tr("Drive for Rars/Aces"), this);
     auto* driveLayout = new QGridLayout(driveBox);
     m_drives = new QComboBox(driveBox);
     m_drives->setObjectName(QStringLiteral("workDriveList"));
     m_drives->setMinimumContentsLength(12);
     m_free = new QLabel(driveBox);
     m_free->setObjectName(QStringLiteral("freeSpace"));
-    m_free->setToolTip(QStringLiteral("Drive free space"));
+    m_free->setToolTip(tr("Drive free space"));
     m_free->setMinimumWidth(m_free->fontMetrics().horizontalAdvance(QStringLiteral("less than 2 Meg. ")));
     driveLayout->addWidget(m_drives, 0, 0, Qt::AlignTop);
     driveLayout->addWidget(m_free, 0, 1);

@@ -112,7 +112,7 @@ int ZipPage::stepOfBarValue(int value)
 
 QWidget* ZipPage::buildSizeBox()
 {
-    auto* box = new QGroupBox(QStringLiteral("Archive size"), this);
+    auto* box = new QGroupBox(tr("Archive size"), this);
     auto* grid = new QGridLayout(box);
     m_size = new QScrollBar(Qt::Vertical, box);
     m_size->setObjectName(QStringLiteral("archiveSize"));
@@ -128,7 +128,7 @@ QWidget* ZipPage::buildSizeBox()
     auto* style = new OneStepTroughStyle;
     style->setParent(m_size);
     m_size->setStyle(style);
-    m_size->setToolTip(QStringLiteral("Archive size: up for larger volumes, down for smaller ones"));
+    m_size->setToolTip(tr("Archive size: up for larger volumes, down for smaller ones"));
     m_sizeCaption = new QLabel(box);
     m_sizeCaption->setObjectName(QStringLiteral("sizeCaption"));
     m_sizeCaption->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -137,7 +137,7 @@ QWidget* ZipPage::buildSizeBox()
     m_sizeCaption->setMinimumHeight(m_sizeCaption->fontMetrics().height() + 8);
     m_estimate = new QLabel(box);
     m_estimate->setObjectName(QStringLiteral("estimateCaption"));
-    m_estimate->setToolTip(QStringLiteral("Rar/Ace file counts if no compression"));
+    m_estimate->setToolTip(tr("Rar/Ace file counts if no compression"));
     m_estimate->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     grid->addWidget(m_size, 0, 0, 3, 1);
     grid->addWidget(m_sizeCaption, 0, 1);
@@ -148,27 +148,27 @@ QWidget* ZipPage::buildSizeBox()
 
 QWidget* ZipPage::buildArchiverBox()
 {
-    auto* box = new QGroupBox(QStringLiteral("Archiver"), this);
+    auto* box = new QGroupBox(tr("Archiver"), this);
     auto* grid = new QGridLayout(box);
-    m_rar = new QRadioButton(QStringLiteral("&Rar"), box);
-    m_ace = new QRadioButton(QStringLiteral("&Ace"), box);
+    m_rar = new QRadioButton(tr("&Rar"), box);
+    m_ace = new QRadioButton(tr("&Ace"), box);
     m_rar->setObjectName(QStringLiteral("rar"));
     m_ace->setObjectName(QStringLiteral("ace"));
     m_archiveCompression = new QComboBox(box);
     m_archiveCompression->setObjectName(QStringLiteral("archiveCompression"));
-    m_archiveCompression->setPlaceholderText(QStringLiteral("Rar/Ace compression"));
-    m_archiveCompression->setToolTip(QStringLiteral("Rar/Ace compression"));
+    m_archiveCompression->setPlaceholderText(tr("Rar/Ace compression"));
+    m_archiveCompression->setToolTip(tr("Rar/Ace compression"));
     m_zipCompression = new QComboBox(box);
     m_zipCompression->setObjectName(QStringLiteral("zipCompression"));
-    m_zipCompression->setPlaceholderText(QStringLiteral("Zip compression"));
-    m_zipCompression->setToolTip(QStringLiteral("Zip compression"));
+    m_zipCompression->setPlaceholderText(tr("Zip compression"));
+    m_zipCompression->setToolTip(tr("Zip compression"));
     for (QComboBox* list : {m_archiveCompression, m_zipCompression}) {
         list->addItems(RipJob::compressionItems());
         list->setMinimumContentsLength(18);
     }
-    auto* archiveLabel = new QLabel(QStringLiteral("Rar/Ace comp."), box);
+    auto* archiveLabel = new QLabel(tr("Rar/Ace comp."), box);
     archiveLabel->setBuddy(m_archiveCompression);
-    m_zipCompressionLabel = new QLabel(QStringLiteral("Zip comp."), box);
+    m_zipCompressionLabel = new QLabel(tr("Zip comp."), box);
     m_zipCompressionLabel->setObjectName(QStringLiteral("zipCompressionLabel"));
     m_zipCompressionLabel->setBuddy(m_zipCompression);
     grid->addWidget(m_rar, 0, 0);
@@ -187,7 +187,7 @@ QWidget* ZipPage::buildNameBox()
     auto* column = new QVBoxLayout(box);
     auto* row = new QHBoxLayout;
     column->addLayout(row);
-    auto* label = new QLabel(QStringLiteral("Filename"), box);
+    auto* label = new QLabel(tr("Filename"), box);
     m_name = new QLineEdit(box);
     m_name->setObjectName(QStringLiteral("zipBaseName"));
     m_name->setMouseTracking(true);
@@ -215,14 +215,14 @@ QWidget* ZipPage::buildStorageBox()
     column->setContentsMargins(0, 6, 0, 0);
     // A label of its own above the frame, not the frame's title: the output
     // mode of an image greys it on its own.
-    m_storageLabel = new QLabel(QStringLiteral("Zip storage"), holder);
+    m_storageLabel = new QLabel(tr("Zip storage"), holder);
     m_storageLabel->setObjectName(QStringLiteral("zipStorageLabel"));
     column->addWidget(m_storageLabel);
     auto* box = new QGroupBox(holder);
     auto* grid = new QGridLayout(box);
     m_directory = new PathPanel(box);
     m_directory->setObjectName(QStringLiteral("zipDirectoryPanel"));
-    m_browse = new QPushButton(QStringLiteral("&Browse"), box);
+    m_browse = new QPushButton(tr("&Browse"), box);
     m_browse->setObjectName(QStringLiteral("zipBrowse"));
     m_free = new QLabel(box);
     m_free->setObjectName(QStringLiteral("zipFreeSpace"));
