@@ -90,8 +90,8 @@ struct RunPageView {
     int progress = 0;
     // What a run that stopped left behind and how to go on; empty otherwise.
     QString left;
-    QString abortToolTip = QStringLiteral("Stop the run; the ZIPs made and the volumes left stay, and Zavok! continues it");
-    QString exitToolTip = QStringLiteral("Stop the run at once and close Zavok32; the ZIPs made and the volumes left stay");
+    QString abortToolTip = QCoreApplication::translate("ViewState", "Stop the run; the ZIPs made and the volumes left stay, and Zavok! continues it");
+    QString exitToolTip = QCoreApplication::translate("ViewState", "Stop the run at once and close Zavok32; the ZIPs made and the volumes left stay");
 };
 
 // The whole run as one figure, for the terminal and the window alike: the

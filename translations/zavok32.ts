@@ -77,6 +77,10 @@
         <source>write recovery files that can rebuild any N ZIPs of the set (0 for none, at most 99), whatever Options &gt; Recovery files says</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>delete an interrupted run of the job and start afresh</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DescriptionEditorWindow</name>
@@ -254,6 +258,13 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Dismiss</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MenuTable</name>
     <message>
         <source>Source</source>
@@ -361,6 +372,10 @@
     </message>
     <message>
         <source>&amp;Recovery files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean &amp;up...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -684,6 +699,14 @@
     <name>ViewState</name>
     <message>
         <source>Free space: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the run; the ZIPs made and the volumes left stay, and Zavok! continues it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the run at once and close Zavok32; the ZIPs made and the volumes left stay</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

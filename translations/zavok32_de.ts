@@ -79,6 +79,10 @@
         <source>write recovery files that can rebuild any N ZIPs of the set (0 for none, at most 99), whatever Options &gt; Recovery files says</source>
         <translation>schreibt Wiederherstellungsdateien, die beliebige N ZIPs des Satzes neu bauen können (0 für keine, höchstens 99), gleich was Optionen &gt; Wiederherstellungsdateien sagt</translation>
     </message>
+    <message>
+        <source>delete an interrupted run of the job and start afresh</source>
+        <translation>einen unterbrochenen Lauf des Auftrags löschen und neu beginnen</translation>
+    </message>
 </context>
 <context>
     <name>DescriptionEditorWindow</name>
@@ -256,6 +260,13 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>MenuTable</name>
     <message>
         <source>Source</source>
@@ -364,6 +375,10 @@
     <message>
         <source>&amp;Recovery files...</source>
         <translation>&amp;Wiederherstellungsdateien...</translation>
+    </message>
+    <message>
+        <source>Clean &amp;up...</source>
+        <translation>&amp;Aufräumen...</translation>
     </message>
 </context>
 <context>
@@ -687,6 +702,14 @@
     <message>
         <source>Free space: </source>
         <translation>Freier Platz: </translation>
+    </message>
+    <message>
+        <source>Stop the run; the ZIPs made and the volumes left stay, and Zavok! continues it</source>
+        <translation>Den Lauf anhalten; die fertigen ZIPs und die übrigen Bände bleiben, und Zavok! setzt ihn fort</translation>
+    </message>
+    <message>
+        <source>Stop the run at once and close Zavok32; the ZIPs made and the volumes left stay</source>
+        <translation>Den Lauf sofort anhalten und Zavok32 schließen; die fertigen ZIPs und die übrigen Bände bleiben</translation>
     </message>
 </context>
 <context>

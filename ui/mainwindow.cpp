@@ -101,7 +101,7 @@ MainWindow::MainWindow(RipJob& job, ViewState& view, AppState& app, Services& se
     m_noticeDismiss = new QToolButton(this);
     m_noticeDismiss->setObjectName(QStringLiteral("startupNoticeDismiss"));
     m_noticeDismiss->setText(QStringLiteral("\u00d7"));
-    m_noticeDismiss->setToolTip(QStringLiteral("Dismiss"));
+    m_noticeDismiss->setToolTip(tr("Dismiss"));
     m_noticeDismiss->setAutoRaise(true);
     statusBar()->addWidget(m_notice, 1);
     statusBar()->addPermanentWidget(m_noticeDismiss);
