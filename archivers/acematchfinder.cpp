@@ -25,22 +25,6 @@ uint32_t hash3(const uint8_t* p)
     return (key * 0x9E3779B1u) >> (32 - Hash3Bits);
 }
 
-// Bytes equal at a and b from `from` on, up to limit; both readable to
-// limit plus a word.
-uint32_t extend(const uint8_t* a, const uint8_t* b, uint32_t from, uint32_t limit)
-{
-    uint32_t len = from;
-    while (len < limit) {
-        const uint64_t diff = load64(a + len) ^ load64(b + len);
-        if (diff != 0) {
-            const int bit = std::endian::native == std::endian::little ? std::countr_zero(diff) : std::countl_zero(diff);
-            return std::min(limit, len + uint32_t(bit / 8));
-        }
-        len += 8;
-    }
-    return limit;
-}
-
 // The longest match ACE can code at a distance, and the shortest it codes.
 uint32_t longestFor(uint32_t distance)
 {
@@ -146,12 +130,6 @@ void AceMatchFinder::slide()
 uint32_t AceMatchFinder::matchLength(uint32_t distance, uint32_t limit) const
 {
     return matchLengthAt(m_cursor, distance, limit);
-}
-
-uint32_t AceMatchFinder::matchLengthAt(uint32_t pos, uint32_t distance, uint32_t limit) const
-{
-    const uint8_t* a = m_buffer.data() + pos;
-    return extend(a, a - distance, 0, std::min(limit, m_end - pos));
 }
 
 int AceMatchFinder::insertAndFindAll(Found* out, int maxOut)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 // Finds earlier occurrences of the bytes at the cursor for ACE's LZ77 stage:
@@ -99,10 +102,33 @@ public:
     {
         return distance <= pos && distance <= m_maxDistance;
     }
-    uint32_t matchLengthAt(uint32_t pos, uint32_t distance, uint32_t limit) const;
+    uint32_t matchLengthAt(uint32_t pos, uint32_t distance, uint32_t limit) const
+    {
+        const uint8_t* a = m_buffer.data() + pos;
+        return extend(a, a - distance, 0, std::min(limit, m_end - pos));
+    }
     void advance(uint32_t count) { m_cursor += count; }
 
 private:
+    // Bytes equal at a and b from `from` on, up to limit; both readable to
+    // limit plus a word. Inline: the parse measures every repeat with it.
+    static uint32_t extend(const uint8_t* a, const uint8_t* b, uint32_t from, uint32_t limit)
+    {
+        uint32_t len = from;
+        while (len < limit) {
+            uint64_t x;
+            uint64_t y;
+            std::memcpy(&x, a + len, sizeof x);
+            std::memcpy(&y, b + len, sizeof y);
+            if (x != y) {
+                const uint64_t diff = x ^ y;
+                const int bit = std::endian::native == std::endian::little ? std::countr_zero(diff) : std::countl_zero(diff);
+                return std::min(limit, len + uint32_t(bit / 8));
+            }
+            len += 8;
+        }
+        return limit;
+    }
     uint32_t hashAt(uint32_t pos) const;
     uint32_t longHashAt(uint32_t pos) const;
     int treeStep(Found* out, int maxOut);

@@ -168,17 +168,6 @@ uint32_t AceOptimalParser::collect(uint32_t count)
     return count;
 }
 
-void AceOptimalParser::relax(uint32_t to, uint32_t cost, uint32_t length, uint32_t distance, int repeat)
-{
-    Node& n = m_nodes[to];
-    if (cost < n.cost) {
-        n.cost = cost;
-        n.length = length;
-        n.distance = distance;
-        n.repeat = repeat;
-    }
-}
-
 void AceOptimalParser::choose(uint32_t count, const Repeats& repeats)
 {
     m_nodes.assign(std::size_t(count) + 1, Node{Unreached, 0, 0, -1, {}});
@@ -187,6 +176,16 @@ void AceOptimalParser::choose(uint32_t count, const Repeats& repeats)
     // Every length of a match is weighed up to the nice length; past it,
     // only the whole match.
     const uint32_t everyLengthTo = m_settings.niceLength;
+    // A lambda, so that the innermost loop keeps it inline.
+    const auto relax = [this](uint32_t to, uint32_t cost, uint32_t length, uint32_t distance, int repeat) {
+        Node& n = m_nodes[to];
+        if (cost < n.cost) {
+            n.cost = cost;
+            n.length = length;
+            n.distance = distance;
+            n.repeat = repeat;
+        }
+    };
     for (uint32_t i = 0; i < count; ++i) {
         Node& here = m_nodes[i];
         if (i > 0) {

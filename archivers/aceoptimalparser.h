@@ -65,7 +65,6 @@ private:
     void takeNice(const Repeats& repeats);
     void choose(uint32_t count, const Repeats& repeats);
     void reprice();
-    void relax(uint32_t to, uint32_t cost, uint32_t length, uint32_t distance, int repeat);
 
     AceMatchFinder& m_finder;
     Settings m_settings;
