@@ -122,8 +122,8 @@ ProcessEnd PosixProcessRunner::execCmd(const QString& commandLine, const QString
     const QString program = findProgram(name, currentDirHost);
     if (program.isEmpty()) {
         const QString reason = name.isEmpty()
-            ? QStringLiteral("the command line names no program")
-            : QStringLiteral("%1 is not beside zavok32, in %2, in %3 or on PATH").arg(ProcessEnd::shownName(name), m_appDirHost, currentDirHost);
+            ? QCoreApplication::translate("PosixProcessRunner", "the command line names no program")
+            : QCoreApplication::translate("PosixProcessRunner", "%1 is not beside zavok32, in %2, in %3 or on PATH").arg(ProcessEnd::shownName(name), m_appDirHost, currentDirHost);
         qWarning().noquote() << "zavok32: cannot start" << name << ":" << reason;
         return ProcessEnd::notStarted(name, reason);
     }
@@ -154,7 +154,7 @@ ProcessEnd PosixProcessRunner::execCmd(const QString& commandLine, const QString
     int output[2] = {-1, -1};
     if (m_console) {
         if (::pipe2(output, O_CLOEXEC) != 0) {
-            const QString reason = QStringLiteral("no pipe for its output: ") + QString::fromLocal8Bit(std::strerror(errno));
+            const QString reason = QCoreApplication::translate("PosixProcessRunner", "no pipe for its output: ") + QString::fromLocal8Bit(std::strerror(errno));
             return ProcessEnd::notStarted(name, reason);
         }
         posix_spawn_file_actions_adddup2(&setup.actions, output[1], STDOUT_FILENO);
@@ -171,7 +171,7 @@ ProcessEnd PosixProcessRunner::execCmd(const QString& commandLine, const QString
     if (error != 0) {
         if (output[0] >= 0)
             ::close(output[0]);
-        const QString reason = QStringLiteral("%1 in %2: %3").arg(program, currentDirHost, QString::fromLocal8Bit(std::strerror(error)));
+        const QString reason = QCoreApplication::translate("PosixProcessRunner", "%1 in %2: %3").arg(program, currentDirHost, QString::fromLocal8Bit(std::strerror(error)));
         qWarning().noquote() << "zavok32: cannot start" << reason;
         return ProcessEnd::notStarted(name, reason);
     }
@@ -193,7 +193,7 @@ ProcessEnd PosixProcessRunner::waitFor(pid_t pid, const QString& name)
         waited = waitpid(pid, &status, 0);
     } while (waited < 0 && errno == EINTR);
     if (waited < 0)
-        return ProcessEnd::notStarted(name, QStringLiteral("its end could not be waited for: ")
+        return ProcessEnd::notStarted(name, QCoreApplication::translate("PosixProcessRunner", "its end could not be waited for: ")
                                                 + QString::fromLocal8Bit(std::strerror(errno)));
     if (WIFSIGNALED(status))
         return ProcessEnd::signalled(name, WTERMSIG(status));
