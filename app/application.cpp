@@ -286,11 +286,11 @@ QString Application::notReadyReason() const
 {
     const auto host = m_drives.toHost(m_job.scriptPath());
     if (!host || !QFileInfo(*host).isFile())
-        return m_job.scriptPath() + QStringLiteral(": the script was not found");
-    QString reason = m_job.scriptPath() + QStringLiteral(": the job did not pass its check");
+        return m_job.scriptPath() + QCoreApplication::translate("Application", ": the script was not found");
+    QString reason = m_job.scriptPath() + QCoreApplication::translate("Application", ": the job did not pass its check");
     const PageId page = m_window->navigation().visiblePage();
     if (page != PageId::Source || m_job.sourcePath().isEmpty())
-        reason += QStringLiteral(" (see the") + Navigation::titleText(page) + QStringLiteral(" page)");
+        reason += QCoreApplication::translate("Application", " (see the%1 page)").arg(Navigation::shown(Navigation::titleText(page)));
     if (m_messages && !m_messages->lastMessage().isEmpty())
         reason += QStringLiteral(": ") + m_messages->lastMessage();
     return reason;

@@ -8,6 +8,7 @@
 #include "setcheck/setrepair.h"
 #include "setcheck/volumetesters.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -36,7 +37,7 @@ struct Sets {
 bool findSets(const QString& option, const QString& path, Sets& sets, const CheckCommand::Writer& err)
 {
     if (path.trimmed().isEmpty()) {
-        err(QStringLiteral("zavok32: %1 needs a path: a folder of ZIPs, a set's .sfv or .sha256, or a ZIP of a set\n")
+        err(QCoreApplication::translate("CheckCommand", "zavok32: %1 needs a path: a folder of ZIPs, a set's .sfv or .sha256, or a ZIP of a set\n")
                 .arg(option));
         return false;
     }

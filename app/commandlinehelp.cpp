@@ -12,7 +12,6 @@
 
 namespace {
 
-const char* const kContext = "CommandLine";
 constexpr int kColumns = 79;
 
 QString statusLine(int status, const char* meaning)
@@ -70,7 +69,7 @@ QString CommandLineHelp::usageText()
 QString CommandLineHelp::usageErrorText(const QString& error)
 {
     return QStringLiteral("zavok32: ") + error + QLatin1Char('\n') + usageText()
-           + QCoreApplication::translate(kContext, "Try 'zavok32 --help' for more.") + QLatin1Char('\n');
+           + QCoreApplication::translate("CommandLine", "Try 'zavok32 --help' for more.") + QLatin1Char('\n');
 }
 
 QString CommandLineHelp::optionLines()
@@ -94,7 +93,7 @@ QString CommandLineHelp::optionLines()
     };
     for (const CommandLineOption& option : table)
         line(shown(option), CommandLineOptions::descriptionOf(option));
-    line(endOfOptions, QCoreApplication::translate(kContext, "end of the options: every word after it is part "
+    line(endOfOptions, QCoreApplication::translate("CommandLine", "end of the options: every word after it is part "
                                                              "of the script argument"));
     return text;
 }

@@ -64,7 +64,7 @@ const QList<CommandLineOption>& CommandLineOptions::table()
              bool ok = false;
              const int zips = value.toInt(&ok);
              if (!ok || zips < 0 || zips > RecoveryOption::Most)
-                 return QCoreApplication::translate(kContext, "--recovery takes a number of ZIPs from 0 to 99, not '%1'")
+                 return QCoreApplication::translate("CommandLine", "--recovery takes a number of ZIPs from 0 to 99, not '%1'")
                      .arg(value);
              r.recoveryZips = zips;
              return std::nullopt;
@@ -126,8 +126,8 @@ LaunchRequest CommandLineOptions::parse(const QStringList& arguments)
             QStringList shown;
             for (const QString& name : unknown)
                 shown << dashed(name);
-            request.error = (shown.size() == 1 ? QCoreApplication::translate(kContext, "unknown option %1")
-                                               : QCoreApplication::translate(kContext, "unknown options %1"))
+            request.error = (shown.size() == 1 ? QCoreApplication::translate("CommandLine", "unknown option %1")
+                                               : QCoreApplication::translate("CommandLine", "unknown options %1"))
                                 .arg(shown.join(QStringLiteral(", ")));
         }
         return request;

@@ -92,20 +92,32 @@ int main(int argc, char* argv[])
 {
     // Read before the toolkit starts: whether a window is needed at all
     // depends on it, and the toolkit ends the process when it finds no display.
-    const LaunchRequest request = CommandLineOptions::parse(rawArguments(argc, argv));
-    if (const auto answered = answerAtOnce(request))
-        return *answered;
-    if (request.instead)
-        return request.instead();
-    switch (DisplayChoice::plan(request.tail, DisplayChoice::processEnvironment, DisplayChoice::systemProbe())) {
-    case DisplayChoice::Plan::AsConfigured:
-        break;
-    case DisplayChoice::Plan::Offscreen:
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        break;
-    case DisplayChoice::Plan::NoDisplay:
-        print(stderr, DisplayChoice::noDisplayMessage(DisplayChoice::processEnvironment) + QLatin1Char('\n'));
-        return exitstatus::NotRun;
+    LaunchRequest request;
+    {
+        // What is answered here speaks the language of the locale as the
+        // window does; translations need an application, and a core one needs
+        // no display.
+        int coreArgc = 1;
+        const QCoreApplication core(coreArgc, argv);
+        std::optional<ProgramTranslations> translations(std::in_place);
+        request = CommandLineOptions::parse(rawArguments(argc, argv));
+        // The usage text stays English, as the manual page.
+        if (request.answer == LaunchRequest::Answer::Help)
+            translations.reset();
+        if (const auto answered = answerAtOnce(request))
+            return *answered;
+        if (request.instead)
+            return request.instead();
+        switch (DisplayChoice::plan(request.tail, DisplayChoice::processEnvironment, DisplayChoice::systemProbe())) {
+        case DisplayChoice::Plan::AsConfigured:
+            break;
+        case DisplayChoice::Plan::Offscreen:
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            break;
+        case DisplayChoice::Plan::NoDisplay:
+            print(stderr, DisplayChoice::noDisplayMessage(DisplayChoice::processEnvironment) + QLatin1Char('\n'));
+            return exitstatus::NotRun;
+        }
     }
     ToolkitMessages::install();
 

@@ -13,6 +13,7 @@
 #include "platform/textfile.h"
 #include "ui/appfiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <stdexcept>
@@ -57,9 +58,9 @@ QString Startup::absoluteScriptArgument(const QString& tail)
 QString Startup::freeSpaceLabel(qint64 freeBytes)
 {
     if (freeBytes < 2000000)
-        return QStringLiteral("Free space on\rless than 2 Meg.");
-    return QStringLiteral("Free space on\r") + numbertext::signedDecimal(captions::wholeMegabytes(freeBytes))
-        + QStringLiteral(" Meg.");
+        return QCoreApplication::translate("Startup", "Free space on\rless than 2 Meg.");
+    return QCoreApplication::translate("Startup", "Free space on\r") + numbertext::signedDecimal(captions::wholeMegabytes(freeBytes))
+        + QCoreApplication::translate("Startup", " Meg.");
 }
 
 QString Startup::commandLineToDos(const QString& tail) const
@@ -135,8 +136,8 @@ Startup::Outcome Startup::load(const QString& commandLineTail)
     if (m_services.shell)
         m_services.shell->showPage(PageId::Source);
     if (isDriveRoot()) {
-        m_services.messages->show(QStringLiteral("Zavok32 error"),
-                                  QStringLiteral("Zavok32 can not be run from\r\na root directory, please reinstall."),
+        m_services.messages->show(QCoreApplication::translate("Startup", "Zavok32 error"),
+                                  QCoreApplication::translate("Startup", "Zavok32 can not be run from\r\na root directory, please reinstall."),
                                   MessageIcon::Stop);
         return Outcome::Refused;
     }

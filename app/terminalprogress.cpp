@@ -12,7 +12,6 @@
 
 namespace {
 
-const char* const kContext = "TerminalProgress";
 // Back to the start of the line, and clear what is left of the old one.
 const QString kRedraw = QStringLiteral("\r");
 const QString kClearRest = QStringLiteral("\x1b[K");
@@ -57,7 +56,7 @@ QString TerminalProgress::lineFor(const QString& counter, const QString& zipName
     const QString count = match.captured(2);
     const int width = std::max<int>(2, count.size());
     const QString n = match.captured(1).rightJustified(width, QLatin1Char('0'));
-    return n + QStringLiteral(" of ") + count.rightJustified(width, QLatin1Char('0')) + QStringLiteral("  ") + zipName
+    return n + QCoreApplication::translate("TerminalProgress", " of ") + count.rightJustified(width, QLatin1Char('0')) + QStringLiteral("  ") + zipName
            + QLatin1Char('\n');
 }
 
@@ -71,14 +70,14 @@ QString TerminalProgress::progressLine(const WholeRunView& whole, const RunPageV
     QString doing;
     const QString zipLine = lineFor(run.counter, run.zipName);
     if (!zipLine.isEmpty())
-        doing = QCoreApplication::translate(kContext, "ZIP %1").arg(zipLine.section(QLatin1String("  "), 0, 0));
+        doing = QCoreApplication::translate("TerminalProgress", "ZIP %1").arg(zipLine.section(QLatin1String("  "), 0, 0));
     else
-        doing = QCoreApplication::translate(kContext, "archiving");
+        doing = QCoreApplication::translate("TerminalProgress", "archiving");
     const QString rate = whole.elapsedMs > 0
         ? QString::number(double(whole.doneBytes) / 1000.0 / double(whole.elapsedMs), 'f', 1)
         : QStringLiteral("--");
     const QString left = whole.remainingMs >= 0 ? duration(whole.remainingMs) : QStringLiteral("--:--");
-    return QCoreApplication::translate(kContext, "%1%  %2  %3 MB/s  %4 taken  %5 left")
+    return QCoreApplication::translate("TerminalProgress", "%1%  %2  %3 MB/s  %4 taken  %5 left")
         .arg(QString::number(whole.percent).rightJustified(3), doing.leftJustified(16), rate.rightJustified(5),
              duration(whole.elapsedMs), left);
 }
@@ -91,11 +90,11 @@ QString TerminalProgress::verdictLine(const WholeRunView& whole)
 QString TerminalProgress::summaryLine(const WholeRunView& whole)
 {
     const QString made = whole.archivesOnly
-        ? (whole.made == 1 ? QCoreApplication::translate(kContext, "1 volume")
-                           : QCoreApplication::translate(kContext, "%1 volumes").arg(whole.made))
-        : (whole.made == 1 ? QCoreApplication::translate(kContext, "1 ZIP")
-                           : QCoreApplication::translate(kContext, "%1 ZIPs").arg(whole.made));
-    return QCoreApplication::translate(kContext, "%1, %2 bytes, made in %3")
+        ? (whole.made == 1 ? QCoreApplication::translate("TerminalProgress", "1 volume")
+                           : QCoreApplication::translate("TerminalProgress", "%1 volumes").arg(whole.made))
+        : (whole.made == 1 ? QCoreApplication::translate("TerminalProgress", "1 ZIP")
+                           : QCoreApplication::translate("TerminalProgress", "%1 ZIPs").arg(whole.made));
+    return QCoreApplication::translate("TerminalProgress", "%1, %2 bytes, made in %3")
         .arg(made, numbertext::grouped(whole.madeBytes), duration(whole.elapsedMs));
 }
 

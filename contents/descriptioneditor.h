@@ -2,6 +2,7 @@
 
 #include "contents/descriptionwindow.h"
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -61,10 +62,10 @@ public:
     // Host path of "temp\file_id.diz".
     static QString editorFileHost();
 
-    static QString saveErrorTitle() { return QStringLiteral("Zavok error"); }
-    static QString saveErrorText() { return QStringLiteral("Save error"); }
-    static QString importTitle() { return QStringLiteral("File_id.diz"); }
-    static QString importFilter() { return QStringLiteral("file_id.diz (*.diz)|*.diz"); }
+    static QString saveErrorTitle() { return QCoreApplication::translate("DescriptionEditor", "Zavok error"); }
+    static QString saveErrorText() { return QCoreApplication::translate("DescriptionEditor", "Save error"); }
+    static QString importTitle() { return QCoreApplication::translate("DescriptionEditor", "File_id.diz"); }
+    static QString importFilter() { return QCoreApplication::translate("DescriptionEditor", "file_id.diz (*.diz)|*.diz"); }
 
 private:
     void load(const DescriptionEditorView& view);

@@ -11,6 +11,7 @@
 #include "platform/messagebox.h"
 #include "platform/services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -41,18 +42,18 @@ QString DizFile::appCopyHost()
 
 QString DizFile::copyFailure(const QString& path, const QString& reason)
 {
-    return QStringLiteral("The file_id.diz can't be copied to your application directory:\r") + path
+    return QCoreApplication::translate("DizFile", "The file_id.diz can't be copied to your application directory:\r") + path
         + QStringLiteral("\r") + reason;
 }
 
 QString DizFile::readFailure(const QString& path)
 {
-    return QStringLiteral("The file_id.diz can't be read:\r") + path;
+    return QCoreApplication::translate("DizFile", "The file_id.diz can't be read:\r") + path;
 }
 
 QString DizFile::testFailure(const QString& reason)
 {
-    return QStringLiteral("The numbering can't be tested:\r") + reason;
+    return QCoreApplication::translate("DizFile", "The numbering can't be tested:\r") + reason;
 }
 
 void DizFile::browse()
@@ -79,7 +80,7 @@ void DizFile::browse()
         m_job.setDizPath(QString());
         return;
     }
-    QString error = QStringLiteral("the drive is not mapped");
+    QString error = QCoreApplication::translate("DizFile", "the drive is not mapped");
     if (source.isEmpty() || !fileops::copyReplacing(source, copy, &error)) {
         // Not the application directory's own copy: say what did fail.
         m_services.messages->show(errorTitle(), copyFailure(path, error), MessageIcon::Stop);

@@ -2,6 +2,7 @@
 
 #include "platform/shell.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -54,13 +55,13 @@ public:
     // answers why it could not do its work, or nothing.
     std::function<std::optional<QString>()> checkNumbering;
 
-    static QString browseTitle() { return QStringLiteral("Add file_id.diz"); }
-    static QString browseFilter() { return QStringLiteral("File_id.diz (*.diz)|*.diz|Text file (*.txt)|*.txt|"); }
-    static QString errorTitle() { return QStringLiteral("Zavok32 error"); }
-    static QString ownCopyRefusal() { return QStringLiteral("The file_id.diz can't be from your application directory"); }
+    static QString browseTitle() { return QCoreApplication::translate("DizFile", "Add file_id.diz"); }
+    static QString browseFilter() { return QCoreApplication::translate("DizFile", "File_id.diz (*.diz)|*.diz|Text file (*.txt)|*.txt|"); }
+    static QString errorTitle() { return QCoreApplication::translate("DizFile", "Zavok32 error"); }
+    static QString ownCopyRefusal() { return QCoreApplication::translate("DizFile", "The file_id.diz can't be from your application directory"); }
     static QString copyFailure(const QString& path, const QString& reason);
     static QString readFailure(const QString& path);
-    static QString noDescriptionToTest() { return QStringLiteral("Choose a file_id.diz with Browse or Create first, then test its numbering"); }
+    static QString noDescriptionToTest() { return QCoreApplication::translate("DizFile", "Choose a file_id.diz with Browse or Create first, then test its numbering"); }
     static QString testFailure(const QString& reason);
 
     // Host path of the application directory's copy of the chosen file.

@@ -5,11 +5,13 @@
 #include "platform/services.h"
 #include "platform/texteditor.h"
 
+#include <QCoreApplication>
+
 bool FileInEditor::open(Services& services, const QString& dosPath)
 {
     if (const auto host = services.drives->toHost(dosPath))
         return openHost(services, *host);
-    services.messages->show(QStringLiteral("Zavok32 error"), noDriveText(dosPath), MessageIcon::Exclamation);
+    services.messages->show(QCoreApplication::translate("FileInEditor", "Zavok32 error"), noDriveText(dosPath), MessageIcon::Exclamation);
     return false;
 }
 
@@ -17,14 +19,14 @@ bool FileInEditor::openHost(Services& services, const QString& hostPath)
 {
     if (services.textEditor && services.textEditor->open(hostPath))
         return true;
-    services.messages->show(QStringLiteral("Zavok32 error"), cannotStartText(hostPath), MessageIcon::Exclamation);
+    services.messages->show(QCoreApplication::translate("FileInEditor", "Zavok32 error"), cannotStartText(hostPath), MessageIcon::Exclamation);
     return false;
 }
 
 QString FileInEditor::cannotStartText(const QString& hostPath)
 {
-    return QStringLiteral("No text editor could be started for\r\n") + hostPath
-        + QStringLiteral("\r\nInstall a text editor (for example gedit, kate or mousepad) and make it the desktop's"
+    return QCoreApplication::translate("FileInEditor", "No text editor could be started for\r\n") + hostPath
+        + QCoreApplication::translate("FileInEditor", "\r\nInstall a text editor (for example gedit, kate or mousepad) and make it the desktop's"
                          " default for plain text files, in the desktop's settings or with\r\n"
                          "    xdg-mime default org.gnome.gedit.desktop text/plain\r\n"
                          "(its .desktop file's name), or open the file in an editor of your choice.");
@@ -32,5 +34,5 @@ QString FileInEditor::cannotStartText(const QString& hostPath)
 
 QString FileInEditor::noDriveText(const QString& dosPath)
 {
-    return QStringLiteral("The drive of\r\n") + dosPath + QStringLiteral("\r\nis not available.");
+    return QCoreApplication::translate("FileInEditor", "The drive of\r\n") + dosPath + QCoreApplication::translate("FileInEditor", "\r\nis not available.");
 }

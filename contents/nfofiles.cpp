@@ -9,6 +9,7 @@
 #include "platform/services.h"
 #include "platform/shell.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,7 +38,7 @@ NfoFiles::NfoFiles(RipJob& job, ViewState& view, Services& services, QString app
 
 QString NfoFiles::cannotCreateText(const QString& path)
 {
-    return QStringLiteral("The information file could not be created:\r\n") + path;
+    return QCoreApplication::translate("NfoFiles", "The information file could not be created:\r\n") + path;
 }
 
 void NfoFiles::focusSink()
@@ -50,8 +51,8 @@ void NfoFiles::browseNfo()
 {
     focusSink();
     FileDialogRequest request;
-    request.title = QStringLiteral("Add *.nfo");
-    request.filter = QStringLiteral("Nfo file(*.nfo)|*.nfo|Text file (*.txt)|*.txt|");
+    request.title = QCoreApplication::translate("NfoFiles", "Add *.nfo");
+    request.filter = QCoreApplication::translate("NfoFiles", "Nfo file(*.nfo)|*.nfo|Text file (*.txt)|*.txt|");
     request.filterIndex = 1;
     request.fileName = QStringLiteral("*.nfo");
     request.initialDir = m_job.dizPath();
@@ -62,7 +63,7 @@ void NfoFiles::browseNfo()
 void NfoFiles::createNfo()
 {
     focusSink();
-    m_services.messages->show(QStringLiteral("Zavok32"), createHintText(), MessageIcon::None);
+    m_services.messages->show(QCoreApplication::translate("NfoFiles", "Zavok32"), createHintText(), MessageIcon::None);
 
     const auto appDirDos = m_services.drives->toDos(m_appDirHost);
     const QString aboutDos = appDirDos.value_or(m_appDirHost) + QStringLiteral("\\temp\\About.nfo");
@@ -76,7 +77,7 @@ void NfoFiles::createNfo()
         ready = file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
     }
     if (!ready) {
-        m_services.messages->show(QStringLiteral("Zavok32 error"), cannotCreateText(aboutHost.value_or(aboutDos)),
+        m_services.messages->show(QCoreApplication::translate("NfoFiles", "Zavok32 error"), cannotCreateText(aboutHost.value_or(aboutDos)),
                                   MessageIcon::Exclamation);
         return;
     }
@@ -112,8 +113,8 @@ void NfoFiles::browseExtra()
 void NfoFiles::browseExtraFile()
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Add extra file");
-    request.filter = QStringLiteral("Extra file (*.*)|*.*|");
+    request.title = QCoreApplication::translate("NfoFiles", "Add extra file");
+    request.filter = QCoreApplication::translate("NfoFiles", "Extra file (*.*)|*.*|");
     request.filterIndex = 1;
     request.fileName = QStringLiteral("*.*");
     request.initialDir = m_job.nfoPath();
@@ -124,7 +125,7 @@ void NfoFiles::browseExtraFile()
 void NfoFiles::browseExtraDirectory()
 {
     FolderPickerRequest request;
-    request.title = QStringLiteral("Extra directory of files to add to Zip");
+    request.title = QCoreApplication::translate("NfoFiles", "Extra directory of files to add to Zip");
     const auto chosen = m_services.folderPicker->pick(request, m_folderCheck);
     if (chosen)
         m_job.setExtraPath(chosen->toLower());

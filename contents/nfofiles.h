@@ -2,6 +2,7 @@
 
 #include "platform/folderpicker.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -41,7 +42,7 @@ public:
     // extra), the folder picker for "&Directory" (Cancel keeps it).
     void browseExtra();
 
-    static QString createHintText() { return QStringLiteral("Choose 'Save' when finished in notepad, NOT 'save as'"); }
+    static QString createHintText() { return QCoreApplication::translate("NfoFiles", "Choose 'Save' when finished in notepad, NOT 'save as'"); }
     static QString cannotCreateText(const QString& path);
 
 private:

@@ -8,6 +8,7 @@
 #include "platform/messagebox.h"
 #include "platform/services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,8 +58,8 @@ void ZipComment::toggle()
 void ZipComment::open()
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Zip comment file");
-    request.filter = QStringLiteral("Zip comment file (*.*)|*.*|");
+    request.title = QCoreApplication::translate("ZipComment", "Zip comment file");
+    request.filter = QCoreApplication::translate("ZipComment", "Zip comment file (*.*)|*.*|");
     request.filterIndex = 0;
     request.fileName = workingCopyName();
     request.initialDir = m_job.sourcePath().isEmpty() ? m_services.drives->toDos(m_appDirHost).value_or(QString())
@@ -76,7 +77,7 @@ void ZipComment::open()
         return;
     }
     if (*length > kMaxCommentBytes) {
-        m_services.messages->show(QStringLiteral("Zavok32 error"), tooLargeText(), MessageIcon::Exclamation);
+        m_services.messages->show(QCoreApplication::translate("ZipComment", "Zavok32 error"), tooLargeText(), MessageIcon::Exclamation);
         switchOff();
         return;
     }

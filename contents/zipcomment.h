@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class RipJob;
@@ -27,7 +28,7 @@ public:
     void view();
 
     static constexpr qint64 kMaxCommentBytes = 32000;
-    static QString tooLargeText() { return QStringLiteral("Zip comment file too large, must be under 32k"); }
+    static QString tooLargeText() { return QCoreApplication::translate("ZipComment", "Zip comment file too large, must be under 32k"); }
     static QString workingCopyName() { return QStringLiteral("zcomment.ini"); }
     static QString markerName() { return QStringLiteral("zcom1.ini"); }
 

@@ -9,6 +9,8 @@
 #include "platform/services.h"
 #include "platform/shell.h"
 
+#include <QCoreApplication>
+
 ZipStorage::ZipStorage(RipJob& job, ViewState& view, Services& services, FolderPicker::SelectionHandler folderCheck)
     : m_job(job)
     , m_view(view)
@@ -19,21 +21,21 @@ ZipStorage::ZipStorage(RipJob& job, ViewState& view, Services& services, FolderP
 
 QString ZipStorage::lessThanSourceText(QChar driveLetter)
 {
-    return QStringLiteral("Free space on ") + driveLetter + QStringLiteral(" is less than source size");
+    return QCoreApplication::translate("ZipStorage", "Free space on ") + driveLetter + QCoreApplication::translate("ZipStorage", " is less than source size");
 }
 
 QString ZipStorage::insideSourceText(const QString& folder, const QString& source)
 {
-    return QStringLiteral("The folder ") + folder + QStringLiteral(" lies inside the source ") + source
-           + QStringLiteral(".\rThe set will be packed without it and without the ZIPs written there.")
-           + QStringLiteral("\rKeep it as the folder for the ZIPs?");
+    return QCoreApplication::translate("ZipStorage", "The folder ") + folder + QCoreApplication::translate("ZipStorage", " lies inside the source ") + source
+           + QCoreApplication::translate("ZipStorage", ".\rThe set will be packed without it and without the ZIPs written there.")
+           + QCoreApplication::translate("ZipStorage", "\rKeep it as the folder for the ZIPs?");
 }
 
 QString ZipStorage::sourceItselfText(const QString& folder)
 {
-    return QStringLiteral("The folder ") + folder
-           + QStringLiteral(" is the source folder: the set cannot be written into the folder it packs.")
-           + QStringLiteral("\rChoose another folder for the ZIPs.");
+    return QCoreApplication::translate("ZipStorage", "The folder ") + folder
+           + QCoreApplication::translate("ZipStorage", " is the source folder: the set cannot be written into the folder it packs.")
+           + QCoreApplication::translate("ZipStorage", "\rChoose another folder for the ZIPs.");
 }
 
 bool ZipStorage::besideTheSource(const QString& chosen)
@@ -48,12 +50,12 @@ bool ZipStorage::besideTheSource(const QString& chosen)
     case FolderNesting::Relation::Apart:
         return true;
     case FolderNesting::Relation::Same:
-        m_services.messages->show(QStringLiteral("Zavok32 error"), sourceItselfText(chosen), MessageIcon::Stop);
+        m_services.messages->show(QCoreApplication::translate("ZipStorage", "Zavok32 error"), sourceItselfText(chosen), MessageIcon::Stop);
         return false;
     case FolderNesting::Relation::Inside:
         break;
     }
-    return m_services.messages->show(QStringLiteral("Zavok32"), insideSourceText(chosen, m_job.sourcePath()),
+    return m_services.messages->show(QCoreApplication::translate("ZipStorage", "Zavok32"), insideSourceText(chosen, m_job.sourcePath()),
                                      MessageIcon::Exclamation, MessageButtons::OkCancel)
         == MessageResult::Ok;
 }
@@ -70,7 +72,7 @@ void ZipStorage::browse()
     }
 
     FolderPickerRequest request;
-    request.title = QStringLiteral("Directory for zip's");
+    request.title = QCoreApplication::translate("ZipStorage", "Directory for zip's");
     request.root = QStringLiteral("desktop");
     request.initialSelection = m_job.zipDirectory().isEmpty() ? QStringLiteral("c:\\") : m_job.zipDirectory();
     const auto chosen = m_services.folderPicker->pick(request, m_folderCheck);
@@ -93,6 +95,6 @@ void ZipStorage::browse()
     m_view.zip.freeSpaceCaption = captions::zipFreeSpace(freeBytes);
     m_view.notify();
     if (m_job.sourceMegabytes() > float(captions::zipFreeMegabytes(freeBytes)))
-        m_services.messages->show(QStringLiteral("Zavok32"), lessThanSourceText(chosen->at(0)),
+        m_services.messages->show(QCoreApplication::translate("ZipStorage", "Zavok32"), lessThanSourceText(chosen->at(0)),
                                   MessageIcon::Information);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/folderpicker.h"
 
+#include <QCoreApplication>
 #include <QChar>
 #include <QString>
 
@@ -25,7 +26,7 @@ public:
     // instead, and no picker opens.
     void browse();
 
-    static QString noFreeSpaceCaption() { return QStringLiteral("Free space 0 M"); }
+    static QString noFreeSpaceCaption() { return QCoreApplication::translate("ZipStorage", "Free space 0 M"); }
     static QString lessThanSourceText(QChar driveLetter);
     static QString insideSourceText(const QString& folder, const QString& source);
     static QString sourceItselfText(const QString& folder);

@@ -2,6 +2,8 @@
 
 #include "job/viewstate.h"
 
+#include <QCoreApplication>
+
 PageNotices::PageNotices(const RipJob& job, ViewState& view, QObject* parent)
     : QObject(parent)
     , m_view(view)
@@ -65,25 +67,25 @@ void PageNotices::clearAll(ViewState& view)
 
 QString PageNotices::sourceGoneText(const QString& path)
 {
-    return QStringLiteral("The source ") + path + QStringLiteral(" is not there any more: choose it again");
+    return QCoreApplication::translate("PageNotices", "The source ") + path + QCoreApplication::translate("PageNotices", " is not there any more: choose it again");
 }
 
 QString PageNotices::descriptionGoneText(const QString& path)
 {
-    return QStringLiteral("The description file ") + path + QStringLiteral(" is not there any more: choose it again");
+    return QCoreApplication::translate("PageNotices", "The description file ") + path + QCoreApplication::translate("PageNotices", " is not there any more: choose it again");
 }
 
 QString PageNotices::informationGoneText(const QString& path)
 {
-    return QStringLiteral("The information file ") + path + QStringLiteral(" is not there any more: choose it again");
+    return QCoreApplication::translate("PageNotices", "The information file ") + path + QCoreApplication::translate("PageNotices", " is not there any more: choose it again");
 }
 
 QString PageNotices::extraGoneText(const QString& path)
 {
-    return QStringLiteral("The extra ") + path + QStringLiteral(" is not there any more: choose it again, or leave it out");
+    return QCoreApplication::translate("PageNotices", "The extra ") + path + QCoreApplication::translate("PageNotices", " is not there any more: choose it again, or leave it out");
 }
 
 QString PageNotices::zipFolderGoneText(const QString& path)
 {
-    return QStringLiteral("The ZIP folder ") + path + QStringLiteral(" is not there any more: choose it again");
+    return QCoreApplication::translate("PageNotices", "The ZIP folder ") + path + QCoreApplication::translate("PageNotices", " is not there any more: choose it again");
 }

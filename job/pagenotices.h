@@ -3,6 +3,7 @@
 #include "job/ripjob.h"
 #include "platform/shell.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -28,20 +29,20 @@ public:
     // The page whose notice a change of a field answers; none for the rest.
     static std::optional<PageId> pageOfField(RipJob::Field field);
 
-    static QString noSourceText() { return QStringLiteral("Choose a source first"); }
+    static QString noSourceText() { return QCoreApplication::translate("PageNotices", "Choose a source first"); }
     static QString sourceGoneText(const QString& path);
-    static QString noDescriptionText() { return QStringLiteral("Choose a description file (file_id.diz) first"); }
+    static QString noDescriptionText() { return QCoreApplication::translate("PageNotices", "Choose a description file (file_id.diz) first"); }
     static QString descriptionGoneText(const QString& path);
-    static QString noColumnText() { return QStringLiteral("Type the column the volume number goes in first"); }
-    static QString noLineText() { return QStringLiteral("Type the line the volume number goes on first"); }
-    static QString noInformationText() { return QStringLiteral("Choose an information file (.nfo) first"); }
+    static QString noColumnText() { return QCoreApplication::translate("PageNotices", "Type the column the volume number goes in first"); }
+    static QString noLineText() { return QCoreApplication::translate("PageNotices", "Type the line the volume number goes on first"); }
+    static QString noInformationText() { return QCoreApplication::translate("PageNotices", "Choose an information file (.nfo) first"); }
     static QString informationGoneText(const QString& path);
     static QString extraGoneText(const QString& path);
-    static QString noZipFolderText() { return QStringLiteral("Choose a folder for the ZIPs first"); }
+    static QString noZipFolderText() { return QCoreApplication::translate("PageNotices", "Choose a folder for the ZIPs first"); }
     static QString zipFolderGoneText(const QString& path);
-    static QString noBaseNameText() { return QStringLiteral("Type a base name for the ZIPs first"); }
-    static QString numberingText() { return QStringLiteral("The volume number does not fit the description at this line and column"); }
-    static QString skipSourceItselfText() { return QStringLiteral("The source itself cannot be skipped: choose a folder inside it"); }
+    static QString noBaseNameText() { return QCoreApplication::translate("PageNotices", "Type a base name for the ZIPs first"); }
+    static QString numberingText() { return QCoreApplication::translate("PageNotices", "The volume number does not fit the description at this line and column"); }
+    static QString skipSourceItselfText() { return QCoreApplication::translate("PageNotices", "The source itself cannot be skipped: choose a folder inside it"); }
 
 private:
     ViewState& m_view;

@@ -5,11 +5,13 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 RecoveryFilesPage::RecoveryFilesPage(AppState& app, const QString& appDirHost)
     : m_app(app)
     , m_appDir(appDirHost)
 {
-    m_view.explanation = QStringLiteral(
+    m_view.explanation = QCoreApplication::translate("RecoveryFilesPage", 
         "After the ZIPs are made, a run can write PAR2 recovery files beside them: with them, "
         "File > Check a set (or zavok32 --repair) rebuilds ZIPs that went missing or were damaged. "
         "They fit the medium the ZIPs were cut for.");
@@ -22,8 +24,8 @@ void RecoveryFilesPage::refresh()
 {
     m_view.zipsEnabled = !m_view.none;
     m_view.sizeNote = m_view.none
-        ? QStringLiteral("No recovery files are written.")
-        : QStringLiteral("About %1 times the size of the largest ZIP, in %2 files of half its size; "
+        ? QCoreApplication::translate("RecoveryFilesPage", "No recovery files are written.")
+        : QCoreApplication::translate("RecoveryFilesPage", "About %1 times the size of the largest ZIP, in %2 files of half its size; "
                          "a set of fewer ZIPs gets enough to rebuild all of them.")
               .arg(m_view.zips)
               .arg(2 * m_view.zips);
@@ -52,7 +54,7 @@ bool RecoveryFilesPage::accept(QString* error)
     const int zips = m_view.none ? 0 : m_view.zips;
     if (!RecoveryOption::save(m_appDir, zips)) {
         if (error)
-            *error = QStringLiteral("The setting could not be saved in %1.\rCheck that the application directory is "
+            *error = QCoreApplication::translate("RecoveryFilesPage", "The setting could not be saved in %1.\rCheck that the application directory is "
                                     "writable; the runs of this session use it all the same.")
                          .arg(m_appDir + QLatin1Char('/') + RecoveryOption::fileName());
         m_app.recoveryZips = zips;

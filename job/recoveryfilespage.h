@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 struct AppState;
@@ -14,7 +15,7 @@ public:
     RecoveryFilesPage(AppState& app, const QString& appDirHost);
 
     struct View {
-        QString title = QStringLiteral("Recovery files");
+        QString title = QCoreApplication::translate("RecoveryFilesPage", "Recovery files");
         QString explanation;
         bool none = true;
         int zips = 1;

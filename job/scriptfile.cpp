@@ -15,9 +15,15 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace {
 
-const QString kFilter = QStringLiteral("Script (*.zvk)|*.zvk|");
+QString scriptFilter()
+{
+    return QCoreApplication::translate("ScriptFile", "Script (*.zvk)|*.zvk|");
+}
+
 const QString kCrLf = QStringLiteral("\r\n");
 
 QString boolText(bool value)
@@ -76,15 +82,15 @@ QString ScriptFile::withScriptExtension(const QString& path)
 
 QString ScriptFile::replaceQuestion(const QString& path)
 {
-    return path + QStringLiteral(" already exists.") + kCrLf + QStringLiteral("Replace it?");
+    return path + QCoreApplication::translate("ScriptFile", " already exists.") + kCrLf + QCoreApplication::translate("ScriptFile", "Replace it?");
 }
 
 void ScriptFile::saveScript()
 {
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
-    request.title = QStringLiteral("Save script");
-    request.filter = kFilter;
+    request.title = QCoreApplication::translate("ScriptFile", "Save script");
+    request.filter = scriptFilter();
     request.initialDir = scriptsDirectory();
     request.fileName = QStringLiteral("*.zvk");
     const auto chosen = m_services.fileDialog->ask(request);
@@ -97,7 +103,7 @@ void ScriptFile::saveScript()
     // bare would not show in the Open dialog, and a script replaced unasked
     // is lost.
     if (m_services.drives->fileExists(path)
-        && m_services.messages->show(QStringLiteral("Zavok32"), replaceQuestion(path), MessageIcon::Exclamation,
+        && m_services.messages->show(QCoreApplication::translate("ScriptFile", "Zavok32"), replaceQuestion(path), MessageIcon::Exclamation,
                                      MessageButtons::OkCancel)
             == MessageResult::Cancel)
         return;
@@ -108,13 +114,13 @@ void ScriptFile::saveScript()
     QString reason;
     const auto host = m_services.drives->toHost(path);
     if (!host)
-        reason = QStringLiteral("The drive of this path is not available.");
+        reason = QCoreApplication::translate("ScriptFile", "The drive of this path is not available.");
     else if (!TextFile::writeText(*host, scriptText(m_job, m_services.clock->now()), &reason) && reason.isEmpty())
-        reason = QStringLiteral("The file could not be written.");
+        reason = QCoreApplication::translate("ScriptFile", "The file could not be written.");
     if (!reason.isEmpty()) {
-        m_services.messages->show(QStringLiteral("Zavok32 error"),
-                                  QStringLiteral("The script could not be saved as ") + path + kCrLf + reason + kCrLf
-                                      + QStringLiteral("Choose another folder or free some space, then save again."),
+        m_services.messages->show(QCoreApplication::translate("ScriptFile", "Zavok32 error"),
+                                  QCoreApplication::translate("ScriptFile", "The script could not be saved as ") + path + kCrLf + reason + kCrLf
+                                      + QCoreApplication::translate("ScriptFile", "Choose another folder or free some space, then save again."),
                                   MessageIcon::Stop);
         return;
     }
@@ -126,8 +132,8 @@ void ScriptFile::openScript()
     clearForOpen();
 
     FileDialogRequest request;
-    request.title = QStringLiteral("Open script");
-    request.filter = kFilter;
+    request.title = QCoreApplication::translate("ScriptFile", "Open script");
+    request.filter = scriptFilter();
     request.filterIndex = 1;
     request.initialDir = scriptsDirectory();
     request.fileName = QStringLiteral("*.zvk");

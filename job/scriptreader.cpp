@@ -11,6 +11,7 @@
 #include "platform/shell.h"
 #include "platform/textfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <optional>
@@ -38,7 +39,7 @@ public:
         // names e:\x.
         for (const QChar c : line) {
             if (c.unicode() < 0x20) {
-                fail(QStringLiteral("the line holds the control character 0x%1, which no path or value of a script can hold")
+                fail(QCoreApplication::translate("ScriptReader", "the line holds the control character 0x%1, which no path or value of a script can hold")
                          .arg(c.unicode(), 2, 16, QLatin1Char('0')));
                 return std::nullopt;
             }
@@ -52,7 +53,7 @@ public:
         const auto line = next();
         if (!line) {
             if (!failed())
-                m_failure = {int(m_next) + 1, QStringLiteral("the script ends before the %1 line").arg(what)};
+                m_failure = {int(m_next) + 1, QCoreApplication::translate("ScriptReader", "the script ends before the %1 line").arg(what)};
             return std::nullopt;
         }
         return line->mid(position - 1);
@@ -92,7 +93,7 @@ std::optional<bool> booleanFrom(LineCursor& lines, int position, const QString& 
         return std::nullopt;
     const auto value = parseBoolean(*text);
     if (!value)
-        lines.fail(lines.quoted() + QStringLiteral(" is not True, False or a number"));
+        lines.fail(lines.quoted() + QCoreApplication::translate("ScriptReader", " is not True, False or a number"));
     return value;
 }
 
@@ -103,7 +104,7 @@ std::optional<int> numberFrom(LineCursor& lines, int position, const QString& wh
         return std::nullopt;
     const auto value = numbertext::numericValue16(*text);
     if (!value) {
-        lines.fail(lines.quoted() + QStringLiteral(" is not a number from -32768 to 32767"));
+        lines.fail(lines.quoted() + QCoreApplication::translate("ScriptReader", " is not a number from -32768 to 32767"));
         return std::nullopt;
     }
     return int(*value);
@@ -121,7 +122,7 @@ ScriptReader::ScriptReader(RipJob& job, const AppState& app, Services& services,
 
 QString ScriptReader::Failure::text(const QString& scriptPath) const
 {
-    return scriptPath + (line > 0 ? QStringLiteral(", line %1").arg(line) : QString()) + QStringLiteral(": ") + what;
+    return scriptPath + (line > 0 ? QCoreApplication::translate("ScriptReader", ", line %1").arg(line) : QString()) + QStringLiteral(": ") + what;
 }
 
 void ScriptReader::readScript(Occasion occasion)
@@ -129,7 +130,7 @@ void ScriptReader::readScript(Occasion occasion)
     const auto host = m_services.drives->toHost(m_job.scriptPath());
     Failure failure;
     if (!host || !QFileInfo(*host).isFile())
-        failure = {0, QStringLiteral("the script was not found")};
+        failure = {0, QCoreApplication::translate("ScriptReader", "the script was not found")};
     else
         failure = read(*host);
     if (failure.what.isEmpty()) {
@@ -138,7 +139,7 @@ void ScriptReader::readScript(Occasion occasion)
         return;
     }
     if (!m_app.unattended()) {
-        m_services.messages->show(QStringLiteral("Zavok32 error"), errorText(), MessageIcon::Stop);
+        m_services.messages->show(QCoreApplication::translate("ScriptReader", "Zavok32 error"), errorText(), MessageIcon::Stop);
         return;
     }
     // Nobody is there to see the job half read: running it on the values
@@ -146,7 +147,7 @@ void ScriptReader::readScript(Occasion occasion)
     if (occasion == Occasion::Start && m_services.shell)
         m_services.shell->endApplication(exitstatus::NotRun,
                                          failure.text(m_job.scriptPath())
-                                             + QStringLiteral("; the job was not run. Correct the script and start it again."));
+                                             + QCoreApplication::translate("ScriptReader", "; the job was not run. Correct the script and start it again."));
 }
 
 ScriptReader::Failure ScriptReader::read(const QString& hostPath)
@@ -155,11 +156,11 @@ ScriptReader::Failure ScriptReader::read(const QString& hostPath)
     // and setting it would keep the window (or an unattended start) busy.
     const qint64 size = QFileInfo(hostPath).size();
     if (size > kMaxBytes)
-        return {0, QStringLiteral("the file has %1 bytes, more than any script (at most %2); it was not read")
+        return {0, QCoreApplication::translate("ScriptReader", "the file has %1 bytes, more than any script (at most %2); it was not read")
                        .arg(numbertext::grouped(size), numbertext::grouped(kMaxBytes))};
     const auto content = TextFile::readLines(hostPath);
     if (!content)
-        return {0, QStringLiteral("the script cannot be read")};
+        return {0, QCoreApplication::translate("ScriptReader", "the script cannot be read")};
     LineCursor lines(*content);
     const auto failed = [&lines] { return lines.failure(); };
 
@@ -183,13 +184,13 @@ ScriptReader::Failure ScriptReader::read(const QString& hostPath)
         }
         if (!entry) {
             m_job.setSkipEntries(skipEntries);
-            lines.failOnLine(skipStart, QStringLiteral("the skip list that starts here has no empty line to end it"));
+            lines.failOnLine(skipStart, QCoreApplication::translate("ScriptReader", "the skip list that starts here has no empty line to end it"));
             return failed();
         }
         if (entry->isEmpty())
             break;
         if (lines.lineNumber() - skipStart > kMaxSkipEntries) {
-            lines.failOnLine(skipStart, QStringLiteral("the skip list that starts here has more than %1 entries")
+            lines.failOnLine(skipStart, QCoreApplication::translate("ScriptReader", "the skip list that starts here has more than %1 entries")
                                             .arg(numbertext::grouped(kMaxSkipEntries)));
             return failed();
         }
@@ -221,7 +222,7 @@ ScriptReader::Failure ScriptReader::read(const QString& hostPath)
     if (!firstOnly)
         return failed();
     if (!m_job.setFirstZipOnly(*firstOnly)) {
-        lines.fail(lines.quoted() + QStringLiteral(" is not 0 or 1"));
+        lines.fail(lines.quoted() + QCoreApplication::translate("ScriptReader", " is not 0 or 1"));
         return failed();
     }
 
@@ -234,7 +235,7 @@ ScriptReader::Failure ScriptReader::read(const QString& hostPath)
     } else {
         const auto isFile = parseBoolean(*fileText);
         if (!isFile) {
-            lines.fail(lines.quoted() + QStringLiteral(" is not True, False or a number"));
+            lines.fail(lines.quoted() + QCoreApplication::translate("ScriptReader", " is not True, False or a number"));
             return failed();
         }
         if (*isFile)
@@ -261,7 +262,7 @@ ScriptReader::Failure ScriptReader::read(const QString& hostPath)
     if (!step)
         return failed();
     if (!m_job.setArchiveSizeStep(*step)) {
-        lines.fail(lines.quoted() + QStringLiteral(" is not a size step from 0 to %1").arg(RipJob::kMaxSizeStep));
+        lines.fail(lines.quoted() + QCoreApplication::translate("ScriptReader", " is not a size step from 0 to %1").arg(RipJob::kMaxSizeStep));
         return failed();
     }
     if (onSizeStepChanged)
@@ -275,14 +276,14 @@ ScriptReader::Failure ScriptReader::read(const QString& hostPath)
     if (!archiveLevel)
         return failed();
     if (!m_job.setArchiveCompression(*archiveLevel == -1 ? 3 : *archiveLevel)) {
-        lines.fail(lines.quoted() + QStringLiteral(" is not a compression level from 0 to 5, or -1"));
+        lines.fail(lines.quoted() + QCoreApplication::translate("ScriptReader", " is not a compression level from 0 to 5, or -1"));
         return failed();
     }
     const auto zipLevel = numberFrom(lines, 8, QStringLiteral("Extra: (level)"));
     if (!zipLevel)
         return failed();
     if (!m_job.setZipCompression(*zipLevel == -1 ? 3 : *zipLevel)) {
-        lines.fail(lines.quoted() + QStringLiteral(" is not a compression level from 0 to 5, or -1"));
+        lines.fail(lines.quoted() + QCoreApplication::translate("ScriptReader", " is not a compression level from 0 to 5, or -1"));
         return failed();
     }
 
@@ -295,7 +296,7 @@ ScriptReader::Failure ScriptReader::read(const QString& hostPath)
     m_job.setZipCommentPath(commentPath);
     if (commentPath.isEmpty() || readZipComment(commentPath))
         return {};
-    lines.fail(QStringLiteral("the ZIP comment file %1 cannot be copied").arg(commentPath));
+    lines.fail(QCoreApplication::translate("ScriptReader", "the ZIP comment file %1 cannot be copied").arg(commentPath));
     return failed();
 }
 
@@ -303,7 +304,7 @@ bool ScriptReader::readZipComment(const QString& path)
 {
     if (!m_services.drives->fileExists(path)) {
         // Shown in every launch mode: the run goes on without the comment.
-        m_services.messages->show(QStringLiteral("Zavok32 error"), QStringLiteral("Zip comment file not found"),
+        m_services.messages->show(QCoreApplication::translate("ScriptReader", "Zavok32 error"), QCoreApplication::translate("ScriptReader", "Zip comment file not found"),
                                   MessageIcon::Exclamation);
         return true;
     }

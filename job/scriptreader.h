@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 #include <functional>
@@ -41,7 +42,7 @@ public:
     // since a job read only in part must not run.
     void readScript(Occasion occasion = Occasion::Start);
 
-    static QString errorText() { return QStringLiteral("Error in Zavok script"); }
+    static QString errorText() { return QCoreApplication::translate("ScriptReader", "Error in Zavok script"); }
 
     // Far beyond any script a person or the program writes: 100,000 skip
     // entries (every entry names something directly in the source folder)

@@ -27,7 +27,7 @@ struct WindowView {
 
 struct SourcePageView {
     QString notice;
-    QString sizeLabel = QStringLiteral("- Source size -");
+    QString sizeLabel = QCoreApplication::translate("ViewState", "- Source size -");
     QString freeSpaceLabel;
     bool browseEnabled = true;
     // The "Drive for Rars/Aces" list: its items ("c: drive_c", "d: GAME_CD", ...) and the

@@ -2,6 +2,8 @@
 
 #include "platform/numbertext.h"
 
+#include <QCoreApplication>
+
 float VolumeEstimate::volumeBytes(int sizeStep)
 {
     return float(sizeStep) * kBytesPerStep;
@@ -16,18 +18,18 @@ float VolumeEstimate::volumeCount(float sourceMegabytes, int sizeStep)
 QString VolumeEstimate::countCaption(float volumeCount)
 {
     if (volumeCount > 1.0f)
-        return numbertext::twoDecimals(double(volumeCount)) + QStringLiteral(" files");
-    return QStringLiteral(" 1.00 file");
+        return numbertext::twoDecimals(double(volumeCount)) + QCoreApplication::translate("VolumeEstimate", " files");
+    return QCoreApplication::translate("VolumeEstimate", " 1.00 file");
 }
 
 QString VolumeEstimate::browseCountCaption(float volumeCount)
 {
     if (volumeCount > 1.0f)
-        return numbertext::twoDecimals(double(volumeCount)) + QStringLiteral(" files");
+        return numbertext::twoDecimals(double(volumeCount)) + QCoreApplication::translate("VolumeEstimate", " files");
     return singleArchiveCaption();
 }
 
 QString VolumeEstimate::singleArchiveCaption()
 {
-    return QStringLiteral("1.00 file");
+    return QCoreApplication::translate("VolumeEstimate", "1.00 file");
 }

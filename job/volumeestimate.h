@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // How many archive volumes a source is expected to give at a size step, and
@@ -26,5 +27,5 @@ public:
     // The estimate caption of step 0: one single archive.
     static QString singleArchiveCaption();
     // The Zip page's size caption of step 0.
-    static QString singleArchiveSizeCaption() { return QStringLiteral("1 Max file"); }
+    static QString singleArchiveSizeCaption() { return QCoreApplication::translate("VolumeEstimate", "1 Max file"); }
 };

@@ -3,6 +3,7 @@
 #include "packetformat.h"
 #include "recoverymatrix.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,7 +41,7 @@ bool writeAt(QFile& file, qint64 at, const char* data, qint64 bytes, QString* er
     if (file.seek(at) && file.write(data, bytes) == bytes)
         return true;
     if (error)
-        *error = QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+        *error = QCoreApplication::translate("RecoveryCreator", "%1 could not be written: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
     return false;
 }
 
@@ -61,7 +62,7 @@ RecoveryCreator::Result RecoveryCreator::create(const QString& folder, const QSt
     for (const QString& name : names) {
         QFile file(dir.filePath(name));
         if (!file.open(QIODevice::ReadOnly)) {
-            result.error = QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+            result.error = QCoreApplication::translate("RecoveryCreator", "%1 could not be read: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
             return result;
         }
         DescribedFile d;
@@ -115,7 +116,7 @@ RecoveryCreator::Result RecoveryCreator::create(const QString& folder, const QSt
     for (size_t v = 0; v < plan->volumes.size(); ++v) {
         auto file = std::make_unique<QFile>(dir.filePath(plan->volumes[v].name + QLatin1String(PartialSuffix)));
         if (!file->open(QIODevice::ReadWrite | QIODevice::Truncate)) {
-            result.error = QStringLiteral("%1 could not be created: %2").arg(QDir::toNativeSeparators(file->fileName()), file->errorString());
+            result.error = QCoreApplication::translate("RecoveryCreator", "%1 could not be created: %2").arg(QDir::toNativeSeparators(file->fileName()), file->errorString());
             removePartials();
             return result;
         }
@@ -176,7 +177,7 @@ RecoveryCreator::Result RecoveryCreator::create(const QString& folder, const QSt
         f.hash = hashing[i].file.digest();
         f.slices = std::move(hashing[i].slices);
         if (f.slices.size() != f.sliceCount(sliceSize)) {
-            result.error = QStringLiteral("%1 changed while it was read.").arg(QString::fromUtf8(f.name));
+            result.error = QCoreApplication::translate("RecoveryCreator", "%1 changed while it was read.").arg(QString::fromUtf8(f.name));
             removePartials();
             return result;
         }
@@ -204,7 +205,7 @@ RecoveryCreator::Result RecoveryCreator::create(const QString& folder, const QSt
     if (!indexFile.open(QIODevice::WriteOnly | QIODevice::Truncate)
         || !writeAt(indexFile, 0, index.constData(), index.size(), &result.error) || !indexFile.flush()) {
         if (result.error.isEmpty())
-            result.error = QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(indexFile.fileName()), indexFile.errorString());
+            result.error = QCoreApplication::translate("RecoveryCreator", "%1 could not be written: %2").arg(QDir::toNativeSeparators(indexFile.fileName()), indexFile.errorString());
         removePartials();
         return result;
     }
@@ -221,7 +222,7 @@ RecoveryCreator::Result RecoveryCreator::create(const QString& folder, const QSt
         finalName.chop(int(qstrlen(PartialSuffix)));
         QFile::remove(finalName);
         if (!file->rename(finalName)) {
-            result.error = QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(finalName), file->errorString());
+            result.error = QCoreApplication::translate("RecoveryCreator", "%1 could not be written: %2").arg(QDir::toNativeSeparators(finalName), file->errorString());
             removePartials();
             for (const QString& done : std::as_const(result.files))
                 QFile::remove(done);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace {
 
 int digits(uint32_t v)
@@ -34,12 +36,12 @@ std::optional<RecoveryPlan> RecoveryPlan::make(const std::vector<qint64>& sizes,
         return std::nullopt;
     };
     if (sizes.empty())
-        return fail(QStringLiteral("There are no files to protect."));
+        return fail(QCoreApplication::translate("RecoveryPlan", "There are no files to protect."));
     const qint64 largest = *std::max_element(sizes.begin(), sizes.end());
     if (largest <= 0)
-        return fail(QStringLiteral("The files are empty: there is nothing to protect."));
+        return fail(QCoreApplication::translate("RecoveryPlan", "The files are empty: there is nothing to protect."));
     if (rebuildableFiles < 1 || slicesPerLargestFile < 1)
-        return fail(QStringLiteral("The number of files to rebuild must be at least 1."));
+        return fail(QCoreApplication::translate("RecoveryPlan", "The number of files to rebuild must be at least 1."));
 
     RecoveryPlan plan;
     const qint64 perSlice = (largest + slicesPerLargestFile - 1) / slicesPerLargestFile;
@@ -53,12 +55,12 @@ std::optional<RecoveryPlan> RecoveryPlan::make(const std::vector<qint64>& sizes,
         plan.indexSize += PacketFormat::fileDescriptionSize(names[i]) + PacketFormat::sliceChecksumSize(n);
     }
     if (inputSlices > PacketFormat::MaxInputSlices)
-        return fail(QStringLiteral("Too many files for one recovery set (at most %1 slices).")
+        return fail(QCoreApplication::translate("RecoveryPlan", "Too many files for one recovery set (at most %1 slices).")
                         .arg(PacketFormat::MaxInputSlices));
     plan.inputSlices = uint32_t(inputSlices);
     const uint64_t recovery = uint64_t(std::min<qint64>(rebuildableFiles, qint64(sizes.size()))) * plan.slicesPerFile;
     if (recovery >= 65535)
-        return fail(QStringLiteral("Too many recovery slices for one recovery set."));
+        return fail(QCoreApplication::translate("RecoveryPlan", "Too many recovery slices for one recovery set."));
     plan.recoverySlices = uint32_t(recovery);
 
     // As many slices in a recovery file as fit beside a copy of the index

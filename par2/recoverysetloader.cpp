@@ -3,6 +3,7 @@
 #include "packetformat.h"
 #include "packetreader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,7 +55,7 @@ std::optional<LoadedSet> RecoverySetLoader::load(const QString& par2Path, QStrin
     };
     const QFileInfo info(par2Path);
     if (!info.isFile())
-        return fail(QStringLiteral("%1 does not exist.").arg(QDir::toNativeSeparators(par2Path)));
+        return fail(QCoreApplication::translate("RecoverySetLoader", "%1 does not exist.").arg(QDir::toNativeSeparators(par2Path)));
     LoadedSet set;
     set.folder = info.absolutePath();
     const QString base = baseName(info.fileName());
@@ -79,13 +80,13 @@ std::optional<LoadedSet> RecoverySetLoader::load(const QString& par2Path, QStrin
         if (!main && !packets.mains.empty())
             main = &packets.mains.front();
     if (!main)
-        return fail(QStringLiteral("%1 holds no readable recovery set.").arg(QDir::toNativeSeparators(par2Path)));
+        return fail(QCoreApplication::translate("RecoverySetLoader", "%1 holds no readable recovery set.").arg(QDir::toNativeSeparators(par2Path)));
     const Md5Digest setId = main->setId;
     SetDescription& d = set.description;
     d.setId = setId;
     d.sliceSize = main->sliceSize;
     if (d.sliceSize == 0 || d.sliceSize % 4 != 0 || d.sliceSize > MaxSliceSize)
-        return fail(QStringLiteral("%1 gives a slice size that is not valid.").arg(QDir::toNativeSeparators(par2Path)));
+        return fail(QCoreApplication::translate("RecoverySetLoader", "%1 gives a slice size that is not valid.").arg(QDir::toNativeSeparators(par2Path)));
 
     std::map<Md5Digest, DescribedFile> descriptions;
     std::map<Md5Digest, std::vector<SliceChecksum>> checksums;
@@ -108,16 +109,16 @@ std::optional<LoadedSet> RecoverySetLoader::load(const QString& par2Path, QStrin
     for (const Md5Digest& id : main->recoveryFileIds) {
         const auto found = descriptions.find(id);
         if (found == descriptions.end())
-            return fail(QStringLiteral("The recovery set of %1 lacks the description of one of its files.")
+            return fail(QCoreApplication::translate("RecoverySetLoader", "The recovery set of %1 lacks the description of one of its files.")
                             .arg(QDir::toNativeSeparators(par2Path)));
         DescribedFile file = found->second;
         if (!safeName(QString::fromUtf8(file.name)))
-            return fail(QStringLiteral("The recovery set of %1 names a file outside its folder.")
+            return fail(QCoreApplication::translate("RecoverySetLoader", "The recovery set of %1 names a file outside its folder.")
                             .arg(QDir::toNativeSeparators(par2Path)));
         const uint64_t count = file.sliceCount(d.sliceSize);
         slices += count;
         if (slices > PacketFormat::MaxInputSlices)
-            return fail(QStringLiteral("The recovery set of %1 has more slices than the format allows.")
+            return fail(QCoreApplication::translate("RecoverySetLoader", "The recovery set of %1 has more slices than the format allows.")
                             .arg(QDir::toNativeSeparators(par2Path)));
         const auto sums = checksums.find(id);
         if (sums != checksums.end() && sums->second.size() == count)

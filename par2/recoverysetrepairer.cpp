@@ -3,6 +3,7 @@
 #include "md5hash.h"
 #include "recoverymatrix.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -93,7 +94,7 @@ RecoverySetRepairer::Result RecoverySetRepairer::repair(const QString& par2Path,
     const auto solution = RecoveryMatrix::solve(exponents, lostLogs);
     if (!solution) {
         result.lost = lostNames(check);
-        result.error = QStringLiteral("The recovery data is not enough: %1 slices are lost and %2 recovery slices are there. "
+        result.error = QCoreApplication::translate("RecoverySetRepairer", "The recovery data is not enough: %1 slices are lost and %2 recovery slices are there. "
                                       "Still missing or damaged: %3.")
                            .arg(lost.size())
                            .arg(set.blocks.size())
@@ -143,7 +144,7 @@ RecoverySetRepairer::Result RecoverySetRepairer::repair(const QString& par2Path,
         if (!rebuilt.count(l.file)) {
             auto file = std::make_unique<QFile>(check.files[l.file].path + QLatin1String(TemporarySuffix));
             if (!file->open(QIODevice::ReadWrite | QIODevice::Truncate)) {
-                result.error = QStringLiteral("%1 could not be created: %2").arg(QDir::toNativeSeparators(file->fileName()), file->errorString());
+                result.error = QCoreApplication::translate("RecoverySetRepairer", "%1 could not be created: %2").arg(QDir::toNativeSeparators(file->fileName()), file->errorString());
                 discard();
                 return result;
             }
@@ -154,7 +155,7 @@ RecoverySetRepairer::Result RecoverySetRepairer::repair(const QString& par2Path,
             // Every slice sound, only the length or what follows is wrong.
             auto file = std::make_unique<QFile>(check.files[f].path + QLatin1String(TemporarySuffix));
             if (!file->open(QIODevice::ReadWrite | QIODevice::Truncate)) {
-                result.error = QStringLiteral("%1 could not be created: %2").arg(QDir::toNativeSeparators(file->fileName()), file->errorString());
+                result.error = QCoreApplication::translate("RecoverySetRepairer", "%1 could not be created: %2").arg(QDir::toNativeSeparators(file->fileName()), file->errorString());
                 discard();
                 return result;
             }
@@ -167,7 +168,7 @@ RecoverySetRepairer::Result RecoverySetRepairer::repair(const QString& par2Path,
         QFile& file = *rebuilt[l.file];
         if (keep <= 0 || (file.seek(start) && file.write(reinterpret_cast<const char*>(data), keep) == keep))
             return true;
-        *error = QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+        *error = QCoreApplication::translate("RecoverySetRepairer", "%1 could not be written: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
         return false;
     };
     SliceCombiner combiner(sliceSize, m, coefficient, options.engine);
@@ -185,7 +186,7 @@ RecoverySetRepairer::Result RecoverySetRepairer::repair(const QString& par2Path,
         if (c.state == State::Damaged) {
             QFile damaged(c.path);
             if (!damaged.open(QIODevice::ReadOnly)) {
-                result.error = QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(c.path), damaged.errorString());
+                result.error = QCoreApplication::translate("RecoverySetRepairer", "%1 could not be read: %2").arg(QDir::toNativeSeparators(c.path), damaged.errorString());
                 discard();
                 return result;
             }
@@ -197,20 +198,20 @@ RecoverySetRepairer::Result RecoverySetRepairer::repair(const QString& par2Path,
                 damaged.seek(start);
                 const QByteArray data = damaged.read(bytes);
                 if (data.size() != bytes || !file->seek(start) || file->write(data) != bytes) {
-                    result.error = QStringLiteral("%1 could not be rebuilt: %2").arg(QDir::toNativeSeparators(c.path), file->errorString());
+                    result.error = QCoreApplication::translate("RecoverySetRepairer", "%1 could not be rebuilt: %2").arg(QDir::toNativeSeparators(c.path), file->errorString());
                     discard();
                     return result;
                 }
             }
         }
         if (!file->resize(length) || !file->flush()) {
-            result.error = QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(file->fileName()), file->errorString());
+            result.error = QCoreApplication::translate("RecoverySetRepairer", "%1 could not be written: %2").arg(QDir::toNativeSeparators(file->fileName()), file->errorString());
             discard();
             return result;
         }
         file->close();
         if (!hashMatches(file->fileName(), files[f].hash)) {
-            result.error = QStringLiteral("%1 was rebuilt but does not match its checksum; nothing was changed.").arg(c.name);
+            result.error = QCoreApplication::translate("RecoverySetRepairer", "%1 was rebuilt but does not match its checksum; nothing was changed.").arg(c.name);
             discard();
             return result;
         }
@@ -220,14 +221,14 @@ RecoverySetRepairer::Result RecoverySetRepairer::repair(const QString& par2Path,
         if (c.state == State::Damaged) {
             const QString aside = damagedName(c.path);
             if (!QFile::rename(c.path, aside)) {
-                result.error = QStringLiteral("%1 could not be moved aside to %2.").arg(QDir::toNativeSeparators(c.path), QDir::toNativeSeparators(aside));
+                result.error = QCoreApplication::translate("RecoverySetRepairer", "%1 could not be moved aside to %2.").arg(QDir::toNativeSeparators(c.path), QDir::toNativeSeparators(aside));
                 discard();
                 return result;
             }
             result.keptDamaged.append(aside);
         }
         if (!file->rename(c.path)) {
-            result.error = QStringLiteral("%1 could not be put in place: %2").arg(QDir::toNativeSeparators(c.path), file->errorString());
+            result.error = QCoreApplication::translate("RecoverySetRepairer", "%1 could not be put in place: %2").arg(QDir::toNativeSeparators(c.path), file->errorString());
             return result;
         }
         result.repaired.append(c.name);

@@ -2,6 +2,7 @@
 
 #include "md5hash.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <zlib.h>
@@ -112,7 +113,7 @@ RecoverySetVerifier::Result RecoverySetVerifier::verify(const QString& par2Path,
     for (std::thread& w : workers)
         w.join();
     if (options.cancel && options.cancel->load()) {
-        result.error = QStringLiteral("cancelled");
+        result.error = QCoreApplication::translate("RecoverySetVerifier", "cancelled");
         return result;
     }
     for (const FileCheck& f : result.files)

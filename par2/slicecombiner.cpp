@@ -2,6 +2,7 @@
 
 #include "regionbuffer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -133,7 +134,7 @@ bool SliceCombiner::run(const std::vector<SliceSource>& sources, const Observer&
         }
         if (m_options.cancel && m_options.cancel->load()) {
             if (error)
-                *error = QStringLiteral("cancelled");
+                *error = QCoreApplication::translate("SliceCombiner", "cancelled");
             return false;
         }
 
@@ -251,7 +252,7 @@ bool SliceCombiner::runPass(const std::vector<SliceSource>& sources, const Obser
                 const qint64 bytes = std::min(Piece, stop - at);
                 if (!file.seek(source.offset + sliceStart + at)
                     || file.read(reinterpret_cast<char*>(buffer.data()), bytes) != bytes) {
-                    pass.fail(QStringLiteral("%1: could not be read (%2)").arg(source.path, file.errorString()));
+                    pass.fail(QCoreApplication::translate("SliceCombiner", "%1: could not be read (%2)").arg(source.path, file.errorString()));
                     return false;
                 }
                 if (observing)

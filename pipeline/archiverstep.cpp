@@ -9,6 +9,7 @@
 #include "platform/textfile.h"
 #include "platform/windowscommandline.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
 
@@ -33,7 +34,7 @@ bool writeSkipFile(const RipJob& job, RipRunState& run, const DriveMap& drives, 
     const auto host = drives.toHost(kSkipFile);
     QString reason;
     if (!host || !TextFile::writeText(*host, skipText + QStringLiteral("\r\n"), &reason)) {
-        setError(error, QStringLiteral("Cannot write ") + kSkipFile
+        setError(error, QCoreApplication::translate("ArchiverStep", "Cannot write ") + kSkipFile
                             + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
         return false;
     }
@@ -59,7 +60,7 @@ bool writeListFile(const RipJob& job, RipRunState& run, const QString& appDirHos
     const auto dos = drives.toDos(host);
     QString reason;
     if (!dos || !TextFile::writeLines(host, lines, &reason)) {
-        setError(error, QStringLiteral("Cannot write ") + host
+        setError(error, QCoreApplication::translate("ArchiverStep", "Cannot write ") + host
                             + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
         return false;
     }
@@ -141,11 +142,11 @@ bool runArchiverStep(const RipJob& job, const RipRunState& run, Services& servic
     const QString folder = currentDirectory(job);
     const auto host = folder.isEmpty() ? std::nullopt : DriveMap(appDirHost).toHost(folder);
     if (!host || !QFileInfo(*host).isDir()) {
-        setError(error, QStringLiteral("Cannot change to the source folder ") + folder);
+        setError(error, QCoreApplication::translate("ArchiverStep", "Cannot change to the source folder ") + folder);
         return false;
     }
     if (!services.processes) {
-        setError(error, QStringLiteral("No way to start the archiver"));
+        setError(error, QCoreApplication::translate("ArchiverStep", "No way to start the archiver"));
         return false;
     }
     // The set's own folders inside the source are never packed into it.

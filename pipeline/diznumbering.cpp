@@ -12,6 +12,7 @@
 #include "platform/services.h"
 #include "platform/shell.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
@@ -19,7 +20,10 @@
 namespace {
 
 const QString kTempCopy = QStringLiteral("c:\\~zavok.diz");
-const QString kErrorTitle = QStringLiteral("Zavok32 error");
+QString errorTitle()
+{
+    return QCoreApplication::translate("DizNumbering", "Zavok32 error");
+}
 constexpr qint64 kLongestNumber = 7; // "003/120"
 
 QByteArray numberText(int value, bool threeDigits)
@@ -76,7 +80,7 @@ void refuse(FocusTarget box, const QString& message, RipRunState& state, const A
     services.shell->showPage(PageId::Diz);
     services.shell->focus(box);
     if (!app.unattended())
-        services.messages->show(kErrorTitle, message, MessageIcon::Exclamation);
+        services.messages->show(errorTitle(), message, MessageIcon::Exclamation);
     state.numberingChecked = false;
 }
 
@@ -116,11 +120,11 @@ StepResult checkDizNumbering(const RipJob& job, RipRunState& state, const AppSta
 
     QFile in(hostOrEmpty(*services.drives, job.dizPath()));
     if (!in.open(QIODevice::ReadOnly))
-        return StepResult::failure(QStringLiteral("cannot read the description file ") + job.dizPath());
+        return StepResult::failure(QCoreApplication::translate("DizNumbering", "cannot read the description file ") + job.dizPath());
     const QString tempHost = hostOrEmpty(*services.drives, kTempCopy);
     QFile out(tempHost);
     if (tempHost.isEmpty() || !out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return StepResult::failure(QStringLiteral("cannot write ") + kTempCopy);
+        return StepResult::failure(QCoreApplication::translate("DizNumbering", "cannot write ") + kTempCopy);
 
     ByteLineReader reader(in);
     qint64 k = 1;
@@ -131,27 +135,27 @@ StepResult checkDizNumbering(const RipJob& job, RipRunState& state, const AppSta
             if (text.size() < targetColumn + 4) {
                 in.close();
                 out.close();
-                refuse(FocusTarget::DizColumn, QStringLiteral("Column number too high"), state, app, services);
+                refuse(FocusTarget::DizColumn, QCoreApplication::translate("DizNumbering", "Column number too high"), state, app, services);
                 return StepResult::success();
             }
             if (targetColumn < 1)
-                return StepResult::failure(QStringLiteral("the numbering column \"%1\" is not a position").arg(column));
+                return StepResult::failure(QCoreApplication::translate("DizNumbering", "the numbering column \"%1\" is not a position").arg(column));
             overwrite(text, targetColumn, widest);
         }
         if (!writeLine(out, text))
-            return StepResult::failure(QStringLiteral("cannot write ") + kTempCopy);
+            return StepResult::failure(QCoreApplication::translate("DizNumbering", "cannot write ") + kTempCopy);
         ++k;
         services.shell->processPendingEvents();
     }
     if (reader.failed())
-        return StepResult::failure(QStringLiteral("cannot read the description file ") + job.dizPath());
+        return StepResult::failure(QCoreApplication::translate("DizNumbering", "cannot read the description file ") + job.dizPath());
     in.close();
     if (!out.flush())
-        return StepResult::failure(QStringLiteral("cannot write ") + kTempCopy);
+        return StepResult::failure(QCoreApplication::translate("DizNumbering", "cannot write ") + kTempCopy);
     out.close();
 
     if (targetLine > double(k - 1)) {
-        refuse(FocusTarget::DizLine, QStringLiteral("Line number too high"), state, app, services);
+        refuse(FocusTarget::DizLine, QCoreApplication::translate("DizNumbering", "Line number too high"), state, app, services);
         return StepResult::success();
     }
 
@@ -159,7 +163,7 @@ StepResult checkDizNumbering(const RipJob& job, RipRunState& state, const AppSta
     if (state.dizPreviewMode && preview) {
         QFile copy(tempHost);
         if (!copy.open(QIODevice::ReadOnly))
-            return StepResult::failure(QStringLiteral("cannot read ") + kTempCopy);
+            return StepResult::failure(QCoreApplication::translate("DizNumbering", "cannot read ") + kTempCopy);
         const QByteArray numbered = copy.readAll();
         copy.close();
         preview->showPreview(numbered);
@@ -177,11 +181,11 @@ StepResult writeNumberedDiz(const RipJob& job, const RipRunState& state, const D
 
     QFile in(hostOrEmpty(drives, job.dizPath()));
     if (!in.open(QIODevice::ReadOnly))
-        return StepResult::failure(QStringLiteral("cannot read the description file ") + job.dizPath());
+        return StepResult::failure(QCoreApplication::translate("DizNumbering", "cannot read the description file ") + job.dizPath());
     const QString target = AppDirectory::path() + QStringLiteral("/file_id.diz");
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly))
-        return StepResult::failure(QStringLiteral("cannot write ") + target);
+        return StepResult::failure(QCoreApplication::translate("DizNumbering", "cannot write ") + target);
 
     ByteLineReader reader(in);
     qint64 k = 1;
@@ -191,18 +195,18 @@ StepResult writeNumberedDiz(const RipJob& job, const RipRunState& state, const D
             padForThreeDigits(text, targetColumn, threeDigits);
             if (targetColumn < 1 || targetColumn > text.size())
                 return StepResult::failure(
-                    QStringLiteral("line %1 of the description has no column %2 for the volume number")
+                    QCoreApplication::translate("DizNumbering", "line %1 of the description has no column %2 for the volume number")
                         .arg(k)
                         .arg(job.dizColumn()));
             overwrite(text, targetColumn, number);
         }
         if (!writeLine(out, text))
-            return StepResult::failure(QStringLiteral("cannot write ") + target);
+            return StepResult::failure(QCoreApplication::translate("DizNumbering", "cannot write ") + target);
         ++k;
     }
     if (reader.failed())
-        return StepResult::failure(QStringLiteral("cannot read the description file ") + job.dizPath());
+        return StepResult::failure(QCoreApplication::translate("DizNumbering", "cannot read the description file ") + job.dizPath());
     if (!out.commit())
-        return StepResult::failure(QStringLiteral("cannot write ") + target + QStringLiteral(": ") + out.errorString());
+        return StepResult::failure(QCoreApplication::translate("DizNumbering", "cannot write ") + target + QStringLiteral(": ") + out.errorString());
     return StepResult::success();
 }

@@ -3,6 +3,7 @@
 #include "job/ripjob.h"
 #include "platform/driveservice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -44,8 +45,8 @@ std::optional<ExtraNames::Clash> ExtraNames::find(const RipJob& job, const Drive
 QString ExtraNames::message(const RipJob& job, const Clash& clash)
 {
     const QString what = job.extraIsFile()
-        ? QStringLiteral("The extra file %1").arg(job.extraPath())
-        : QStringLiteral("The extra folder %1 holds %2, which").arg(job.extraPath(), clash.name);
-    return what + QStringLiteral(" has the name of %1 (%2) and would replace it in the ZIPs.").arg(clash.own.what, clash.own.name)
-           + QStringLiteral("\rNothing was packaged. Rename or move that file, or choose another extra, then run the job again.");
+        ? QCoreApplication::translate("ExtraNames", "The extra file %1").arg(job.extraPath())
+        : QCoreApplication::translate("ExtraNames", "The extra folder %1 holds %2, which").arg(job.extraPath(), clash.name);
+    return what + QCoreApplication::translate("ExtraNames", " has the name of %1 (%2) and would replace it in the ZIPs.").arg(clash.own.what, clash.own.name)
+           + QCoreApplication::translate("ExtraNames", "\rNothing was packaged. Rename or move that file, or choose another extra, then run the job again.");
 }

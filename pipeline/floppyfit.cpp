@@ -4,6 +4,7 @@
 #include "platform/driveservice.h"
 #include "platform/numbertext.h"
 
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFileInfo>
 
@@ -70,11 +71,11 @@ std::optional<QString> extraWarning(const RipJob& job, const DriveService& drive
     const qint64 with = worstCaseZipBytes(kFloppyVolumeBytes, diz, nfo, extraBytes, extraFiles, commentBytes);
     if (without > kFloppyBytes || with <= kFloppyBytes)
         return std::nullopt;
-    return QStringLiteral("The extra %1 (%2 bytes) goes into every ZIP. With it, a ZIP of a full volume can come to "
+    return QCoreApplication::translate("FloppyFit", "The extra %1 (%2 bytes) goes into every ZIP. With it, a ZIP of a full volume can come to "
                           "%3 bytes, more than a formatted 1.44 MB floppy holds (%4 bytes).")
                .arg(job.extraPath(), numbertext::grouped(extraBytes), numbertext::grouped(with),
                     numbertext::grouped(kFloppyBytes))
-           + QStringLiteral("\rTo keep every ZIP on a floppy, put the extra into the first ZIP only (Nfo page) or make "
+           + QCoreApplication::translate("FloppyFit", "\rTo keep every ZIP on a floppy, put the extra into the first ZIP only (Nfo page) or make "
                             "it smaller. Go on anyway?");
 }
 
@@ -93,10 +94,10 @@ QString fitText(const QList<ZipSize>& zips)
     const QString size = numbertext::grouped(largest->bytes);
     if (over == 0)
         return zips.size() == 1
-                   ? QStringLiteral("the ZIP fits a 1.44 MB floppy (%1, %2 bytes)").arg(largest->name, size)
-                   : QStringLiteral("every ZIP fits a 1.44 MB floppy (the largest, %1, has %2 bytes)").arg(largest->name, size);
-    const QString which = over == 1 ? QStringLiteral("1 ZIP does not") : QStringLiteral("%1 ZIPs do not").arg(over);
-    return QStringLiteral("%1 fit a 1.44 MB floppy of %2 bytes (the largest, %3, has %4 bytes)")
+                   ? QCoreApplication::translate("FloppyFit", "the ZIP fits a 1.44 MB floppy (%1, %2 bytes)").arg(largest->name, size)
+                   : QCoreApplication::translate("FloppyFit", "every ZIP fits a 1.44 MB floppy (the largest, %1, has %2 bytes)").arg(largest->name, size);
+    const QString which = over == 1 ? QCoreApplication::translate("FloppyFit", "1 ZIP does not") : QCoreApplication::translate("FloppyFit", "%1 ZIPs do not").arg(over);
+    return QCoreApplication::translate("FloppyFit", "%1 fit a 1.44 MB floppy of %2 bytes (the largest, %3, has %4 bytes)")
         .arg(which, numbertext::grouped(kFloppyBytes), largest->name, size);
 }
 

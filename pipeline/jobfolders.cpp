@@ -7,12 +7,17 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr qint64 kFloppyBytes = 1440000;
 constexpr qint64 kExtraVolumes = 10;
 
-const QString kNothingPackaged = QStringLiteral("\rNothing was packaged. ");
+QString nothingPackaged()
+{
+    return QCoreApplication::translate("JobFolders", "\rNothing was packaged. ");
+}
 
 } // namespace
 
@@ -42,17 +47,17 @@ std::optional<JobFolders::Refusal> JobFolders::refusal() const
     const auto zips = host(m_job.zipDirectory());
     const auto source = m_job.imageMode() ? std::nullopt : host(m_job.sourcePath());
     if (zips && source && FolderNesting::relation(*zips, *source) == FolderNesting::Relation::Same)
-        return Refusal{QStringLiteral("The ZIP folder %1 is the source folder: the set would be packed from the folder it "
+        return Refusal{QCoreApplication::translate("JobFolders", "The ZIP folder %1 is the source folder: the set would be packed from the folder it "
                                       "is written into.").arg(m_job.zipDirectory())
-                           + kNothingPackaged
-                           + QStringLiteral("Choose another ZIP folder on the Zip page, then run the job again."),
+                           + nothingPackaged()
+                           + QCoreApplication::translate("JobFolders", "Choose another ZIP folder on the Zip page, then run the job again."),
                        false};
     const auto extra = m_job.extraIsFile() ? std::nullopt : host(m_job.extraPath());
     if (zips && extra && FolderNesting::relation(*zips, *extra) == FolderNesting::Relation::Same)
-        return Refusal{QStringLiteral("The ZIP folder %1 is the extra folder: every ZIP would take in the ZIPs before it.")
+        return Refusal{QCoreApplication::translate("JobFolders", "The ZIP folder %1 is the extra folder: every ZIP would take in the ZIPs before it.")
                                .arg(m_job.zipDirectory())
-                           + kNothingPackaged
-                           + QStringLiteral("Choose another ZIP folder or extra folder, then run the job again."),
+                           + nothingPackaged()
+                           + QCoreApplication::translate("JobFolders", "Choose another ZIP folder or extra folder, then run the job again."),
                        false};
     return extraTooLarge();
 }
@@ -68,21 +73,21 @@ std::optional<JobFolders::Refusal> JobFolders::extraTooLarge() const
         const auto bytes = m_drives.fileLength(extra);
         if (!bytes || *bytes <= bound)
             return std::nullopt;
-        what = QStringLiteral("The extra file %1 has %2 bytes").arg(extra, numbertext::grouped(*bytes));
+        what = QCoreApplication::translate("JobFolders", "The extra file %1 has %2 bytes").arg(extra, numbertext::grouped(*bytes));
     } else {
         const QStringList leftOut = m_job.zipDirectory().isEmpty() ? QStringList() : QStringList{m_job.zipDirectory()};
         const auto tally = m_drives.tallyFolder(extra, bound, kMaxExtraFiles, leftOut);
         if (!tally || tally->complete)
             return std::nullopt;
         what = tally->files > kMaxExtraFiles
-            ? QStringLiteral("The extra folder %1 holds more than %2 files").arg(extra, numbertext::grouped(kMaxExtraFiles))
-            : QStringLiteral("The extra folder %1 holds at least %2 bytes (the count stopped there)")
+            ? QCoreApplication::translate("JobFolders", "The extra folder %1 holds more than %2 files").arg(extra, numbertext::grouped(kMaxExtraFiles))
+            : QCoreApplication::translate("JobFolders", "The extra folder %1 holds at least %2 bytes (the count stopped there)")
                   .arg(extra, numbertext::grouped(tally->bytes));
     }
-    const QString where = m_job.firstZipOnly() ? QStringLiteral("the first ZIP") : QStringLiteral("every ZIP");
-    return Refusal{what + QStringLiteral(", and it goes into %1 of the set: an extra may hold at most ten volumes, "
+    const QString where = m_job.firstZipOnly() ? QCoreApplication::translate("JobFolders", "the first ZIP") : QCoreApplication::translate("JobFolders", "every ZIP");
+    return Refusal{what + QCoreApplication::translate("JobFolders", ", and it goes into %1 of the set: an extra may hold at most ten volumes, "
                                          "%2 bytes.").arg(where, numbertext::grouped(bound))
-                       + kNothingPackaged + QStringLiteral("Choose a smaller extra on the Nfo page, then run the job again."),
+                       + nothingPackaged() + QCoreApplication::translate("JobFolders", "Choose a smaller extra on the Nfo page, then run the job again."),
                    true};
 }
 
@@ -98,15 +103,15 @@ QStringList JobFolders::insideSource(const QString& workDirectory, QStringList* 
     };
     QList<Written> folders;
     if (!m_job.archivesOnly())
-        folders << Written{m_job.zipDirectory(), QStringLiteral("ZIP folder")};
-    folders << Written{workDirectory, QStringLiteral("work folder")};
+        folders << Written{m_job.zipDirectory(), QCoreApplication::translate("JobFolders", "ZIP folder")};
+    folders << Written{workDirectory, QCoreApplication::translate("JobFolders", "work folder")};
     for (const Written& w : folders) {
         const auto folder = host(w.dos);
         QString relative;
         if (!folder || FolderNesting::relation(*folder, *source, &relative) != FolderNesting::Relation::Inside)
             continue;
         inside << relative;
-        warnings->append(QStringLiteral("the %1 %2 lies inside the source %3: it is left out of the set")
+        warnings->append(QCoreApplication::translate("JobFolders", "the %1 %2 lies inside the source %3: it is left out of the set")
                              .arg(w.what, w.dos, m_job.sourcePath()));
     }
     return inside;

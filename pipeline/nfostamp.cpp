@@ -8,6 +8,7 @@
 #include "platform/services.h"
 #include "platform/shell.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
@@ -36,22 +37,22 @@ StepResult prepareNfo(const RipJob& job, RipRunState& state, const Services& ser
     const qsizetype cut = std::max(nfoPath.lastIndexOf(QLatin1Char('\\')), nfoPath.lastIndexOf(QLatin1Char('/')));
     const QString name = nfoPath.mid(cut + 1);
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return StepResult::failure(QStringLiteral("the information file has no file name: ") + nfoPath);
+        return StepResult::failure(QCoreApplication::translate("NfoStamp", "the information file has no file name: ") + nfoPath);
     state.nfoFileName = name;
 
     QFile in(services.drives->toHost(nfoPath).value_or(QString()));
     if (!in.open(QIODevice::ReadOnly))
-        return StepResult::failure(QStringLiteral("cannot read the information file ") + nfoPath);
+        return StepResult::failure(QCoreApplication::translate("NfoStamp", "cannot read the information file ") + nfoPath);
     const QString target = AppDirectory::path() + QLatin1Char('/') + name;
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly))
-        return StepResult::failure(QStringLiteral("cannot write ") + target);
+        return StepResult::failure(QCoreApplication::translate("NfoStamp", "cannot write ") + target);
 
     ByteLineReader reader(in);
     bool stamped = false;
     while (const auto line = reader.next()) {
         if (!writeLine(out, *line))
-            return StepResult::failure(QStringLiteral("cannot write ") + target);
+            return StepResult::failure(QCoreApplication::translate("NfoStamp", "cannot write ") + target);
         services.shell->processPendingEvents();
         if (line->left(40) == kStampStart) {
             stamped = true;
@@ -59,10 +60,10 @@ StepResult prepareNfo(const RipJob& job, RipRunState& state, const Services& ser
         }
     }
     if (reader.failed())
-        return StepResult::failure(QStringLiteral("cannot read the information file ") + nfoPath);
+        return StepResult::failure(QCoreApplication::translate("NfoStamp", "cannot read the information file ") + nfoPath);
     if (!stamped && !(writeLine(out, QByteArray()) && writeLine(out, kStamp)))
-        return StepResult::failure(QStringLiteral("cannot write ") + target);
+        return StepResult::failure(QCoreApplication::translate("NfoStamp", "cannot write ") + target);
     if (!out.commit())
-        return StepResult::failure(QStringLiteral("cannot write ") + target + QStringLiteral(": ") + out.errorString());
+        return StepResult::failure(QCoreApplication::translate("NfoStamp", "cannot write ") + target + QStringLiteral(": ") + out.errorString());
     return StepResult::success();
 }

@@ -11,6 +11,7 @@
 #include "platform/services.h"
 #include "platform/shell.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <atomic>
@@ -23,9 +24,9 @@ RecoveryStep::RecoveryStep(RunContext& context, const bool& stopRequested)
 
 QString RecoveryStep::reportText(int rebuildable, qint64 files, qint64 bytes)
 {
-    return QStringLiteral("any %1 %2 can be rebuilt (%3 files, %4 M)")
+    return QCoreApplication::translate("RecoveryStep", "any %1 %2 can be rebuilt (%3 files, %4 M)")
         .arg(rebuildable)
-        .arg(rebuildable == 1 ? QStringLiteral("ZIP") : QStringLiteral("ZIPs"))
+        .arg(rebuildable == 1 ? QCoreApplication::translate("RecoveryStep", "ZIP") : QCoreApplication::translate("RecoveryStep", "ZIPs"))
         .arg(files)
         .arg(numbertext::twoDecimals(double(bytes) / 1e6));
 }
@@ -40,7 +41,7 @@ RecoveryStep::Result RecoveryStep::writeRecoveryFiles(const QStringList& zips, c
     for (const QString& zip : zips) {
         const auto host = m_ctx.services.drives->toHost(zip);
         if (!host)
-            return {false, QStringLiteral("no drive for ") + zip};
+            return {false, QCoreApplication::translate("RecoveryStep", "no drive for ") + zip};
         const QFileInfo info(*host);
         folder = info.absolutePath();
         names.append(info.fileName());
@@ -49,7 +50,7 @@ RecoveryStep::Result RecoveryStep::writeRecoveryFiles(const QStringList& zips, c
     const QString base = stem.isEmpty() ? m_ctx.job.zipBaseName() : stem;
     ViewState& view = m_ctx.view;
     Shell& shell = *m_ctx.services.shell;
-    view.run.status = QStringLiteral("recovery files");
+    view.run.status = QCoreApplication::translate("RecoveryStep", "recovery files");
     view.run.zipName = base + QStringLiteral(".par2");
     view.run.progress = 0;
     view.notify();
@@ -71,18 +72,18 @@ RecoveryStep::Result RecoveryStep::writeRecoveryFiles(const QStringList& zips, c
             cancel = true;
     };
     if (m_stopRequested)
-        return {false, QStringLiteral("stopped before the recovery files were written")};
+        return {false, QCoreApplication::translate("RecoveryStep", "stopped before the recovery files were written")};
     const RecoveryCreator::Result result = RecoveryCreator::create(folder, names, base, options);
     view.run.progress = 0;
     view.notify();
     if (!result.ok) {
         if (m_stopRequested)
-            return {false, QStringLiteral("stopped while the recovery files were written; none was kept")};
-        const QString reason = QStringLiteral("the recovery files could not be written: ") + result.error;
+            return {false, QCoreApplication::translate("RecoveryStep", "stopped while the recovery files were written; none was kept")};
+        const QString reason = QCoreApplication::translate("RecoveryStep", "the recovery files could not be written: ") + result.error;
         if (!m_ctx.app.unattended())
             m_ctx.services.messages->show(
-                QStringLiteral("Zavok32 error"),
-                QStringLiteral("The ZIPs are made, but the recovery files could not be written:\r%1\r"
+                QCoreApplication::translate("RecoveryStep", "Zavok32 error"),
+                QCoreApplication::translate("RecoveryStep", "The ZIPs are made, but the recovery files could not be written:\r%1\r"
                                "Make room in the ZIP folder and run the job again, or choose fewer recovery files.")
                     .arg(result.error),
                 MessageIcon::Stop);

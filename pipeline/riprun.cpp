@@ -32,6 +32,7 @@
 #include "platform/zipcomponent.h"
 #include "resume/zipfolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,7 +41,10 @@
 
 namespace {
 
-const QString kErrorTitle = QStringLiteral("Zavok32 error");
+QString errorTitle()
+{
+    return QCoreApplication::translate("RipRun", "Zavok32 error");
+}
 // The highest volume number a set may reach; names up to it are the set's own.
 constexpr int kMaxVolumes = 999;
 
@@ -64,7 +68,7 @@ QString RipRun::hostPath(const QString& dosPath) const
 {
     const auto host = m_ctx.services.drives->toHost(dosPath);
     if (!host)
-        throw RunFailure(QStringLiteral("no drive for ") + dosPath);
+        throw RunFailure(QCoreApplication::translate("RipRun", "no drive for ") + dosPath);
     return *host;
 }
 
@@ -179,7 +183,7 @@ void RipRun::freshRun()
         if (!archiver.started()) {
             const QString message = runmessages::archiverFailure(archiver, 0, state.workDirectory, {}, job.archivesOnly());
             if (!quiet())
-                m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
+                m_ctx.services.messages->show(errorTitle(), message, MessageIcon::Stop);
             finishRun(true, message);
         } else {
             finishRun(true);
@@ -304,34 +308,34 @@ RipRun::Outcome RipRun::checkAndPlan()
 
     if (!job.archivesOnly()) {
         if (job.sourcePath().isEmpty())
-            return refuse(PageId::Source, {}, QStringLiteral("no source is chosen"), PageNotices::noSourceText());
+            return refuse(PageId::Source, {}, QCoreApplication::translate("RipRun", "no source is chosen"), PageNotices::noSourceText());
         if (job.dizPath().isEmpty())
-            return refuse(PageId::Diz, {}, QStringLiteral("no description file (file_id.diz) is chosen"),
+            return refuse(PageId::Diz, {}, QCoreApplication::translate("RipRun", "no description file (file_id.diz) is chosen"),
                           PageNotices::noDescriptionText());
         if (job.autoNumbering() && job.dizColumn().isEmpty())
-            return refuse(PageId::Diz, FocusTarget::DizColumn, QStringLiteral("numbering is on but no column is given"),
+            return refuse(PageId::Diz, FocusTarget::DizColumn, QCoreApplication::translate("RipRun", "numbering is on but no column is given"),
                           PageNotices::noColumnText());
         if (job.autoNumbering() && job.dizLine().isEmpty())
-            return refuse(PageId::Diz, FocusTarget::DizLine, QStringLiteral("numbering is on but no line is given"),
+            return refuse(PageId::Diz, FocusTarget::DizLine, QCoreApplication::translate("RipRun", "numbering is on but no line is given"),
                           PageNotices::noLineText());
         if (job.nfoPath().isEmpty())
-            return refuse(PageId::Nfo, {}, QStringLiteral("no information file (.nfo) is chosen"),
+            return refuse(PageId::Nfo, {}, QCoreApplication::translate("RipRun", "no information file (.nfo) is chosen"),
                           PageNotices::noInformationText());
         if (job.zipDirectory().isEmpty())
-            return refuse(PageId::Zip, {}, QStringLiteral("no ZIP directory is chosen"), PageNotices::noZipFolderText());
+            return refuse(PageId::Zip, {}, QCoreApplication::translate("RipRun", "no ZIP directory is chosen"), PageNotices::noZipFolderText());
     }
 
     if (job.zipBaseName().isEmpty())
-        return refuse(PageId::Zip, FocusTarget::ZipName, QStringLiteral("the base name is empty"), PageNotices::noBaseNameText());
+        return refuse(PageId::Zip, FocusTarget::ZipName, QCoreApplication::translate("RipRun", "the base name is empty"), PageNotices::noBaseNameText());
     QString refusal;
     if (job.zipBaseName().contains(QLatin1Char(' ')))
-        refusal = QStringLiteral("Spaces aren't allowed in filename");
+        refusal = QCoreApplication::translate("RipRun", "Spaces aren't allowed in filename");
     else if (m_ctx.steps.baseNameRefusal)
         refusal = m_ctx.steps.baseNameRefusal(job.zipBaseName());
     if (!refusal.isEmpty()) {
         if (!m_ctx.app.unattended())
-            m_ctx.services.messages->show(kErrorTitle, refusal, MessageIcon::Exclamation);
-        return refuse(PageId::Zip, FocusTarget::ZipName, QStringLiteral("the base name \"%1\" cannot name a file").arg(job.zipBaseName()));
+            m_ctx.services.messages->show(errorTitle(), refusal, MessageIcon::Exclamation);
+        return refuse(PageId::Zip, FocusTarget::ZipName, QCoreApplication::translate("RipRun", "the base name \"%1\" cannot name a file").arg(job.zipBaseName()));
     }
     job.setZipBaseName(job.zipBaseName().toLower());
 
@@ -362,10 +366,10 @@ RipRun::Outcome RipRun::checkAndPlan()
         const QString pattern = dir + (dir.endsWith(QLatin1Char('\\')) ? QString() : QStringLiteral("\\")) + job.zipBaseName() + QLatin1Char('*');
         if (m_ctx.services.drives->fileExists(pattern)) {
             const MessageResult answer = m_ctx.services.messages->show(
-                kErrorTitle, QStringLiteral("Duplicate zip name in zip directory\nadd to it?"),
+                errorTitle(), QCoreApplication::translate("RipRun", "Duplicate zip name in zip directory\nadd to it?"),
                 MessageIcon::Exclamation, MessageButtons::OkCancel);
             if (answer == MessageResult::Cancel)
-                return refuse(PageId::Zip, FocusTarget::ZipName, QStringLiteral("the ZIP name is taken"));
+                return refuse(PageId::Zip, FocusTarget::ZipName, QCoreApplication::translate("RipRun", "the ZIP name is taken"));
         }
     }
 
@@ -374,7 +378,7 @@ RipRun::Outcome RipRun::checkAndPlan()
         if (!state.numberingChecked) {
             state.clearAfterRun();
             if (m_ctx.app.unattended())
-                endUnattended(exitstatus::NotRun, QStringLiteral("the numbering line or column does not fit the description file"));
+                endUnattended(exitstatus::NotRun, QCoreApplication::translate("RipRun", "the numbering line or column does not fit the description file"));
             return Outcome::Ended;
         }
     }
@@ -389,8 +393,8 @@ RipRun::Outcome RipRun::checkAndPlan()
         const float ratio = VolumeEstimate::volumeCount(job.sourceMegabytes(), job.archiveSizeStep());
         if (ratio > 999.0f) {
             m_ctx.services.messages->show(
-                QStringLiteral("Zavok error"),
-                QStringLiteral("Can't have more than 999 files in the set\rRaise the achive size, or choose a source with a smaller size"),
+                QCoreApplication::translate("RipRun", "Zavok error"),
+                QCoreApplication::translate("RipRun", "Can't have more than 999 files in the set\rRaise the achive size, or choose a source with a smaller size"),
                 MessageIcon::Stop);
             state.clearAfterRun();
             return Outcome::Ended;
@@ -421,7 +425,7 @@ RipRun::Outcome RipRun::checkFloppyFit()
         m_ctx.services.shell->tellWarning(warning->left(warning->indexOf(QLatin1Char('\r'))));
         return Outcome::Done;
     }
-    const MessageResult answer = m_ctx.services.messages->show(QStringLiteral("Zavok32"), *warning,
+    const MessageResult answer = m_ctx.services.messages->show(QCoreApplication::translate("RipRun", "Zavok32"), *warning,
                                                                MessageIcon::Exclamation, MessageButtons::OkCancel);
     if (answer == MessageResult::Ok)
         return Outcome::Done;
@@ -434,8 +438,8 @@ void RipRun::finishProof(SetProof& proof)
 {
     const QString fault = proof.writeChecksumFiles();
     if (!fault.isEmpty())
-        throw RunFailure(fault, QStringLiteral("Every ZIP of the set was made, but ") + fault
-                                    + QStringLiteral(".\rMake room in the ZIP folder or switch Options > Checksum files "
+        throw RunFailure(fault, QCoreApplication::translate("RipRun", "Every ZIP of the set was made, but ") + fault
+                                    + QCoreApplication::translate("RipRun", ".\rMake room in the ZIP folder or switch Options > Checksum files "
                                                      "off, then run the job again."));
     m_verdict = proof.verdictLine();
     m_ctx.view.wholeRun.verdict = m_verdict;
@@ -444,12 +448,12 @@ void RipRun::finishProof(SetProof& proof)
     const QStringList left = proof.leftovers();
     if (!left.isEmpty())
         m_ctx.services.shell->tellWarning(
-            QStringLiteral("%1 in %2 %3 not of this set of %4 (left from an older set of the name; %5)")
+            QCoreApplication::translate("RipRun", "%1 in %2 %3 not of this set of %4 (left from an older set of the name; %5)")
                 .arg(left.join(QStringLiteral(", ")), m_ctx.job.zipDirectory(),
-                     left.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"))
+                     left.size() == 1 ? QCoreApplication::translate("RipRun", "is") : QCoreApplication::translate("RipRun", "are"))
                 .arg(proof.zips().size())
-                .arg(m_ctx.app.checksumFiles ? proof.stem() + QStringLiteral(".sfv lists the ZIPs of this one")
-                                             : QStringLiteral("delete them or move them away")));
+                .arg(m_ctx.app.checksumFiles ? proof.stem() + QCoreApplication::translate("RipRun", ".sfv lists the ZIPs of this one")
+                                             : QCoreApplication::translate("RipRun", "delete them or move them away")));
 }
 
 RipRun::Outcome RipRun::checkJobFolders()
@@ -462,7 +466,7 @@ RipRun::Outcome RipRun::checkJobFolders()
         endUnattended(exitstatus::NotRun, refusal->message);
         return Outcome::Ended;
     }
-    m_ctx.services.messages->show(kErrorTitle, refusal->message, MessageIcon::Stop);
+    m_ctx.services.messages->show(errorTitle(), refusal->message, MessageIcon::Stop);
     m_ctx.services.shell->showPage(refusal->aboutExtra ? PageId::Nfo : PageId::Zip);
     return Outcome::Ended;
 }
@@ -481,7 +485,7 @@ RipRun::Outcome RipRun::lockTheSet()
             endUnattended(exitstatus::SetInUse, message);
             return Outcome::Ended;
         }
-        m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
+        m_ctx.services.messages->show(errorTitle(), message, MessageIcon::Stop);
         m_ctx.services.shell->showPage(PageId::Zip);
         m_ctx.services.shell->focus(FocusTarget::ZipName);
         return Outcome::Ended;
@@ -489,25 +493,25 @@ RipRun::Outcome RipRun::lockTheSet()
     case SetLock::Result::Failed:
         break;
     }
-    throw RunFailure(QStringLiteral("cannot write in the ZIP folder %1: %2").arg(zipDir, m_lock.error()),
-                     QStringLiteral("Zavok32 cannot write in the ZIP folder %1 (%2).").arg(zipDir, m_lock.error())
-                         + QStringLiteral("\rChoose a folder you can write to on the Zip page, then run the job again."));
+    throw RunFailure(QCoreApplication::translate("RipRun", "cannot write in the ZIP folder %1: %2").arg(zipDir, m_lock.error()),
+                     QCoreApplication::translate("RipRun", "Zavok32 cannot write in the ZIP folder %1 (%2).").arg(zipDir, m_lock.error())
+                         + QCoreApplication::translate("RipRun", "\rChoose a folder you can write to on the Zip page, then run the job again."));
 }
 
 RipRun::Outcome RipRun::checkExtraNames()
 {
     const RipJob& job = m_ctx.job;
     QList<ExtraNames::OwnName> own;
-    own << ExtraNames::OwnName{QStringLiteral("file_id.diz"), QStringLiteral("the description")};
+    own << ExtraNames::OwnName{QStringLiteral("file_id.diz"), QCoreApplication::translate("RipRun", "the description")};
     const QString nfo = job.nfoPath();
     const QString nfoName = nfo.mid(std::max(nfo.lastIndexOf(QLatin1Char('\\')), nfo.lastIndexOf(QLatin1Char('/'))) + 1);
     if (!nfoName.isEmpty())
-        own << ExtraNames::OwnName{nfoName, QStringLiteral("the information file")};
+        own << ExtraNames::OwnName{nfoName, QCoreApplication::translate("RipRun", "the information file")};
     // The real count is known only once the archiver has run; every name the
     // set could give a volume is its own.
     const int volumes = job.archiveSizeStep() == 0 ? 1 : kMaxVolumes;
     for (int n = 1; n <= volumes; ++n)
-        own << ExtraNames::OwnName{m_ctx.steps.volumeFileName(n), QStringLiteral("volume %1 of the set").arg(n)};
+        own << ExtraNames::OwnName{m_ctx.steps.volumeFileName(n), QCoreApplication::translate("RipRun", "volume %1 of the set").arg(n)};
 
     const auto clash = ExtraNames::find(job, *m_ctx.services.drives, own);
     if (!clash)
@@ -518,7 +522,7 @@ RipRun::Outcome RipRun::checkExtraNames()
         endUnattended(exitstatus::NotRun, message);
         return Outcome::Ended;
     }
-    m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
+    m_ctx.services.messages->show(errorTitle(), message, MessageIcon::Stop);
     m_ctx.services.shell->showPage(PageId::Nfo);
     return Outcome::Ended;
 }
@@ -531,7 +535,7 @@ void RipRun::endAfterFailedArchiver(const ProcessEnd& end, int volumes)
     const QString workDos = state.workDirectory;
     const QString message = runmessages::archiverFailure(end, volumes, workDos, volumes ? hostPath(workDos) : QString(),
                                                    m_ctx.job.archivesOnly());
-    m_ctx.view.run.status = QStringLiteral("Aborted");
+    m_ctx.view.run.status = QCoreApplication::translate("RipRun", "Aborted");
     m_ctx.view.run.progress = 0;
     m_ctx.view.run.zipName.clear();
     if (volumes == 0 && !m_ctx.job.archivesOnly())
@@ -549,9 +553,9 @@ void RipRun::endAfterFailedArchiver(const ProcessEnd& end, int volumes)
     if (quiet())
         return;
     if (end.lastLines.isEmpty())
-        m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
+        m_ctx.services.messages->show(errorTitle(), message, MessageIcon::Stop);
     else
-        m_ctx.services.messages->showDetailed(kErrorTitle, message, end.lastLines.join(QLatin1Char('\n')), MessageIcon::Stop);
+        m_ctx.services.messages->showDetailed(errorTitle(), message, end.lastLines.join(QLatin1Char('\n')), MessageIcon::Stop);
 }
 
 void RipRun::showCompletion()
@@ -590,7 +594,7 @@ void RipRun::finishRun(bool nothingMade, const QString& why)
         // A run that made nothing must not end as if it had worked.
         if (nothingMade) {
             endUnattended(exitstatus::Stopped,
-                          why.isEmpty() ? QStringLiteral("the archiver made no file in ") + state.workDirectory : why);
+                          why.isEmpty() ? QCoreApplication::translate("RipRun", "the archiver made no file in ") + state.workDirectory : why);
         } else {
             m_closing = true;
             shell.closeMainWindow();
@@ -618,11 +622,11 @@ void RipRun::endAfterFailedZipStep(const QString& reason, const QString& message
 {
     // Abort and Exit are the user's own doing.
     if (!m_stopRequested)
-        tellDesktop(message.isEmpty() ? QStringLiteral("A ZIP could not be made: ") + reason : firstLine(message));
+        tellDesktop(message.isEmpty() ? QCoreApplication::translate("RipRun", "A ZIP could not be made: ") + reason : firstLine(message));
     m_ctx.view.run.progress = 0;
     tellWhatIsLeft(true);
     if (!message.isEmpty())
-        m_ctx.view.run.status = QStringLiteral("Verify failed");
+        m_ctx.view.run.status = QCoreApplication::translate("RipRun", "Verify failed");
     putSourceTextBack();
     m_ctx.state.clearAfterRun();
     m_ctx.view.window.listBarEnabled = true;
@@ -631,13 +635,13 @@ void RipRun::endAfterFailedZipStep(const QString& reason, const QString& message
     if (m_ctx.app.unattended()) {
         endUnattended(exitstatus::Stopped, reason + QStringLiteral("; ") + m_left.line());
     } else if (!message.isEmpty()) {
-        m_ctx.services.messages->show(kErrorTitle, message, MessageIcon::Stop);
+        m_ctx.services.messages->show(errorTitle(), message, MessageIcon::Stop);
     }
 }
 
 void RipRun::endAfterUnexpectedFailure(const QString& reason, const QString& message)
 {
-    tellDesktop(firstLine(message.isEmpty() ? QStringLiteral("Ripping error, check your *.zvk file") : message));
+    tellDesktop(firstLine(message.isEmpty() ? QCoreApplication::translate("RipRun", "Ripping error, check your *.zvk file") : message));
     Shell& shell = *m_ctx.services.shell;
     shell.restoreMainWindow();
     shell.repaintMainWindow();
@@ -650,8 +654,8 @@ void RipRun::endAfterUnexpectedFailure(const QString& reason, const QString& mes
     m_ctx.state.clearAfterRun();
     m_ctx.view.notify();
     if (!m_stopSignal)
-        m_ctx.services.messages->show(QStringLiteral("Zavok32"),
-                                      message.isEmpty() ? QStringLiteral("Ripping error, check your *.zvk file") : message,
+        m_ctx.services.messages->show(QCoreApplication::translate("RipRun", "Zavok32"),
+                                      message.isEmpty() ? QCoreApplication::translate("RipRun", "Ripping error, check your *.zvk file") : message,
                                       MessageIcon::Exclamation);
     if (m_ctx.app.unattended())
         endUnattended(exitstatus::Stopped, m_journal.active() ? reason + QStringLiteral("; ") + m_left.line() : reason);
@@ -758,7 +762,7 @@ void RipRun::abortRun()
     m_ctx.view.window.listBarEnabled = true;
     m_ctx.view.window.busyPointer = false;
     putSourceTextBack();
-    m_ctx.view.run.status = QStringLiteral("Aborted");
+    m_ctx.view.run.status = QCoreApplication::translate("RipRun", "Aborted");
     m_ctx.view.notify();
 }
 

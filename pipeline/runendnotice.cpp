@@ -1,5 +1,7 @@
 #include "pipeline/runendnotice.h"
 
+#include <QCoreApplication>
+
 
 std::optional<RunEndNotice::Text> RunEndNotice::forRun(qint64 elapsedMs, bool userAway, const QString& made,
                                                         const QString& failure)
@@ -7,13 +9,13 @@ std::optional<RunEndNotice::Text> RunEndNotice::forRun(qint64 elapsedMs, bool us
     if (!userAway || elapsedMs < kLongRunMs)
         return std::nullopt;
     if (failure.isEmpty())
-        return Text{QStringLiteral("The set is ready"), made};
-    return Text{QStringLiteral("The run failed"), failure};
+        return Text{QCoreApplication::translate("RunEndNotice", "The set is ready"), made};
+    return Text{QCoreApplication::translate("RunEndNotice", "The run failed"), failure};
 }
 
 QString RunEndNotice::madeText(int count, bool archivesOnly, const QString& baseName, const QString& folder)
 {
-    const QString what = archivesOnly ? (count == 1 ? QStringLiteral("volume") : QStringLiteral("volumes"))
-                                      : (count == 1 ? QStringLiteral("ZIP") : QStringLiteral("ZIPs"));
-    return QStringLiteral("%1 %2 of %3 in %4").arg(count).arg(what, baseName, folder);
+    const QString what = archivesOnly ? (count == 1 ? QCoreApplication::translate("RunEndNotice", "volume") : QCoreApplication::translate("RunEndNotice", "volumes"))
+                                      : (count == 1 ? QCoreApplication::translate("RunEndNotice", "ZIP") : QCoreApplication::translate("RunEndNotice", "ZIPs"));
+    return QCoreApplication::translate("RunEndNotice", "%1 %2 of %3 in %4").arg(count).arg(what, baseName, folder);
 }

@@ -6,6 +6,8 @@
 #include "contents/zipsizestep.h"
 #include "platform/numbertext.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString compressionText(int index)
@@ -31,15 +33,15 @@ RunReport RunReport::fromRun(const RipJob& job, const RipRunState& state)
 
     const bool rar = job.archiver() == Archiver::Rar;
     if (job.archivesOnly())
-        report.archiveType = rar ? QStringLiteral(" Rar's only") : QStringLiteral(" Ace's only");
+        report.archiveType = rar ? QCoreApplication::translate("RunReport", " Rar's only") : QCoreApplication::translate("RunReport", " Ace's only");
     else
-        report.archiveType = rar ? QStringLiteral(" Rar's into zip's") : QStringLiteral(" Ace's into zip's");
+        report.archiveType = rar ? QCoreApplication::translate("RunReport", " Rar's into zip's") : QCoreApplication::translate("RunReport", " Ace's into zip's");
 
     const QString size = sizeCaption(job.archiveSizeStep());
     report.archiveSize = QLatin1Char(' ') + size;
     report.archivePath = QLatin1Char(' ') + (job.archivesOnly() ? state.workDirectory : job.zipDirectory());
     report.count = numbertext::signedDecimal(state.volumeCount);
-    if (!size.endsWith(QLatin1String("file"))) {
+    if (job.archiveSizeStep() != 0) {
         const double total = numbertext::leadingNumber(size) * double(state.volumeCount);
         report.total = numbertext::signedDecimal(qint64(numbertext::roundHalfEven(total))) + QStringLiteral(" M");
     }
@@ -53,24 +55,24 @@ RunReport RunReport::fromRun(const RipJob& job, const RipRunState& state)
 QList<RunReportRow> RunReport::sourceRows() const
 {
     return {
-        {QStringLiteral("Path:"), sourcePath},
-        {QStringLiteral("Type:"), sourceType},
-        {QStringLiteral("Size:"), sourceSize},
+        {QCoreApplication::translate("RunReport", "Path:"), sourcePath},
+        {QCoreApplication::translate("RunReport", "Type:"), sourceType},
+        {QCoreApplication::translate("RunReport", "Size:"), sourceSize},
     };
 }
 
 QList<RunReportRow> RunReport::archiveRows() const
 {
     QList<RunReportRow> rows{
-        {QStringLiteral("Type:"), archiveType},
-        {QStringLiteral("Size:"), archiveSize},
-        {QStringLiteral("Path:"), archivePath},
-        {QStringLiteral("Count:"), count},
-        {QStringLiteral("Total:"), total},
-        {QStringLiteral("Rar/Ace compression:"), archiveCompression},
-        {QStringLiteral("Zip compression:"), zipCompression},
+        {QCoreApplication::translate("RunReport", "Type:"), archiveType},
+        {QCoreApplication::translate("RunReport", "Size:"), archiveSize},
+        {QCoreApplication::translate("RunReport", "Path:"), archivePath},
+        {QCoreApplication::translate("RunReport", "Count:"), count},
+        {QCoreApplication::translate("RunReport", "Total:"), total},
+        {QCoreApplication::translate("RunReport", "Rar/Ace compression:"), archiveCompression},
+        {QCoreApplication::translate("RunReport", "Zip compression:"), zipCompression},
     };
     if (!recovery.isEmpty())
-        rows.append({QStringLiteral("Recovery:"), recovery});
+        rows.append({QCoreApplication::translate("RunReport", "Recovery:"), recovery});
     return rows;
 }

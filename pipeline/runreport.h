@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -14,7 +15,7 @@ struct RunReportRow {
 // What the "Ripping complete" window shows after a run: the source and the
 // archive set it became, as the texts of its two groups.
 struct RunReport {
-    QString caption = QStringLiteral("Ripping complete");
+    QString caption = QCoreApplication::translate("RunReport", "Ripping complete");
 
     QString sourcePath;   // " d:\games"
     QString sourceType;   // " Directory"
@@ -38,8 +39,8 @@ struct RunReport {
     // floppy step, "5. M", ".5 M", "1 Max file" for step 0.
     static QString sizeCaption(int archiveSizeStep);
 
-    QString sourceGroupTitle() const { return QStringLiteral("Source"); }
-    QString archiveGroupTitle() const { return QStringLiteral("Final archive"); }
+    QString sourceGroupTitle() const { return QCoreApplication::translate("RunReport", "Source"); }
+    QString archiveGroupTitle() const { return QCoreApplication::translate("RunReport", "Final archive"); }
     QList<RunReportRow> sourceRows() const;
     QList<RunReportRow> archiveRows() const;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/ownworkingfiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -105,9 +106,9 @@ SetLock::Look SetLock::lookAtExisting(const QByteArray& path)
     const QByteArray bytes = readAll(fd);
     const auto holder = parse(bytes);
     if (holder)
-        m_holder = QStringLiteral("process %1").arg(holder->pid);
+        m_holder = QCoreApplication::translate("SetLock", "process %1").arg(holder->pid);
     else
-        m_holder = QStringLiteral("another process");
+        m_holder = QCoreApplication::translate("SetLock", "another process");
 
     bool live = lockedByOther(fd);
     if (!live && holder) {
@@ -152,7 +153,7 @@ SetLock::Result SetLock::acquire(const QString& zipDirHost, const QString& baseN
             }
             const QByteArray bytes = content();
             if (::write(fd, bytes.constData(), size_t(bytes.size())) != ssize_t(bytes.size())) {
-                m_error = QStringLiteral("the lock file cannot be written there");
+                m_error = QCoreApplication::translate("SetLock", "the lock file cannot be written there");
                 ::unlink(path.constData());
                 ::close(fd);
                 return Result::Failed;
@@ -163,15 +164,15 @@ SetLock::Result SetLock::acquire(const QString& zipDirHost, const QString& baseN
         }
         if (errno != EEXIST) {
             m_error = errno == EACCES || errno == EPERM || errno == EROFS
-                ? QStringLiteral("no permission to write there")
-                : QStringLiteral("the lock file cannot be made there");
+                ? QCoreApplication::translate("SetLock", "no permission to write there")
+                : QCoreApplication::translate("SetLock", "the lock file cannot be made there");
             return Result::Failed;
         }
         if (lookAtExisting(path) == Look::Live)
             return Result::HeldElsewhere;
     }
     if (m_holder.isEmpty())
-        m_holder = QStringLiteral("another process");
+        m_holder = QCoreApplication::translate("SetLock", "another process");
     return Result::HeldElsewhere;
 }
 

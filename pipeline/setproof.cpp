@@ -15,6 +15,7 @@
 #include "setcheck/sha256file.h"
 #include "setcheck/volumesettester.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -45,7 +46,7 @@ SetProof::SetProof(RunContext& context, const bool& stopRequested)
     , m_checksums(context.app.checksumFiles)
 {
     if (m_verify && !m_ctx.zipReader)
-        throw RunFailure(QStringLiteral("the run is to verify its ZIPs but has nothing to read them with"));
+        throw RunFailure(QCoreApplication::translate("SetProof", "the run is to verify its ZIPs but has nothing to read them with"));
 }
 
 SetProof::~SetProof()
@@ -94,7 +95,7 @@ QString SetProof::volumesFault(int upToVolume, bool honourStop)
         return test.taken || test.verdict.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
     };
     if (!waitFor([&] { return test.reading >= upToVolume || ended(); }, honourStop))
-        return QStringLiteral("stopped while the volumes were tested");
+        return QCoreApplication::translate("SetProof", "stopped while the volumes were tested");
     if (!ended())
         return {};
     if (!test.taken)
@@ -102,7 +103,7 @@ QString SetProof::volumesFault(int upToVolume, bool honourStop)
     if (test.taken->sound)
         return {};
     m_volumesUnsound = true;
-    return QStringLiteral("the volume set the archiver wrote is not sound: ") + test.taken->fault;
+    return QCoreApplication::translate("SetProof", "the volume set the archiver wrote is not sound: ") + test.taken->fault;
 }
 
 SetProof::Step SetProof::zipWritten(int n, const ZipNameParts& names, const QString& volumeName,
@@ -110,14 +111,14 @@ SetProof::Step SetProof::zipWritten(int n, const ZipNameParts& names, const QStr
 {
     const auto host = m_ctx.services.drives->toHost(names.target + QStringLiteral(".zip"));
     if (!host)
-        throw RunFailure(QStringLiteral("no drive for ") + names.target);
+        throw RunFailure(QCoreApplication::translate("SetProof", "no drive for ") + names.target);
     noteStem(names);
     Zip zip{names.shownName, *host, QFileInfo(*host).size(), 0, {}};
     if (!m_verify) {
         if (m_checksums) {
             const FileDigest digest = FileDigest::of(*host);
             if (!digest.ok)
-                return Step{{}, {}, QStringLiteral("%1 cannot be read for its checksums: %2").arg(zip.name, digest.error), n};
+                return Step{{}, {}, QCoreApplication::translate("SetProof", "%1 cannot be read for its checksums: %2").arg(zip.name, digest.error), n};
             zip.crc = digest.crc;
             zip.sha256 = digest.sha256;
         }
@@ -241,7 +242,7 @@ SetProof::Step SetProof::settle(bool honourStop)
     Pending& pending = *m_pending;
     const auto ready = [&pending] { return pending.read.wait_for(std::chrono::seconds(0)) == std::future_status::ready; };
     if (!ready() && honourStop) {
-        m_ctx.view.run.status = QStringLiteral("checking ") + pending.zip.name;
+        m_ctx.view.run.status = QCoreApplication::translate("SetProof", "checking ") + pending.zip.name;
         m_ctx.view.notify();
     }
     QString fault;
@@ -251,7 +252,7 @@ SetProof::Step SetProof::settle(bool honourStop)
         if (fault.isEmpty())
             fault = volumesFault(pending.volume, honourStop);
     } else {
-        fault = QStringLiteral("stopped while %1 was checked").arg(pending.zip.name);
+        fault = QCoreApplication::translate("SetProof", "stopped while %1 was checked").arg(pending.zip.name);
     }
     Step step;
     if (fault.isEmpty()) {
@@ -282,9 +283,9 @@ QString SetProof::judge(Pending& pending, const ZipReadBack& back, const FileDig
 {
     const Zip& zip = pending.zip;
     if (back.state == ZipReadBack::State::Stopped)
-        return QStringLiteral("stopped while %1 was checked").arg(zip.name);
+        return QCoreApplication::translate("SetProof", "stopped while %1 was checked").arg(zip.name);
     if (!back.sound())
-        return QStringLiteral("%1 does not read back: %2").arg(zip.name, back.detail);
+        return QCoreApplication::translate("SetProof", "%1 does not read back: %2").arg(zip.name, back.detail);
 
     QList<ZipComponent::WrittenFile> expected = pending.written;
     bool volumeTold = false;
@@ -294,15 +295,15 @@ QString SetProof::judge(Pending& pending, const ZipReadBack& back, const FileDig
         // A writer that does not say what it read: the volume is read again.
         const FileDigest volume = FileDigest::of(pending.volumeHost);
         if (!volume.ok)
-            return QStringLiteral("the volume %1 of %2 cannot be read: %3").arg(pending.volumeName, zip.name, volume.error);
+            return QCoreApplication::translate("SetProof", "the volume %1 of %2 cannot be read: %3").arg(pending.volumeName, zip.name, volume.error);
         expected << ZipComponent::WrittenFile{pending.volumeName, volume.crc, volume.size};
     }
     for (const ZipComponent::WrittenFile& f : expected) {
         const ZipEntryInfo* entry = back.find(f.zipName);
         if (!entry)
-            return QStringLiteral("%1 does not hold %2").arg(zip.name, f.zipName);
+            return QCoreApplication::translate("SetProof", "%1 does not hold %2").arg(zip.name, f.zipName);
         if (entry->crc != f.crc || entry->size != f.size)
-            return QStringLiteral("%1: %2 in it (CRC %3, %4 bytes) differs from what was packed (CRC %5, %6 bytes)")
+            return QCoreApplication::translate("SetProof", "%1: %2 in it (CRC %3, %4 bytes) differs from what was packed (CRC %5, %6 bytes)")
                 .arg(zip.name, f.zipName, hex(entry->crc))
                 .arg(entry->size)
                 .arg(hex(f.crc))
@@ -310,13 +311,13 @@ QString SetProof::judge(Pending& pending, const ZipReadBack& back, const FileDig
     }
     const qint64 volumeBytes = QFileInfo(pending.volumeHost).size();
     if (const ZipEntryInfo* volume = back.find(pending.volumeName); volume->size != volumeBytes)
-        return QStringLiteral("%1: %2 in it has %3 bytes, the volume %4")
+        return QCoreApplication::translate("SetProof", "%1: %2 in it has %3 bytes, the volume %4")
             .arg(zip.name, pending.volumeName)
             .arg(volume->size)
             .arg(volumeBytes);
     if (m_checksums) {
         if (!digest.ok)
-            return QStringLiteral("%1 cannot be read for its checksums: %2").arg(zip.name, digest.error);
+            return QCoreApplication::translate("SetProof", "%1 cannot be read for its checksums: %2").arg(zip.name, digest.error);
         pending.zip.crc = digest.crc;
         pending.zip.sha256 = digest.sha256;
     }
@@ -330,7 +331,7 @@ QString SetProof::listAlso(const QString& hostPath)
     const FileDigest digest = FileDigest::of(hostPath);
     const QFileInfo info(hostPath);
     if (!digest.ok)
-        return QStringLiteral("%1 cannot be read for its checksums: %2").arg(info.fileName(), digest.error);
+        return QCoreApplication::translate("SetProof", "%1 cannot be read for its checksums: %2").arg(info.fileName(), digest.error);
     m_others << Zip{info.fileName(), hostPath, info.size(), digest.crc, digest.sha256};
     return {};
 }
@@ -353,7 +354,7 @@ QString SetProof::writeChecksumFiles()
     for (const auto& [name, bytes] : files) {
         QSaveFile file(folder + QLatin1Char('/') + name);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-            return QStringLiteral("the checksum file %1 cannot be written: %2").arg(name, file.errorString());
+            return QCoreApplication::translate("SetProof", "the checksum file %1 cannot be written: %2").arg(name, file.errorString());
     }
     return {};
 }
@@ -385,9 +386,9 @@ QString SetProof::verdictLine() const
 {
     QString line;
     if (m_verify) {
-        const QString count = m_zips.size() == 1 ? QStringLiteral("1 ZIP") : QStringLiteral("%1 ZIPs").arg(m_zips.size());
-        line = m_volumes ? QStringLiteral("Verified: %1 and the set are sound").arg(count)
-                         : QStringLiteral("Verified: %1 %2 sound").arg(count, m_zips.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+        const QString count = m_zips.size() == 1 ? QCoreApplication::translate("SetProof", "1 ZIP") : QCoreApplication::translate("SetProof", "%1 ZIPs").arg(m_zips.size());
+        line = m_volumes ? QCoreApplication::translate("SetProof", "Verified: %1 and the set are sound").arg(count)
+                         : QCoreApplication::translate("SetProof", "Verified: %1 %2 sound").arg(count, m_zips.size() == 1 ? QCoreApplication::translate("SetProof", "is") : QCoreApplication::translate("SetProof", "are"));
     }
     if (m_ctx.job.archiveSizeStep() == floppyfit::kFloppyStep) {
         QList<floppyfit::ZipSize> sizes;
@@ -402,5 +403,5 @@ QString SetProof::verdictLine() const
 
 QString SetProof::failedLine(const QString& fault)
 {
-    return QStringLiteral("Verify failed: ") + fault;
+    return QCoreApplication::translate("SetProof", "Verify failed: ") + fault;
 }

@@ -14,6 +14,7 @@
 #include "platform/shell.h"
 #include "platform/zipcomponent.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,7 +40,7 @@ QString VolumePackager::hostPath(const QString& dosPath) const
 {
     const auto host = m_ctx.services.drives->toHost(dosPath);
     if (!host)
-        throw RunFailure(QStringLiteral("no drive for ") + dosPath);
+        throw RunFailure(QCoreApplication::translate("VolumePackager", "no drive for ") + dosPath);
     return *host;
 }
 
@@ -47,7 +48,7 @@ QString VolumePackager::appDirDos() const
 {
     const auto dos = m_ctx.services.drives->toDos(AppDirectory::path());
     if (!dos)
-        throw RunFailure(QStringLiteral("the application directory is on no drive"));
+        throw RunFailure(QCoreApplication::translate("VolumePackager", "the application directory is on no drive"));
     return *dos;
 }
 
@@ -56,22 +57,22 @@ std::optional<QByteArray> VolumePackager::readComment() const
     const QString path = AppDirectory::path() + QStringLiteral("/zcomment.ini");
     const QFileInfo info(path);
     if (!info.isFile() || info.size() == 0)
-        throw RunFailure(QStringLiteral("the ZIP comment file zcomment.ini is missing or empty"));
+        throw RunFailure(QCoreApplication::translate("VolumePackager", "the ZIP comment file zcomment.ini is missing or empty"));
     if (info.size() >= kIgnoredCommentSize)
         return std::nullopt;
     // The file ends with the line end the comment editor writes; everything
     // before that last byte is the comment.
     const qint64 length = info.size() - 1;
     if (length > kMaxCommentBytes)
-        throw RunFailure(QStringLiteral("the ZIP comment has %1 bytes; a ZIP holds at most 65,535").arg(length),
-                         QStringLiteral("The ZIP comment is longer than 65,535 bytes") + kCr
-                             + QStringLiteral("Shorten the comment or switch it off, then run again"));
+        throw RunFailure(QCoreApplication::translate("VolumePackager", "the ZIP comment has %1 bytes; a ZIP holds at most 65,535").arg(length),
+                         QCoreApplication::translate("VolumePackager", "The ZIP comment is longer than 65,535 bytes") + kCr
+                             + QCoreApplication::translate("VolumePackager", "Shorten the comment or switch it off, then run again"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw RunFailure(QStringLiteral("cannot read zcomment.ini: ") + file.errorString());
+        throw RunFailure(QCoreApplication::translate("VolumePackager", "cannot read zcomment.ini: ") + file.errorString());
     QByteArray comment = file.read(length);
     if (comment.size() != length)
-        throw RunFailure(QStringLiteral("cannot read zcomment.ini: ") + file.errorString());
+        throw RunFailure(QCoreApplication::translate("VolumePackager", "cannot read zcomment.ini: ") + file.errorString());
     return comment;
 }
 
@@ -92,11 +93,11 @@ void VolumePackager::stageDescription() const
     }
     const QString source = hostPath(m_ctx.job.dizPath());
     if (!QFileInfo(source).isFile())
-        throw RunFailure(QStringLiteral("the description file is missing: ") + m_ctx.job.dizPath());
+        throw RunFailure(QCoreApplication::translate("VolumePackager", "the description file is missing: ") + m_ctx.job.dizPath());
     const QString staged = AppDirectory::path() + QStringLiteral("/file_id.diz");
     QString error;
     if (!fileops::copyReplacing(source, staged, &error))
-        throw RunFailure(QStringLiteral("cannot copy the description file: ") + error);
+        throw RunFailure(QCoreApplication::translate("VolumePackager", "cannot copy the description file: ") + error);
     // A read-only original must not make the staged copy read-only: the next
     // ZIP writes over it, and the flag would travel into every ZIP.
     QFile::setPermissions(staged, QFile::permissions(staged) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
@@ -110,11 +111,11 @@ VolumePackager::Result VolumePackager::unproven(const QString& fault, int fromVo
     const RipRunState& state = m_ctx.state;
     const QString kept = fromVolume > state.volumeCount ? QString()
         : fromVolume == state.volumeCount
-        ? QStringLiteral("Volume %1 is still in %2.").arg(fromVolume).arg(state.workDirectory)
-        : QStringLiteral("Volumes %1 to %2 are still in %3.").arg(fromVolume).arg(state.volumeCount).arg(state.workDirectory);
+        ? QCoreApplication::translate("VolumePackager", "Volume %1 is still in %2.").arg(fromVolume).arg(state.workDirectory)
+        : QCoreApplication::translate("VolumePackager", "Volumes %1 to %2 are still in %3.").arg(fromVolume).arg(state.volumeCount).arg(state.workDirectory);
     return Result{false, SetProof::failedLine(fault),
-                  QStringLiteral("The set did not prove sound: ") + fault + QStringLiteral(".\r") + kept
-                      + QStringLiteral(" Check the disk and the ZIP folder, then run the job again.")};
+                  QCoreApplication::translate("VolumePackager", "The set did not prove sound: ") + fault + QStringLiteral(".\r") + kept
+                      + QCoreApplication::translate("VolumePackager", " Check the disk and the ZIP folder, then run the job again.")};
 }
 
 VolumePackager::Result VolumePackager::packageVolumes()
@@ -232,7 +233,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
         state.currentVolume = qint16(n);
         const QString volume = m_ctx.steps.volumeFileName(n);
         if (!QDir::setCurrent(workHost))
-            throw RunFailure(QStringLiteral("cannot change to the work directory ") + state.workDirectory);
+            throw RunFailure(QCoreApplication::translate("VolumePackager", "cannot change to the work directory ") + state.workDirectory);
         const ZipNameParts names = m_ctx.steps.startVolume(n);
         const QString volumeHost = workHost + QLatin1Char('/') + volume;
         if (madeUnrecorded && madeUnrecorded(n, names)) {
@@ -261,7 +262,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
 
         const auto failed = [&](const QString& what) {
             const QString why = zip.lastError();
-            return Result{false, QStringLiteral("%1 failed for %2%3").arg(what, names.shownName, why.isEmpty() ? QString() : QStringLiteral(": ") + why), {}};
+            return Result{false, QCoreApplication::translate("VolumePackager", "%1 failed for %2%3").arg(what, names.shownName, why.isEmpty() ? QString() : QStringLiteral(": ") + why), {}};
         };
         // The adds of one ZIP are held and written in one go at the end; a
         // step that fails, or a run that ends early, drops them unwritten.
@@ -271,7 +272,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
         // is written; the extra's files keep their own times.
         zip.setEntryTime(state.runStarted);
         if (!zipAddStep(volume + kCr, names.target))
-            return failed(QStringLiteral("adding ") + volume);
+            return failed(QCoreApplication::translate("VolumePackager", "adding ") + volume);
         // The next two volumes can be deflated while this ZIP is written.
         QString next;
         for (int k = n + 1; k <= std::min(n + 2, count); ++k)
@@ -280,15 +281,15 @@ VolumePackager::Result VolumePackager::packageVolumes()
 
         stageDescription();
         if (!zipAddStep(appDir + QStringLiteral("\\file_id.diz") + kCr, names.target))
-            return failed(QStringLiteral("adding file_id.diz"));
+            return failed(QCoreApplication::translate("VolumePackager", "adding file_id.diz"));
 
         if (!job.firstZipOnly() || n == 1) {
             if (!job.nfoPath().isEmpty()) {
                 m_ctx.steps.prepareNfo();
                 if (m_stopRequested)
-                    return failed(QStringLiteral("preparing the information file"));
+                    return failed(QCoreApplication::translate("VolumePackager", "preparing the information file"));
                 if (!zipAddStep(appDir + QLatin1Char('\\') + state.nfoFileName + kCr, names.target))
-                    return failed(QStringLiteral("adding ") + state.nfoFileName);
+                    return failed(QCoreApplication::translate("VolumePackager", "adding ") + state.nfoFileName);
             }
             const QString extra = job.extraPath();
             if (!extra.isEmpty()) {
@@ -296,21 +297,21 @@ VolumePackager::Result VolumePackager::packageVolumes()
                 QString list;
                 if (job.extraIsFile()) {
                     if (!m_ctx.services.drives->fileExists(extra))
-                        throw RunFailure(QStringLiteral("the extra file is missing: ") + extra);
+                        throw RunFailure(QCoreApplication::translate("VolumePackager", "the extra file is missing: ") + extra);
                     list = extra;
                 } else {
                     if (!m_ctx.services.drives->pathExists(extra))
-                        throw RunFailure(QStringLiteral("the extra directory is missing: ") + extra);
+                        throw RunFailure(QCoreApplication::translate("VolumePackager", "the extra directory is missing: ") + extra);
                     list = extra + (extra.endsWith(QLatin1Char('\\')) ? QStringLiteral("*.*") : QStringLiteral("\\*.*"));
                 }
                 if (!zipAddStep(list + kCr, names.target))
-                    return failed(QStringLiteral("adding ") + extra);
+                    return failed(QCoreApplication::translate("VolumePackager", "adding ") + extra);
             }
         }
 
         dropHeld.dismiss();
         if (zip.finishZip() != 0 || m_stopRequested)
-            return failed(QStringLiteral("writing the ZIP"));
+            return failed(QCoreApplication::translate("VolumePackager", "writing the ZIP"));
         made.append(names.target + QStringLiteral(".zip"));
         awaiting.insert(n, names);
 
@@ -321,7 +322,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
         const SetProof::Step step = m_proof ? m_proof->zipWritten(n, names, volume, volumeHost, zip.lastWritten())
                                             : SetProof::Step{{volumeHost}, {n}, {}, 0};
         if (const QString kept = provenGo(step); !kept.isEmpty())
-            throw RunFailure(QStringLiteral("cannot delete the packaged volume ") + kept);
+            throw RunFailure(QCoreApplication::translate("VolumePackager", "cannot delete the packaged volume ") + kept);
         if (!step.fault.isEmpty())
             return unproven(step.fault, step.firstUnproven);
         view.run.progress = 0;
@@ -331,7 +332,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
     if (m_proof) {
         const SetProof::Step step = m_proof->finish();
         if (const QString kept = provenGo(step); !kept.isEmpty())
-            throw RunFailure(QStringLiteral("cannot delete the packaged volume ") + kept);
+            throw RunFailure(QCoreApplication::translate("VolumePackager", "cannot delete the packaged volume ") + kept);
         if (!step.fault.isEmpty())
             return unproven(step.fault, step.firstUnproven);
     }

@@ -3,19 +3,21 @@
 #include "job/viewstate.h"
 #include "platform/numbertext.h"
 
+#include <QCoreApplication>
+
 namespace wholeruntext {
 
 QString times(const WholeRunView& whole)
 {
     const QString taken = numbertext::duration(whole.elapsedMs);
     if (whole.running)
-        return taken + QStringLiteral(" taken")
-            + (whole.remainingMs >= 0 ? QStringLiteral(", about ") + numbertext::duration(whole.remainingMs) + QStringLiteral(" left")
+        return taken + QCoreApplication::translate("WholeRunText", " taken")
+            + (whole.remainingMs >= 0 ? QCoreApplication::translate("WholeRunText", ", about ") + numbertext::duration(whole.remainingMs) + QCoreApplication::translate("WholeRunText", " left")
                                       : QString());
     if (whole.finished)
-        return QStringLiteral("Done in ") + taken;
+        return QCoreApplication::translate("WholeRunText", "Done in ") + taken;
     if (whole.elapsedMs > 0)
-        return QStringLiteral("Ended after ") + taken;
+        return QCoreApplication::translate("WholeRunText", "Ended after ") + taken;
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "platform/fileops.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -12,7 +13,7 @@ bool copyReplacing(const QString& srcHost, const QString& dstHost, QString* erro
     const QFileInfo dst(dstHost);
     if (dst.exists() && src.exists() && src.canonicalFilePath() == dst.canonicalFilePath()) {
         if (error)
-            *error = QStringLiteral("a file cannot be copied onto itself");
+            *error = QCoreApplication::translate("FileOps", "a file cannot be copied onto itself");
         return false;
     }
     QFile in(srcHost);

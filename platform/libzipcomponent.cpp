@@ -9,6 +9,7 @@
 #include "platform/wholefiledeflate.h"
 #include "platform/ziptargetsource.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -249,14 +250,14 @@ bool writeCommentInPlace(const QString& hostPath, const QByteArray& comment, con
     }
     const qint64 recordAt = file.size() - comment.size() - 22;
     if (recordAt < 0 || !file.seek(recordAt)) {
-        *error = QStringLiteral("the end record is missing");
+        *error = QCoreApplication::translate("LibZipComponent", "the end record is missing");
         return false;
     }
     const QByteArray tail = file.read(22 + comment.size());
     const int storedLength = uchar(tail[20]) | (uchar(tail[21]) << 8);
     if (tail.size() != 22 + comment.size() || !tail.startsWith("PK\x05\x06") || storedLength != comment.size()
         || tail.mid(22) != placeholder) {
-        *error = QStringLiteral("the end record is not where it should be");
+        *error = QCoreApplication::translate("LibZipComponent", "the end record is not where it should be");
         return false;
     }
     if (!file.seek(recordAt + 22) || file.write(comment) != comment.size() || !file.flush()) {
@@ -392,7 +393,7 @@ bool LibzipComponent::expand(const QString& list, QList<Entry>* entries, QString
                 folderDos += QLatin1Char('\\');
             const auto folder = folderDos.isEmpty() ? std::optional(QDir::currentPath()) : resolve(folderDos);
             if (!folder || !QFileInfo(*folder).isDir()) {
-                *error = QStringLiteral("Folder not found: ") + item;
+                *error = QCoreApplication::translate("LibZipComponent", "Folder not found: ") + item;
                 return false;
             }
             if (name == QLatin1String("*.*") || name == QLatin1String("*")) {
@@ -417,7 +418,7 @@ bool LibzipComponent::expand(const QString& list, QList<Entry>* entries, QString
             const QString prefix = info.fileName().isEmpty() ? QString() : info.fileName() + QLatin1Char('/');
             walkFolder(*host, prefix, excludedHostPath, entries);
         } else {
-            *error = QStringLiteral("File not found: ") + item;
+            *error = QCoreApplication::translate("LibZipComponent", "File not found: ") + item;
             return false;
         }
     }
@@ -428,25 +429,25 @@ int LibzipComponent::check(Write* write)
 {
     m_lastError.clear();
     if (m_busy)
-        return fail(kFailed, QStringLiteral("The ZIP writer is still busy with another file"));
+        return fail(kFailed, QCoreApplication::translate("LibZipComponent", "The ZIP writer is still busy with another file"));
     if (m_stop)
-        return fail(kStopped, QStringLiteral("Stopped"));
+        return fail(kStopped, QCoreApplication::translate("LibZipComponent", "Stopped"));
     if (m_comment.size() > kMaxCommentBytes)
-        return fail(kFailed, QStringLiteral("The ZIP comment has %1 bytes, but a ZIP file holds at most 65,535. "
+        return fail(kFailed, QCoreApplication::translate("LibZipComponent", "The ZIP comment has %1 bytes, but a ZIP file holds at most 65,535. "
                                             "Shorten the comment or switch it off.")
                                  .arg(numbertext::grouped(m_comment.size())));
     if (m_target.trimmed().isEmpty())
-        return fail(kFailed, QStringLiteral("No ZIP file name was given"));
+        return fail(kFailed, QCoreApplication::translate("LibZipComponent", "No ZIP file name was given"));
 
     const QString targetDos = m_target + QStringLiteral(".zip");
     const auto target = resolve(targetDos);
     if (!target)
-        return fail(kFailed, QStringLiteral("The ZIP file %1 is on no usable drive").arg(targetDos));
+        return fail(kFailed, QCoreApplication::translate("LibZipComponent", "The ZIP file %1 is on no usable drive").arg(targetDos));
     const QFileInfo targetInfo(*target);
     if (targetInfo.isDir())
-        return fail(kFailed, QStringLiteral("%1 is a folder, not a ZIP file").arg(targetDos));
+        return fail(kFailed, QCoreApplication::translate("LibZipComponent", "%1 is a folder, not a ZIP file").arg(targetDos));
     if (!targetInfo.dir().exists())
-        return fail(kFailed, QStringLiteral("The folder for %1 does not exist").arg(targetDos));
+        return fail(kFailed, QCoreApplication::translate("LibZipComponent", "The folder for %1 does not exist").arg(targetDos));
 
     QList<Entry> entries;
     QString listError;
@@ -459,7 +460,7 @@ int LibzipComponent::check(Write* write)
             continue;
         const int fd = ::open(entry.nativePath.constData(), O_RDONLY | O_CLOEXEC);
         if (fd < 0)
-            return fail(kFailed, QStringLiteral("Cannot read %1: %2").arg(entry.hostPath, QString::fromLocal8Bit(std::strerror(errno))));
+            return fail(kFailed, QCoreApplication::translate("LibZipComponent", "Cannot read %1: %2").arg(entry.hostPath, QString::fromLocal8Bit(std::strerror(errno))));
         ::close(fd);
     }
     write->targetDos = targetDos;
@@ -480,7 +481,7 @@ int LibzipComponent::add()
     if (!m_holding)
         return write(next);
     if (!m_held.files.isEmpty() && m_held.targetHost != next.targetHost)
-        return fail(kFailed, QStringLiteral("%1 was given while %2 is not written yet").arg(next.targetDos, m_held.targetDos));
+        return fail(kFailed, QCoreApplication::translate("LibZipComponent", "%1 was given while %2 is not written yet").arg(next.targetDos, m_held.targetDos));
     m_held.targetDos = next.targetDos;
     m_held.targetHost = next.targetHost;
     m_held.files.append(next.files);
@@ -554,7 +555,7 @@ int LibzipComponent::finishZip()
         return kOk;
     if (m_stop) {
         forgetReadAhead();
-        return fail(kStopped, QStringLiteral("Stopped: %1 was left as it was").arg(held.targetDos));
+        return fail(kStopped, QCoreApplication::translate("LibZipComponent", "Stopped: %1 was left as it was").arg(held.targetDos));
     }
     const int written = write(held);
     // After a ZIP that failed nothing read ahead is wanted.
@@ -576,7 +577,7 @@ int LibzipComponent::write(const Write& write)
             zip_source_free(file);
         const QString why = errorText(&openError);
         zip_error_fini(&openError);
-        return fail(kFailed, QStringLiteral("Cannot open %1: %2").arg(targetDos, why));
+        return fail(kFailed, QCoreApplication::translate("LibZipComponent", "Cannot open %1: %2").arg(targetDos, why));
     }
     zip_error_fini(&openError);
 
@@ -594,7 +595,7 @@ int LibzipComponent::write(const Write& write)
             if (zip_name_locate(archive, name.constData(), 0) < 0) {
                 const zip_int64_t folder = zip_dir_add(archive, name.constData(), ZIP_FL_ENC_UTF_8);
                 if (folder < 0 || (file.time >= 0 && zip_file_set_mtime(archive, zip_uint64_t(folder), time_t(file.time), 0) < 0))
-                    return discard(QStringLiteral("Cannot add the folder ") + entry.zipName);
+                    return discard(QCoreApplication::translate("LibZipComponent", "Cannot add the folder ") + entry.zipName);
             }
             continue;
         }
@@ -619,17 +620,17 @@ int LibzipComponent::write(const Write& write)
             source = notifyingFileSource(archive, entry.nativePath, entry.zipName, &callbacks);
         }
         if (!source)
-            return discard(QStringLiteral("Cannot read ") + entry.hostPath);
+            return discard(QCoreApplication::translate("LibZipComponent", "Cannot read ") + entry.hostPath);
         const zip_int64_t index = zip_file_add(archive, name.constData(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
         if (index < 0) {
             zip_source_free(source);
-            return discard(QStringLiteral("Cannot add ") + entry.zipName);
+            return discard(QCoreApplication::translate("LibZipComponent", "Cannot add ") + entry.zipName);
         }
         // Data that comes deflated is copied as it is when the entry asks for
         // deflate too; anything else would have libzip inflate it again.
         const zip_int32_t method = file.level == 0 ? ZIP_CM_STORE : ZIP_CM_DEFLATE;
         if (zip_set_file_compression(archive, zip_uint64_t(index), method, zip_uint32_t(file.level)) < 0)
-            return discard(QStringLiteral("Cannot set the compression of ") + entry.zipName);
+            return discard(QCoreApplication::translate("LibZipComponent", "Cannot set the compression of ") + entry.zipName);
         if (file.time >= 0 && zip_file_set_mtime(archive, zip_uint64_t(index), time_t(file.time), 0) < 0)
             return discard(QStringLiteral("Cannot set the time of ") + entry.zipName);
         if (statted)
@@ -643,7 +644,7 @@ int LibzipComponent::write(const Write& write)
         placeholder = direct ? QByteArray() : placeholderFor(m_comment);
         const QByteArray& written = direct ? m_comment : placeholder;
         if (zip_set_archive_comment(archive, written.constData(), zip_uint16_t(written.size())) < 0)
-            return discard(QStringLiteral("Cannot set the ZIP comment"));
+            return discard(QCoreApplication::translate("LibZipComponent", "Cannot set the ZIP comment"));
     }
 
     zip_register_cancel_callback_with_state(archive, cancelCallback, nullptr, &callbacks);
@@ -656,16 +657,16 @@ int LibzipComponent::write(const Write& write)
         const QString text = errorText(error);
         zip_discard(archive);
         if (callbacks.handlerFailed)
-            return fail(kFailed, QStringLiteral("Adding to %1 failed inside an event handler").arg(targetDos));
+            return fail(kFailed, QCoreApplication::translate("LibZipComponent", "Adding to %1 failed inside an event handler").arg(targetDos));
         if (stopped)
-            return fail(kStopped, QStringLiteral("Stopped: %1 was left as it was").arg(targetDos));
-        return fail(kFailed, QStringLiteral("Cannot write %1: %2").arg(targetDos, text));
+            return fail(kStopped, QCoreApplication::translate("LibZipComponent", "Stopped: %1 was left as it was").arg(targetDos));
+        return fail(kFailed, QCoreApplication::translate("LibZipComponent", "Cannot write %1: %2").arg(targetDos, text));
     }
 
     if (!placeholder.isEmpty()) {
         QString error;
         if (!writeCommentInPlace(write.targetHost, m_comment, placeholder, &error))
-            return fail(kFailed, QStringLiteral("Cannot write the ZIP comment into %1: %2").arg(targetDos, error));
+            return fail(kFailed, QCoreApplication::translate("LibZipComponent", "Cannot write the ZIP comment into %1: %2").arg(targetDos, error));
     }
     m_written = callbacks.written;
     return kOk;

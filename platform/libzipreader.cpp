@@ -1,5 +1,6 @@
 #include "platform/libzipreader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -42,12 +43,12 @@ QString describe(int zipError, const QString& libzipText)
 {
     switch (zipError) {
     case ZIP_ER_CRC:
-        return QStringLiteral("CRC error");
+        return QCoreApplication::translate("LibZipReader", "CRC error");
     case ZIP_ER_COMPRESSED_DATA:
     case ZIP_ER_ZLIB:
-        return QStringLiteral("its data cannot be unpacked");
+        return QCoreApplication::translate("LibZipReader", "its data cannot be unpacked");
     case ZIP_ER_EOF:
-        return QStringLiteral("the file ends inside it");
+        return QCoreApplication::translate("LibZipReader", "the file ends inside it");
     default:
         return libzipText;
     }
@@ -68,14 +69,14 @@ zip_t* openStrict(const QString& hostPath, ZipReadBack* result)
     const QFileInfo info(hostPath);
     if (!info.exists()) {
         result->state = ZipReadBack::State::Missing;
-        result->detail = QStringLiteral("missing");
+        result->detail = QCoreApplication::translate("LibZipReader", "missing");
         return nullptr;
     }
     QFile file(hostPath);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
         result->state = info.isFile() ? ZipReadBack::State::Unreadable : ZipReadBack::State::NotZip;
-        result->detail = info.isFile() ? QStringLiteral("cannot be read: ") + file.errorString()
-                                       : QStringLiteral("not a file");
+        result->detail = info.isFile() ? QCoreApplication::translate("LibZipReader", "cannot be read: ") + file.errorString()
+                                       : QCoreApplication::translate("LibZipReader", "not a file");
         return nullptr;
     }
     result->fileSize = info.size();
@@ -84,7 +85,7 @@ zip_t* openStrict(const QString& hostPath, ZipReadBack* result)
     const bool startsAsZip = head == QByteArray("PK\x03\x04", 4) || head == QByteArray("PK\x05\x06", 4);
     if (!startsAsZip) {
         result->state = ZipReadBack::State::NotZip;
-        result->detail = info.size() == 0 ? QStringLiteral("empty, not a ZIP file") : QStringLiteral("not a ZIP file");
+        result->detail = info.size() == 0 ? QCoreApplication::translate("LibZipReader", "empty, not a ZIP file") : QCoreApplication::translate("LibZipReader", "not a ZIP file");
         return nullptr;
     }
     int code = 0;
@@ -93,13 +94,13 @@ zip_t* openStrict(const QString& hostPath, ZipReadBack* result)
         return zip;
     if (code == ZIP_ER_NOZIP) {
         result->state = ZipReadBack::State::Truncated;
-        result->detail = QStringLiteral("cut short: its end is missing");
+        result->detail = QCoreApplication::translate("LibZipReader", "cut short: its end is missing");
     } else if (code == ZIP_ER_OPEN || code == ZIP_ER_READ || code == ZIP_ER_MEMORY) {
         result->state = ZipReadBack::State::Unreadable;
-        result->detail = QStringLiteral("cannot be read: ") + errorText(code, 0);
+        result->detail = QCoreApplication::translate("LibZipReader", "cannot be read: ") + errorText(code, 0);
     } else {
         result->state = ZipReadBack::State::Damaged;
-        result->detail = QStringLiteral("damaged: ") + errorText(code, 0);
+        result->detail = QCoreApplication::translate("LibZipReader", "damaged: ") + errorText(code, 0);
     }
     return nullptr;
 }
@@ -152,7 +153,7 @@ ZipReadBack LibzipReader::readBack(const QString& hostPath, const std::function<
         zip_stat_t st;
         if (zip_stat_index(archive.zip, zip_uint64_t(i), 0, &st) != 0) {
             result.state = ZipReadBack::State::Damaged;
-            result.detail = QStringLiteral("damaged: ") + errorText(zip_get_error(archive.zip));
+            result.detail = QCoreApplication::translate("LibZipReader", "damaged: ") + errorText(zip_get_error(archive.zip));
             return result;
         }
         ZipEntryInfo entry;
@@ -191,13 +192,13 @@ ZipReadBack LibzipReader::readBack(const QString& hostPath, const std::function<
             read += n;
             if (progress && !progress(n)) {
                 zip_fclose(file);
-                return fault(ZipReadBack::State::Stopped, QStringLiteral("stopped"));
+                return fault(ZipReadBack::State::Stopped, QCoreApplication::translate("LibZipReader", "stopped"));
             }
         }
         zip_fclose(file);
         if (read != entry.size)
             return fault(ZipReadBack::State::Damaged,
-                         QStringLiteral("holds %1 bytes where its directory says %2").arg(read).arg(entry.size));
+                         QCoreApplication::translate("LibZipReader", "holds %1 bytes where its directory says %2").arg(read).arg(entry.size));
     }
     return result;
 }
@@ -246,7 +247,7 @@ std::unique_ptr<QIODevice> LibzipReader::openEntry(const QString& hostPath, cons
     zip_file_t* file = index < 0 ? nullptr : zip_fopen_index(zip, zip_uint64_t(index), 0);
     if (!file) {
         if (error)
-            *error = index < 0 ? QStringLiteral("holds no %1").arg(name) : errorText(zip_get_error(zip));
+            *error = index < 0 ? QCoreApplication::translate("LibZipReader", "holds no %1").arg(name) : errorText(zip_get_error(zip));
         zip_discard(zip);
         return nullptr;
     }

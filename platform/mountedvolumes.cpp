@@ -1,5 +1,6 @@
 #include "platform/mountedvolumes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -63,7 +64,7 @@ bool holdsFiles(const QStorageInfo& info)
 
 QString MountedVolume::displayName() const
 {
-    const QString kind = optical ? QStringLiteral("CD/DVD") : removable ? QStringLiteral("removable") : fileSystem;
+    const QString kind = optical ? QCoreApplication::translate("MountedVolumes", "CD/DVD") : removable ? QCoreApplication::translate("MountedVolumes", "removable") : fileSystem;
     if ((removable || optical) && !label.isEmpty())
         return label + QStringLiteral(" (") + kind + QStringLiteral(", ") + root + QLatin1Char(')');
     return root + QStringLiteral(" (") + (label.isEmpty() ? kind : label + QStringLiteral(", ") + kind)

@@ -173,8 +173,8 @@ ProcessEnd PosixProcessRunner::execCmd(const QString& commandLine, const QString
     const QString program = findProgram(name, currentDirHost);
     if (program.isEmpty()) {
         const QString reason = name.isEmpty()
-            ? QStringLiteral("the command line names no program")
-            : QStringLiteral("%1 is not beside zavok32, in %2, in %3 or on PATH").arg(ProcessEnd::shownName(name), m_appDirHost, currentDirHost);
+            ? QCoreApplication::translate("PosixProcessRunner", "the command line names no program")
+            : QCoreApplication::translate("PosixProcessRunner", "%1 is not beside zavok32, in %2, in %3 or on PATH").arg(ProcessEnd::shownName(name), m_appDirHost, currentDirHost);
         qWarning().noquote() << "zavok32: cannot start" << name << ":" << reason;
         return ProcessEnd::notStarted(name, reason);
     }
@@ -192,7 +192,7 @@ ProcessEnd PosixProcessRunner::execCmd(const QString& commandLine, const QString
     // stdout and stderr, and the report pipe closes unwritten when it starts.
     int output[2] = {-1, -1};
     if (m_console && ::pipe2(output, O_CLOEXEC) != 0) {
-        const QString reason = QStringLiteral("no pipe for its output: ") + QString::fromLocal8Bit(std::strerror(errno));
+        const QString reason = QCoreApplication::translate("PosixProcessRunner", "no pipe for its output: ") + QString::fromLocal8Bit(std::strerror(errno));
         return ProcessEnd::notStarted(name, reason);
     }
     int report[2] = {-1, -1};
@@ -230,7 +230,7 @@ ProcessEnd PosixProcessRunner::execCmd(const QString& commandLine, const QString
         StopSignals::setChildGroup(0);
         if (output[0] >= 0)
             ::close(output[0]);
-        const QString reason = QStringLiteral("%1 in %2: %3").arg(program, currentDirHost, QString::fromLocal8Bit(std::strerror(error)));
+        const QString reason = QCoreApplication::translate("PosixProcessRunner", "%1 in %2: %3").arg(program, currentDirHost, QString::fromLocal8Bit(std::strerror(error)));
         qWarning().noquote() << "zavok32: cannot start" << reason;
         return ProcessEnd::notStarted(name, reason);
     }
@@ -255,7 +255,7 @@ ProcessEnd PosixProcessRunner::waitFor(pid_t pid, const QString& name)
         waited = waitpid(pid, &status, 0);
     } while (waited < 0 && errno == EINTR);
     if (waited < 0)
-        return ProcessEnd::notStarted(name, QStringLiteral("its end could not be waited for: ")
+        return ProcessEnd::notStarted(name, QCoreApplication::translate("PosixProcessRunner", "its end could not be waited for: ")
                                                 + QString::fromLocal8Bit(std::strerror(errno)));
     if (WIFSIGNALED(status))
         return ProcessEnd::signalled(name, WTERMSIG(status));

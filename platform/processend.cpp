@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include <QCoreApplication>
+
 ProcessEnd ProcessEnd::notStarted(const QString& program, const QString& reason)
 {
     ProcessEnd end;
@@ -41,15 +43,15 @@ QString ProcessEnd::shownName(const QString& program)
 QString ProcessEnd::describe() const
 {
     if (cancelled && kind != Kind::NotStarted)
-        return QStringLiteral("was cancelled");
+        return QCoreApplication::translate("ProcessEnd", "was cancelled");
     switch (kind) {
     case Kind::NotStarted:
-        return QStringLiteral("could not be started") + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+        return QCoreApplication::translate("ProcessEnd", "could not be started") + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
     case Kind::Exited:
-        return QStringLiteral("ended with exit status %1").arg(exitCode);
+        return QCoreApplication::translate("ProcessEnd", "ended with exit status %1").arg(exitCode);
     case Kind::Signalled: {
         const char* name = ::strsignal(signal);
-        return QStringLiteral("was ended by signal %1").arg(signal)
+        return QCoreApplication::translate("ProcessEnd", "was ended by signal %1").arg(signal)
                + (name ? QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(name)) : QString());
     }
     }

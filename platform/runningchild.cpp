@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+
 RunningChild::RunningChild(pid_t pid, int outputFd, const QString& program, const QString& title)
     : m_pid(pid)
     , m_fd(outputFd)
@@ -58,7 +60,7 @@ std::optional<ProcessEnd> RunningChild::poll()
     if (waited == 0)
         return std::nullopt;
     if (waited < 0)
-        m_end = ProcessEnd::notStarted(m_program, QStringLiteral("its end could not be waited for: ")
+        m_end = ProcessEnd::notStarted(m_program, QCoreApplication::translate("RunningChild", "its end could not be waited for: ")
                                                       + QString::fromLocal8Bit(std::strerror(errno)));
     else
         m_end = endOf(status);
@@ -75,7 +77,7 @@ ProcessEnd RunningChild::wait()
         waited = ::waitpid(m_pid, &status, 0);
     } while (waited < 0 && errno == EINTR);
     if (waited < 0)
-        m_end = ProcessEnd::notStarted(m_program, QStringLiteral("its end could not be waited for: ")
+        m_end = ProcessEnd::notStarted(m_program, QCoreApplication::translate("RunningChild", "its end could not be waited for: ")
                                                       + QString::fromLocal8Bit(std::strerror(errno)));
     else
         m_end = endOf(status);

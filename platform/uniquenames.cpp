@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace {
 
 // The bytes of a name as text: ASCII as it is, every other byte, and "%"
@@ -63,6 +65,6 @@ UniqueNames::Claim UniqueNames::claim(const QString& name, const QByteArray& nat
 
 QString UniqueNames::warning(const QString& folder, const QString& shownName, const Claim& claim)
 {
-    return QStringLiteral("the names %1 and %2 in %3 are one name to the readers of the set: %2 is stored as %4")
+    return QCoreApplication::translate("UniqueNames", "the names %1 and %2 in %3 are one name to the readers of the set: %2 is stored as %4")
         .arg(claim.clashesWith, shownName, folder, claim.name);
 }

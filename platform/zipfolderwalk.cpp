@@ -4,6 +4,7 @@
 #include "platform/ownworkingfiles.h"
 #include "platform/uniquenames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -45,7 +46,7 @@ void sortForZip(const QByteArray& folder, std::vector<NativeDirectory::Entry>& i
 
 QString leftOutWarning(const QString& shown)
 {
-    return QStringLiteral("left out the folder %1: the set is written there (its ZIP folder or work folder)").arg(shown);
+    return QCoreApplication::translate("ZipFolderWalk", "left out the folder %1: the set is written there (its ZIP folder or work folder)").arg(shown);
 }
 
 } // namespace
@@ -95,7 +96,7 @@ void ZipFolderWalk::walk(const QString& folder, const QString& prefix, const Opt
         QString why;
         auto items = NativeDirectory::list(native, &why);
         if (!items) {
-            warnings->append(QStringLiteral("skipped the folder %1: %2").arg(shown, why));
+            warnings->append(QCoreApplication::translate("ZipFolderWalk", "skipped the folder %1: %2").arg(shown, why));
             return;
         }
         if (items->empty() && !levelPrefix.isEmpty())
@@ -125,7 +126,7 @@ void ZipFolderWalk::walk(const QString& folder, const QString& prefix, const Opt
             if (claim.renamed)
                 warnings->append(UniqueNames::warning(level.shown, named, claim));
             else if (!item.utf8)
-                warnings->append(QStringLiteral("the name %1 is not UTF-8: stored as %2, its bytes read as Windows-1252")
+                warnings->append(QCoreApplication::translate("ZipFolderWalk", "the name %1 is not UTF-8: stored as %2, its bytes read as Windows-1252")
                                      .arg(level.shown + QLatin1Char('/') + named, shown));
             return level.prefix + claim.name;
         };
@@ -133,26 +134,26 @@ void ZipFolderWalk::walk(const QString& folder, const QString& prefix, const Opt
         if (status.link) {
             const QByteArray target = canonical(native);
             if (status.type == Type::Missing || target.isEmpty()) {
-                warnings->append(QStringLiteral("skipped %1: a broken link").arg(shown));
+                warnings->append(QCoreApplication::translate("ZipFolderWalk", "skipped %1: a broken link").arg(shown));
                 continue;
             }
             if (!inside(target, root)) {
-                warnings->append(QStringLiteral("skipped %1: a link to %2, outside the folder")
+                warnings->append(QCoreApplication::translate("ZipFolderWalk", "skipped %1: a link to %2, outside the folder")
                                      .arg(shown, QFile::decodeName(target)));
                 continue;
             }
             if (status.type == Type::Directory) {
-                warnings->append(QStringLiteral("skipped %1: a link to a folder, which is not followed").arg(shown));
+                warnings->append(QCoreApplication::translate("ZipFolderWalk", "skipped %1: a link to a folder, which is not followed").arg(shown));
                 continue;
             }
             if (leftOut(target, true)) {
-                warnings->append(QStringLiteral("skipped %1: a link into a folder the set is written to").arg(shown));
+                warnings->append(QCoreApplication::translate("ZipFolderWalk", "skipped %1: a link into a folder the set is written to").arg(shown));
                 continue;
             }
         }
         if (status.type == Type::Directory) {
             if (status.device != device) {
-                warnings->append(QStringLiteral("skipped the folder %1: it is on another file system").arg(shown));
+                warnings->append(QCoreApplication::translate("ZipFolderWalk", "skipped the folder %1: it is on another file system").arg(shown));
                 continue;
             }
             if (!options.leftOutFolders.isEmpty() && leftOut(canonical(native), false)) {
@@ -165,13 +166,13 @@ void ZipFolderWalk::walk(const QString& folder, const QString& prefix, const Opt
             continue;
         }
         if (status.type != Type::File) {
-            warnings->append(QStringLiteral("skipped %1: not a file or folder").arg(shown));
+            warnings->append(QCoreApplication::translate("ZipFolderWalk", "skipped %1: not a file or folder").arg(shown));
             continue;
         }
         if (!options.excludedFile.isEmpty() && canonical(native) == options.excludedFile)
             continue;
         if (OwnWorkingFiles::matches(item.name)) {
-            warnings->append(QStringLiteral("left out %1: a working file of zavok32 (a set's lock or a ZIP being written)")
+            warnings->append(QCoreApplication::translate("ZipFolderWalk", "left out %1: a working file of zavok32 (a set's lock or a ZIP being written)")
                                  .arg(shown));
             continue;
         }

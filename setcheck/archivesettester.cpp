@@ -3,6 +3,7 @@
 #include "archivers/commandline.h"
 #include "archivers/settester.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -59,15 +60,15 @@ VolumeSetTester::Verdict verdictOf(const SetTestResult& result)
         verdict.fault = result.fault().text();
     } else if (const int untested = result.untested()) {
         verdict.sound = false;
-        verdict.fault = untested == 1 ? QStringLiteral("1 file is packed in a way that cannot be tested")
-                                      : QStringLiteral("%1 files are packed in a way that cannot be tested").arg(untested);
+        verdict.fault = untested == 1 ? QCoreApplication::translate("ArchiveSetTester", "1 file is packed in a way that cannot be tested")
+                                      : QCoreApplication::translate("ArchiveSetTester", "%1 files are packed in a way that cannot be tested").arg(untested);
     }
     return verdict;
 }
 
 VolumeSetTester::Verdict notAVolume(const QString& name)
 {
-    return {false, name + QStringLiteral(" is not the first volume of a RAR or ACE set"), 0};
+    return {false, name + QCoreApplication::translate("ArchiveSetTester", " is not the first volume of a RAR or ACE set"), 0};
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "setcheck/filedigest.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <openssl/evp.h>
@@ -19,7 +20,7 @@ FileDigest FileDigest::of(const QString& hostPath, const std::function<bool(qint
     // them: many times the speed of a portable one, on every byte of a set.
     const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> sha(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
     if (!sha || EVP_DigestInit_ex(sha.get(), EVP_sha256(), nullptr) != 1) {
-        digest.error = QStringLiteral("no SHA-256 digest available");
+        digest.error = QCoreApplication::translate("FileDigest", "no SHA-256 digest available");
         return digest;
     }
     uLong crc = crc32(0, nullptr, 0);
@@ -36,14 +37,14 @@ FileDigest FileDigest::of(const QString& hostPath, const std::function<bool(qint
         EVP_DigestUpdate(sha.get(), buffer.constData(), size_t(n));
         digest.size += n;
         if (progress && !progress(n)) {
-            digest.error = QStringLiteral("stopped");
+            digest.error = QCoreApplication::translate("FileDigest", "stopped");
             return digest;
         }
     }
     unsigned char out[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
     if (EVP_DigestFinal_ex(sha.get(), out, &length) != 1) {
-        digest.error = QStringLiteral("the SHA-256 digest failed");
+        digest.error = QCoreApplication::translate("FileDigest", "the SHA-256 digest failed");
         return digest;
     }
     digest.ok = true;

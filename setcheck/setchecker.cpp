@@ -5,6 +5,7 @@
 #include "setcheck/setfinder.h"
 #include "setcheck/setnames.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -16,7 +17,7 @@ QString hex(std::uint32_t crc)
 
 QString listedBy(const FoundSet& set)
 {
-    return set.checksumFiles.isEmpty() ? QStringLiteral("its checksum file") : set.checksumFiles.join(QStringLiteral(" and "));
+    return set.checksumFiles.isEmpty() ? QCoreApplication::translate("SetChecker", "its checksum file") : set.checksumFiles.join(QCoreApplication::translate("SetChecker", " and "));
 }
 
 // What differs between a file and the sums a checksum file lists for it;
@@ -24,9 +25,9 @@ QString listedBy(const FoundSet& set)
 QString sumsDiffer(const FoundSet& set, const SetFile& file, const FileDigest& digest)
 {
     if (file.sums.crc && *file.sums.crc != digest.crc)
-        return QStringLiteral("its CRC is %1 where %2 lists %3").arg(hex(digest.crc), listedBy(set), hex(*file.sums.crc));
+        return QCoreApplication::translate("SetChecker", "its CRC is %1 where %2 lists %3").arg(hex(digest.crc), listedBy(set), hex(*file.sums.crc));
     if (!file.sums.sha256.isEmpty() && file.sums.sha256 != digest.sha256)
-        return QStringLiteral("its SHA-256 differs from what %1 lists").arg(listedBy(set));
+        return QCoreApplication::translate("SetChecker", "its SHA-256 differs from what %1 lists").arg(listedBy(set));
     return {};
 }
 
@@ -54,7 +55,7 @@ FileVerdict SetChecker::checkZip(const FoundSet& set, const SetFile& file, const
             *stopped = true;
             return v;
         }
-        differs = digest.ok ? sumsDiffer(set, file, digest) : QStringLiteral("cannot be read: ") + digest.error;
+        differs = digest.ok ? sumsDiffer(set, file, digest) : QCoreApplication::translate("SetChecker", "cannot be read: ") + digest.error;
     }
     const ZipReadBack back = m_reader.readBack(host, advance);
     if (back.state == ZipReadBack::State::Stopped) {
@@ -76,13 +77,13 @@ FileVerdict SetChecker::checkZip(const FoundSet& set, const SetFile& file, const
     const auto numbering = description ? setnames::findNumbering(*description, file.number) : std::nullopt;
     if (numbering && numbering->count != set.count) {
         v.state = FileVerdict::State::OtherSet;
-        v.detail = QStringLiteral("its description counts %1 ZIPs, the set %2").arg(numbering->count).arg(set.count);
+        v.detail = QCoreApplication::translate("SetChecker", "its description counts %1 ZIPs, the set %2").arg(numbering->count).arg(set.count);
     } else if (!differs.isEmpty()) {
         v.state = FileVerdict::State::Damaged;
         v.detail = differs;
     } else if (v.volumeName.isEmpty()) {
         v.state = FileVerdict::State::Damaged;
-        v.detail = QStringLiteral("it holds no archive volume");
+        v.detail = QCoreApplication::translate("SetChecker", "it holds no archive volume");
     }
     return v;
 }
@@ -100,7 +101,7 @@ FileVerdict SetChecker::checkExtra(const FoundSet& set, const SetFile& file, con
     if (!digest.ok) {
         *stopped = digest.error == QLatin1String("stopped");
         v.state = FileVerdict::State::Damaged;
-        v.detail = QStringLiteral("cannot be read: ") + digest.error;
+        v.detail = QCoreApplication::translate("SetChecker", "cannot be read: ") + digest.error;
         return v;
     }
     v.detail = sumsDiffer(set, file, digest);
@@ -182,11 +183,11 @@ SetCheckResult SetChecker::check(const FoundSet& set, const Progress& progress)
                                                      SetFinder::kMaxDescriptionBytes);
         const auto numbering = description ? setnames::findNumbering(*description, file.number) : std::nullopt;
         if (numbering)
-            v.detail = QStringLiteral("its description says %1/%2").arg(numbering->number).arg(numbering->count);
+            v.detail = QCoreApplication::translate("SetChecker", "its description says %1/%2").arg(numbering->number).arg(numbering->count);
         else if (!set.checksumFiles.isEmpty())
-            v.detail = QStringLiteral("%1 does not list it").arg(set.checksumFiles.first());
+            v.detail = QCoreApplication::translate("SetChecker", "%1 does not list it").arg(set.checksumFiles.first());
         else
-            v.detail = QStringLiteral("numbered past the set's %1").arg(set.count);
+            v.detail = QCoreApplication::translate("SetChecker", "numbered past the set's %1").arg(set.count);
         result.strays << v;
         ++unit;
     }
@@ -201,7 +202,7 @@ SetCheckResult SetChecker::check(const FoundSet& set, const Progress& progress)
         qint64 zipBytes = 0;
         for (const SetFile& file : set.zips)
             zipBytes += QFileInfo(set.hostPath(file.name)).size();
-        begin(QStringLiteral("the volumes inside"), zipBytes);
+        begin(QCoreApplication::translate("SetChecker", "the volumes inside"), zipBytes);
         testVolumes(result, advance);
     }
     result.stopped = stopped;

@@ -9,6 +9,8 @@
 #include "setcheck/setfinder.h"
 #include "setcheck/setrepair.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 SetCheckRow rowOf(const FileVerdict& v)
@@ -45,7 +47,7 @@ SetCheckPage::SetCheckPage(Services& services, ZipReader& reader, VolumeSetTeste
         for (const SetCheckResult& r : results) {
             if (!SetRepair::lostAny(r))
                 continue;
-            const QString status = QStringLiteral("Rebuilding the lost ZIPs of ") + r.set.stem;
+            const QString status = QCoreApplication::translate("SetCheckPage", "Rebuilding the lost ZIPs of ") + r.set.stem;
             const SetRepair::Outcome outcome = SetRepair::repair(r.set, [&](qint64 done, qint64 total) {
                 return progress(status, total > 0 ? int(done * 100 / total) : 0);
             });
@@ -59,7 +61,7 @@ SetCheckPage::SetCheckPage(Services& services, ZipReader& reader, VolumeSetTeste
 
 QString SetCheckPage::hintText()
 {
-    return QStringLiteral("Choose a ZIP of the set, its .sfv or .sha256 file, or the folder that holds it.");
+    return QCoreApplication::translate("SetCheckPage", "Choose a ZIP of the set, its .sfv or .sha256 file, or the folder that holds it.");
 }
 
 void SetCheckPage::notify()
@@ -76,8 +78,8 @@ void SetCheckPage::open(const QString& startDos)
 void SetCheckPage::chooseFile()
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Check a set");
-    request.filter = QStringLiteral("ZIPs and checksum files (*.zip;*.sfv;*.sha256)|*.zip;*.sfv;*.sha256|All files (*.*)|*.*|");
+    request.title = QCoreApplication::translate("SetCheckPage", "Check a set");
+    request.filter = QCoreApplication::translate("SetCheckPage", "ZIPs and checksum files (*.zip;*.sfv;*.sha256)|*.zip;*.sfv;*.sha256|All files (*.*)|*.*|");
     request.initialDir = m_checkedDos.isEmpty() ? m_startDos : m_checkedDos;
     const auto answer = m_services.fileDialog->ask(request);
     if (answer && !answer->isEmpty())
@@ -87,7 +89,7 @@ void SetCheckPage::chooseFile()
 void SetCheckPage::chooseFolder()
 {
     FolderPickerRequest request;
-    request.title = QStringLiteral("The folder of the set");
+    request.title = QCoreApplication::translate("SetCheckPage", "The folder of the set");
     request.root = QStringLiteral("desktop");
     request.initialSelection = m_checkedDos.isEmpty() ? m_startDos : m_checkedDos;
     const auto answer = m_services.folderPicker->pick(request, {});
@@ -114,7 +116,7 @@ void SetCheckPage::repairSet()
     m_view.busy = true;
     m_view.chooseEnabled = m_view.checkAgainEnabled = m_view.repairEnabled = false;
     m_view.stopEnabled = true;
-    m_view.status = QStringLiteral("Repairing...");
+    m_view.status = QCoreApplication::translate("SetCheckPage", "Repairing...");
     m_view.progress = 0;
     notify();
     m_services.shell->processPendingEvents();
@@ -147,13 +149,13 @@ void SetCheckPage::check(const QString& dosPath)
     m_view.repairShown = m_view.repairEnabled = false;
     const auto host = m_services.drives->toHost(dosPath);
     if (!host) {
-        showResults(dosPath + QStringLiteral(" is on no drive"));
+        showResults(dosPath + QCoreApplication::translate("SetCheckPage", " is on no drive"));
         return;
     }
     m_view.busy = true;
     m_view.chooseEnabled = m_view.checkAgainEnabled = false;
     m_view.stopEnabled = true;
-    m_view.status = QStringLiteral("Looking for the set...");
+    m_view.status = QCoreApplication::translate("SetCheckPage", "Looking for the set...");
     m_view.progress = 0;
     notify();
     m_services.shell->processPendingEvents();
@@ -165,7 +167,7 @@ void SetCheckPage::check(const QString& dosPath)
         const int sets = int(found.sets.size());
         m_results << checker.check(found.sets[i], [this, i, sets](const QString& status, int percent) {
             const int overall = (i * 100 + percent) / sets;
-            const QString shown = status.isEmpty() ? QString() : QStringLiteral("Checking ") + status;
+            const QString shown = status.isEmpty() ? QString() : QCoreApplication::translate("SetCheckPage", "Checking ") + status;
             if (overall != m_view.progress || shown != m_view.status) {
                 m_view.progress = overall;
                 m_view.status = shown;
@@ -202,7 +204,7 @@ void SetCheckPage::showResults(const QString& problem)
             good = good && r.wholeAndSound();
         }
         if (m_stop)
-            lines << QStringLiteral("The check was stopped.");
+            lines << QCoreApplication::translate("SetCheckPage", "The check was stopped.");
         if (!m_repairNote.isEmpty())
             lines.prepend(m_repairNote);
         m_view.summary = lines.join(QLatin1Char('\n'));

@@ -1,16 +1,18 @@
 #include "setcheck/setcheckresult.h"
 
+#include <QCoreApplication>
+
 QString FileVerdict::stateText(State state)
 {
     switch (state) {
     case State::Sound:
-        return QStringLiteral("sound");
+        return QCoreApplication::translate("SetCheckResult", "sound");
     case State::Missing:
-        return QStringLiteral("missing");
+        return QCoreApplication::translate("SetCheckResult", "missing");
     case State::Damaged:
-        return QStringLiteral("damaged");
+        return QCoreApplication::translate("SetCheckResult", "damaged");
     case State::OtherSet:
-        return QStringLiteral("of another set");
+        return QCoreApplication::translate("SetCheckResult", "of another set");
     }
     return {};
 }
@@ -38,40 +40,40 @@ QString SetCheckResult::summary() const
 {
     const QString name = set.stem + QStringLiteral(": ");
     if (stopped)
-        return name + QStringLiteral("the check was stopped");
+        return name + QCoreApplication::translate("SetCheckResult", "the check was stopped");
     const int count = int(zips.size());
     const int sound = countOf(FileVerdict::State::Sound);
     QString text;
     if (sound == count) {
-        text = count == 1 ? QStringLiteral("its one ZIP is sound") : QStringLiteral("all %1 ZIPs are sound").arg(count);
+        text = count == 1 ? QCoreApplication::translate("SetCheckResult", "its one ZIP is sound") : QCoreApplication::translate("SetCheckResult", "all %1 ZIPs are sound").arg(count);
     } else {
         QStringList parts;
         if (sound)
-            parts << QStringLiteral("%1 sound").arg(sound);
+            parts << QCoreApplication::translate("SetCheckResult", "%1 sound").arg(sound);
         for (const auto state : {FileVerdict::State::Missing, FileVerdict::State::Damaged, FileVerdict::State::OtherSet}) {
             if (const int n = countOf(state))
                 parts << QStringLiteral("%1 %2").arg(n).arg(FileVerdict::stateText(state));
         }
-        text = QStringLiteral("%1 ZIP%2: ").arg(count).arg(count == 1 ? QString() : QStringLiteral("s")) + parts.join(QStringLiteral(", "));
+        text = QCoreApplication::translate("SetCheckResult", "%1 ZIP%2: ").arg(count).arg(count == 1 ? QString() : QStringLiteral("s")) + parts.join(QStringLiteral(", "));
     }
     switch (volumes) {
     case Volumes::Sound:
-        text += QStringLiteral(", and the volume set inside is whole and sound");
+        text += QCoreApplication::translate("SetCheckResult", ", and the volume set inside is whole and sound");
         break;
     case Volumes::Faulty:
-        text += QStringLiteral("; the volume set inside is not sound: ") + volumesDetail;
+        text += QCoreApplication::translate("SetCheckResult", "; the volume set inside is not sound: ") + volumesDetail;
         break;
     case Volumes::NotWhole:
-        text += QStringLiteral("; the volume set inside is not whole");
+        text += QCoreApplication::translate("SetCheckResult", "; the volume set inside is not whole");
         break;
     case Volumes::NotTested:
-        text += QStringLiteral(" (the volumes inside were not tested)");
+        text += QCoreApplication::translate("SetCheckResult", " (the volumes inside were not tested)");
         break;
     }
     if (!strays.isEmpty())
-        text += QStringLiteral("; %1 more ZIP%2 of its name %3 of another set")
+        text += QCoreApplication::translate("SetCheckResult", "; %1 more ZIP%2 of its name %3 of another set")
                     .arg(strays.size())
                     .arg(strays.size() == 1 ? QString() : QStringLiteral("s"))
-                    .arg(strays.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+                    .arg(strays.size() == 1 ? QCoreApplication::translate("SetCheckResult", "is") : QCoreApplication::translate("SetCheckResult", "are"));
     return name + text;
 }

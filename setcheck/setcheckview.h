@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -14,7 +15,7 @@ struct SetCheckRow {
 
 // Everything the Check a set window shows; SetCheckPage fills it.
 struct SetCheckView {
-    QString title = QStringLiteral("Check a set");
+    QString title = QCoreApplication::translate("SetCheckView", "Check a set");
     QString pathText; // what is checked, as the user chose it
     QString hint;     // what to choose, before anything is
     QList<SetCheckRow> rows;

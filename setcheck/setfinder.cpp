@@ -5,6 +5,7 @@
 #include "setcheck/sfvfile.h"
 #include "setcheck/sha256file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -75,13 +76,13 @@ SetFinder::Found SetFinder::find(const QString& hostPath)
     Found found;
     const QFileInfo info(hostPath);
     if (!info.exists()) {
-        found.problem = hostPath + QStringLiteral(" does not exist");
+        found.problem = hostPath + QCoreApplication::translate("SetFinder", " does not exist");
         return found;
     }
     if (info.isDir()) {
         found.sets = fromFolder(Folder(info.absoluteFilePath()));
         if (found.sets.isEmpty())
-            found.problem = hostPath + QStringLiteral(" holds no set of ZIPs");
+            found.problem = hostPath + QCoreApplication::translate("SetFinder", " holds no set of ZIPs");
         return found;
     }
     const Folder folder(info.absolutePath());
@@ -90,11 +91,11 @@ SetFinder::Found SetFinder::find(const QString& hostPath)
     if (endsWith(name, ".sfv") || endsWith(name, ".sha256")) {
         set = fromChecksumFiles(folder, name.left(name.lastIndexOf(QLatin1Char('.'))));
         if (!set)
-            found.problem = hostPath + QStringLiteral(" lists no file");
+            found.problem = hostPath + QCoreApplication::translate("SetFinder", " lists no file");
     } else if (endsWith(name, ".zip")) {
         set = fromZip(folder, name, true);
     } else {
-        found.problem = hostPath + QStringLiteral(" is not a folder, a ZIP or a checksum file (.sfv, .sha256)");
+        found.problem = hostPath + QCoreApplication::translate("SetFinder", " is not a folder, a ZIP or a checksum file (.sfv, .sha256)");
     }
     if (set)
         found.sets << *set;

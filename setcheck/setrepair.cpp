@@ -4,6 +4,7 @@
 #include "par2/recoverysetrepairer.h"
 #include "par2/recoverysetverifier.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -71,7 +72,7 @@ SetRepair::Outcome SetRepair::repair(const FoundSet& set, const Progress& progre
     Outcome outcome;
     const QString index = indexOf(set);
     if (index.isEmpty()) {
-        outcome.problem = QStringLiteral("there are no recovery files (%1.par2) beside the set").arg(set.stem);
+        outcome.problem = QCoreApplication::translate("SetRepair", "there are no recovery files (%1.par2) beside the set").arg(set.stem);
         return outcome;
     }
     std::atomic<bool> cancel{false};
@@ -84,20 +85,20 @@ SetRepair::Outcome SetRepair::repair(const FoundSet& set, const Progress& progre
         };
     const RecoverySetRepairer::Result result = RecoverySetRepairer::repair(index, options);
     for (const QString& name : result.repaired)
-        outcome.lines << name + QStringLiteral("  rebuilt");
+        outcome.lines << name + QCoreApplication::translate("SetRepair", "  rebuilt");
     for (const QString& path : result.keptDamaged) {
         const QString kept = QFileInfo(path).fileName();
-        outcome.lines << kept.left(kept.indexOf(QStringLiteral(".damaged"))) + QStringLiteral("  kept aside as ") + kept;
+        outcome.lines << kept.left(kept.indexOf(QStringLiteral(".damaged"))) + QCoreApplication::translate("SetRepair", "  kept aside as ") + kept;
     }
     outcome.repaired = result.ok;
     if (!result.ok) {
         if (cancel)
-            outcome.problem = QStringLiteral("the repair was stopped; nothing was written");
+            outcome.problem = QCoreApplication::translate("SetRepair", "the repair was stopped; nothing was written");
         else if (!result.repairable && !result.lost.isEmpty())
-            outcome.problem = QStringLiteral("the recovery data is not enough to rebuild ") + result.lost.join(QStringLiteral(", "))
-                              + QStringLiteral("; nothing was written");
+            outcome.problem = QCoreApplication::translate("SetRepair", "the recovery data is not enough to rebuild ") + result.lost.join(QStringLiteral(", "))
+                              + QCoreApplication::translate("SetRepair", "; nothing was written");
         else
-            outcome.problem = result.error.isEmpty() ? QStringLiteral("the repair failed") : result.error;
+            outcome.problem = result.error.isEmpty() ? QCoreApplication::translate("SetRepair", "the repair failed") : result.error;
     }
     return outcome;
 }

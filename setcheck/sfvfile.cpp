@@ -1,5 +1,6 @@
 #include "setcheck/sfvfile.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -37,7 +38,7 @@ SfvFile::Parsed SfvFile::read(const QByteArray& bytes)
             continue;
         const QRegularExpressionMatch m = line.match(text);
         if (!m.hasMatch() || m.captured(1).trimmed().isEmpty()) {
-            parsed.problems << QStringLiteral("line %1 is not \"name CRC\"").arg(number);
+            parsed.problems << QCoreApplication::translate("SfvFile", "line %1 is not \"name CRC\"").arg(number);
             continue;
         }
         ChecksumItem item;

@@ -1,5 +1,6 @@
 #include "setcheck/sha256file.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 QByteArray Sha256File::write(const QList<ChecksumItem>& items)
@@ -34,7 +35,7 @@ Sha256File::Parsed Sha256File::read(const QByteArray& bytes)
             item.name = b.captured(1);
             item.sha256 = QByteArray::fromHex(b.captured(2).toLatin1());
         } else {
-            parsed.problems << QStringLiteral("line %1 is not \"digest  name\"").arg(number);
+            parsed.problems << QCoreApplication::translate("Sha256File", "line %1 is not \"digest  name\"").arg(number);
             continue;
         }
         parsed.items << item;

@@ -4,6 +4,7 @@
 #include "platform/driveservice.h"
 #include "platform/numbertext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -87,7 +88,7 @@ bool DriveSetup::add()
     if (!m_view.addEnabled)
         return false;
     const QChar letter = chosenLetter();
-    return write(letter, cleanTarget(), QStringLiteral("%1: now points at %2.").arg(letter).arg(cleanTarget()));
+    return write(letter, cleanTarget(), QCoreApplication::translate("DriveSetup", "%1: now points at %2.").arg(letter).arg(cleanTarget()));
 }
 
 bool DriveSetup::change()
@@ -96,7 +97,7 @@ bool DriveSetup::change()
     if (!m_view.changeEnabled)
         return false;
     const QChar letter = chosenLetter();
-    return write(letter, cleanTarget(), QStringLiteral("%1: now points at %2.").arg(letter).arg(cleanTarget()));
+    return write(letter, cleanTarget(), QCoreApplication::translate("DriveSetup", "%1: now points at %2.").arg(letter).arg(cleanTarget()));
 }
 
 bool DriveSetup::remove()
@@ -111,7 +112,7 @@ bool DriveSetup::remove()
     }
     m_view.selectedRow = -1;
     refresh();
-    m_view.status = QStringLiteral("%1: was removed; its folder was left as it was.").arg(letter);
+    m_view.status = QCoreApplication::translate("DriveSetup", "%1: was removed; its folder was left as it was.").arg(letter);
     if (drivesChanged)
         drivesChanged();
     return true;
@@ -168,7 +169,7 @@ void DriveSetup::updateButtons()
 
     const bool ownTarget = row >= 0 && QDir::cleanPath(m_view.rows.at(row).target) == target;
     if (ownTarget && !m_view.rows.at(row).hasMedium)
-        m_view.status = QStringLiteral("%1: has no medium: %2 is not there. Insert or mount it, or point the letter elsewhere.")
+        m_view.status = QCoreApplication::translate("DriveSetup", "%1: has no medium: %2 is not there. Insert or mount it, or point the letter elsewhere.")
                             .arg(letter)
                             .arg(m_view.rows.at(row).target);
     else if (!target.isEmpty() && !folder)
@@ -184,23 +185,23 @@ QString DriveSetup::freeSpaceText(const DriveService& drives, QChar letter)
     const QString drive = QString(letter);
     const auto free = drives.driveFreeBytes(drive);
     if (!free)
-        return QStringLiteral("no medium");
+        return QCoreApplication::translate("DriveSetup", "no medium");
     if (*free == 0 && drives.driveTotalBytes(drive).value_or(0) > 0)
-        return QStringLiteral("read-only");
-    return numbertext::grouped(*free / 1000000) + QStringLiteral(" MB free");
+        return QCoreApplication::translate("DriveSetup", "read-only");
+    return numbertext::grouped(*free / 1000000) + QCoreApplication::translate("DriveSetup", " MB free");
 }
 
 QString DriveSetup::cannotRemoveText()
 {
-    return QStringLiteral("c: holds the program's own files and cannot be removed; it can point at another folder.");
+    return QCoreApplication::translate("DriveSetup", "c: holds the program's own files and cannot be removed; it can point at another folder.");
 }
 
 QString DriveSetup::notAFolderText(const QString& target)
 {
-    return QStringLiteral("%1 is not a folder.").arg(target);
+    return QCoreApplication::translate("DriveSetup", "%1 is not a folder.").arg(target);
 }
 
 QString DriveSetup::notWrittenText(QChar letter, const QString& where)
 {
-    return QStringLiteral("%1: could not be written in %2. Is the folder writable?").arg(letter).arg(where);
+    return QCoreApplication::translate("DriveSetup", "%1: could not be written in %2. Is the folder writable?").arg(letter).arg(where);
 }

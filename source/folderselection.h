@@ -2,6 +2,7 @@
 
 #include "platform/folderpicker.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class DriveService;
@@ -25,8 +26,8 @@ public:
     // folderSelectionChanged, to hand to FolderPicker::pick.
     FolderPicker::SelectionHandler handler() const;
 
-    static QString notValidText() { return QStringLiteral("Not a valid drive or path"); }
-    static QString invalidDriveText() { return QStringLiteral("Invalid drive"); }
+    static QString notValidText() { return QCoreApplication::translate("FolderSelection", "Not a valid drive or path"); }
+    static QString invalidDriveText() { return QCoreApplication::translate("FolderSelection", "Invalid drive"); }
 
 private:
     const DriveService& m_drives;

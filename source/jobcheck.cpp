@@ -9,6 +9,8 @@
 #include "platform/services.h"
 #include "platform/shell.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
@@ -108,9 +110,9 @@ void JobCheck::checkSkipEntries()
         }
         m_job.setSkipEntries(kept);
         if (entry.endsWith(QLatin1Char('*')))
-            dropSkipEntry(fullPath + QStringLiteral(" skip folder not found"));
+            dropSkipEntry(fullPath + QCoreApplication::translate("JobCheck", " skip folder not found"));
         else
-            dropSkipEntry(fullPath + QStringLiteral(" skip file not found"));
+            dropSkipEntry(fullPath + QCoreApplication::translate("JobCheck", " skip file not found"));
     }
     m_job.setSkipEntries(kept);
 }
@@ -140,7 +142,7 @@ void JobCheck::dropSkipEntry(const QString& text)
     // waits for a person from here on; a dated one goes on.
     if (m_app.launchMode == LaunchMode::AutoRun)
         m_app.launchMode = LaunchMode::Interactive;
-    m_services.messages->show(QStringLiteral("Zavok error"), text, MessageIcon::Exclamation);
+    m_services.messages->show(QCoreApplication::translate("JobCheck", "Zavok error"), text, MessageIcon::Exclamation);
 }
 
 bool JobCheck::checkContents()
@@ -162,7 +164,7 @@ bool JobCheck::checkContents()
     if (m_job.autoNumbering()) {
         if (m_job.dizColumn().isEmpty()) {
             if (m_app.unattended()) {
-                endUnattended(QStringLiteral("The script numbers the description but gives no column to write the number at."));
+                endUnattended(QCoreApplication::translate("JobCheck", "The script numbers the description but gives no column to write the number at."));
                 return false;
             }
             showProblem(PageId::Diz, PageNotices::noColumnText());
@@ -171,7 +173,7 @@ bool JobCheck::checkContents()
         }
         if (m_job.dizLine().isEmpty()) {
             if (m_app.unattended()) {
-                endUnattended(QStringLiteral("The script numbers the description but gives no line to write the number on."));
+                endUnattended(QCoreApplication::translate("JobCheck", "The script numbers the description but gives no line to write the number on."));
                 return false;
             }
             showProblem(PageId::Diz, PageNotices::noLineText());
@@ -219,7 +221,7 @@ bool JobCheck::checkBaseName()
         return true;
     if (m_app.unattended())
         return false;
-    m_services.messages->show(QStringLiteral("Zavok32 error"), refusal, MessageIcon::Exclamation);
+    m_services.messages->show(QCoreApplication::translate("JobCheck", "Zavok32 error"), refusal, MessageIcon::Exclamation);
     m_job.setZipBaseName(QString());
     shell.showPage(PageId::Zip);
     shell.focus(FocusTarget::ZipName);

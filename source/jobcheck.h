@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -34,8 +35,8 @@ public:
     static QString baseNameRefusal(const QString& baseName);
     static bool isForbiddenInFileName(QChar c);
 
-    static QString spacesText() { return QStringLiteral("Spaces aren't allowed in filename"); }
-    static QString charactersText() { return QStringLiteral("Characters \\ / : * ? \" < > | aren't allowed in filename"); }
+    static QString spacesText() { return QCoreApplication::translate("JobCheck", "Spaces aren't allowed in filename"); }
+    static QString charactersText() { return QCoreApplication::translate("JobCheck", "Characters \\ / : * ? \" < > | aren't allowed in filename"); }
 
 private:
     bool sourceExists();

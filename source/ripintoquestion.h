@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The Iso/bin option dialog: asks, for an image source, whether the run
@@ -19,9 +20,9 @@ public:
     // files, so a dialog closed with nothing chosen makes archives only.
     static bool archivesOnly(Choice choice) { return choice != Choice::IntoZips; }
 
-    static QString titleText() { return QStringLiteral("Zavok32 - Iso/bin option"); }
-    static QString questionText() { return QStringLiteral("Rip into?"); }
-    static QString archivesOnlyText() { return QStringLiteral("&Rar/Ace(s) only"); }
-    static QString intoZipsText() { return QStringLiteral("Rar/ace then into &Zip(s)"); }
+    static QString titleText() { return QCoreApplication::translate("RipIntoQuestion", "Zavok32 - Iso/bin option"); }
+    static QString questionText() { return QCoreApplication::translate("RipIntoQuestion", "Rip into?"); }
+    static QString archivesOnlyText() { return QCoreApplication::translate("RipIntoQuestion", "&Rar/Ace(s) only"); }
+    static QString intoZipsText() { return QCoreApplication::translate("RipIntoQuestion", "Rar/ace then into &Zip(s)"); }
     static QString okText() { return QStringLiteral("&OK"); }
 };

@@ -9,10 +9,15 @@
 #include "platform/shell.h"
 #include "source/folderselection.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-const QString kErrorTitle = QStringLiteral("Zavok32 error");
+QString errorTitle()
+{
+    return QCoreApplication::translate("SkipList", "Zavok32 error");
+}
 
 } // namespace
 
@@ -35,7 +40,7 @@ void SkipList::addSkipEntry()
     if (m_view)
         PageNotices::set(*m_view, PageId::Skip, QString());
     if (m_job.sourcePath().isEmpty()) {
-        m_services.messages->show(kErrorTitle, noSourceText(), MessageIcon::Stop);
+        m_services.messages->show(errorTitle(), noSourceText(), MessageIcon::Stop);
         m_services.shell->showPage(PageId::Source);
         return;
     }
@@ -48,7 +53,7 @@ void SkipList::addSkipEntry()
 void SkipList::addSubDirectory()
 {
     FolderPickerRequest request;
-    request.title = QStringLiteral("Directory to skip");
+    request.title = QCoreApplication::translate("SkipList", "Directory to skip");
     request.root = m_job.sourcePath();
     const auto chosen = m_services.folderPicker->pick(request, m_folderSelection.handler());
     if (!chosen || chosen->isEmpty())
@@ -73,8 +78,8 @@ void SkipList::addSubDirectory()
 void SkipList::addFile()
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Add skip file");
-    request.filter = QStringLiteral("Skip file (*.*)|*.*|");
+    request.title = QCoreApplication::translate("SkipList", "Add skip file");
+    request.filter = QCoreApplication::translate("SkipList", "Skip file (*.*)|*.*|");
     request.initialDir = m_job.sourcePath();
     request.fileName = QStringLiteral("*.*");
     const auto chosen = m_services.fileDialog->ask(request);
@@ -87,7 +92,7 @@ void SkipList::addFile()
         return;
     const QString source = m_job.sourcePath().toLower();
     if (file.left(source.size()) != source) {
-        m_services.messages->show(kErrorTitle, outsideSourceText(), MessageIcon::Stop);
+        m_services.messages->show(errorTitle(), outsideSourceText(), MessageIcon::Stop);
         return;
     }
     m_job.setSkipEntries(m_job.skipEntries().toLower() + ownName(file) + kCrLf);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class FolderSelection;
@@ -28,8 +29,8 @@ public:
     // The "&Clear" button.
     void clearSkipEntries();
 
-    static QString noSourceText() { return QStringLiteral("You must pick a source drive or directory first"); }
-    static QString outsideSourceText() { return QStringLiteral("Path isn't within source path"); }
+    static QString noSourceText() { return QCoreApplication::translate("SkipList", "You must pick a source drive or directory first"); }
+    static QString outsideSourceText() { return QCoreApplication::translate("SkipList", "Path isn't within source path"); }
 
     // What follows the last "\" of a path.
     static QString ownName(const QString& path);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class FolderSelection;
@@ -31,10 +32,10 @@ public:
     // shows; the new value of archivesOnly.
     bool askRipInto();
 
-    static QString folderTitle() { return QStringLiteral("Source directory"); }
-    static QString imageTitle() { return QStringLiteral("CD image file"); }
-    static QString imageFilter() { return QStringLiteral("Iso file (*.iso)|*.iso|Bin file (*.bin)|*.bin"); }
-    static QString cueFilter() { return QStringLiteral("Cue file (*.cue)|*.cue"); }
+    static QString folderTitle() { return QCoreApplication::translate("SourceBrowse", "Source directory"); }
+    static QString imageTitle() { return QCoreApplication::translate("SourceBrowse", "CD image file"); }
+    static QString imageFilter() { return QCoreApplication::translate("SourceBrowse", "Iso file (*.iso)|*.iso|Bin file (*.bin)|*.bin"); }
+    static QString cueFilter() { return QCoreApplication::translate("SourceBrowse", "Cue file (*.cue)|*.cue"); }
 
 private:
     // Each false when Browse ends there.

@@ -11,7 +11,10 @@
 
 namespace {
 
-const QString kTotalBytes = QStringLiteral(" Total bytes");
+QString totalBytes()
+{
+    return QCoreApplication::translate("SourceMeasurement", " Total bytes");
+}
 
 } // namespace
 
@@ -25,12 +28,12 @@ SourceMeasurement::SourceMeasurement(RipJob& job, RipRunState& state, ViewState&
 
 QString SourceMeasurement::folderSizeLabel(qint64 bytes)
 {
-    return numbertext::grouped(bytes) + kTotalBytes;
+    return numbertext::grouped(bytes) + totalBytes();
 }
 
 QString SourceMeasurement::imageSizeLabel(qint64 bytes)
 {
-    return numbertext::groupedOrEmpty(bytes) + kTotalBytes;
+    return numbertext::groupedOrEmpty(bytes) + totalBytes();
 }
 
 float SourceMeasurement::folderMegabytes(qint64 bytes)

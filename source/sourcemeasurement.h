@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 #include <optional>
@@ -48,8 +49,8 @@ public:
     // and the others their old one; returns false.
     bool measureSource();
 
-    static QString calculatingText() { return QStringLiteral("Calculating files and size"); }
-    static QString errorText() { return QStringLiteral("Error"); }
+    static QString calculatingText() { return QCoreApplication::translate("SourceMeasurement", "Calculating files and size"); }
+    static QString errorText() { return QCoreApplication::translate("SourceMeasurement", "Error"); }
     // "1,000,000 Total bytes"
     static QString folderSizeLabel(qint64 bytes);
     // "1,500,000 Total bytes"; " Total bytes" for an empty image.

@@ -9,6 +9,8 @@
 #include "platform/services.h"
 #include "platform/shell.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QChar kDriveC = QLatin1Char('c');
@@ -136,18 +138,18 @@ bool WorkDrive::freeSpaceTest()
     // must not be compared with the source in bytes, as if it had room.
     const float freeMegabytes = float(*freeBytes) / 1000000.0f;
     if (freeMegabytes < m_job.sourceMegabytes())
-        m_services.messages->show(QStringLiteral("Zavok32 error"), warningText(letter), MessageIcon::Exclamation);
+        m_services.messages->show(QCoreApplication::translate("WorkDrive", "Zavok32 error"), warningText(letter), MessageIcon::Exclamation);
     return true;
 }
 
 QString WorkDrive::freeSpaceLabel(qint64 freeBytes)
 {
-    return QStringLiteral("Free space on\r") + numbertext::signedDecimal(captions::wholeMegabytes(freeBytes))
-        + QStringLiteral(" Meg.");
+    return QCoreApplication::translate("WorkDrive", "Free space on\r") + numbertext::signedDecimal(captions::wholeMegabytes(freeBytes))
+        + QCoreApplication::translate("WorkDrive", " Meg.");
 }
 
 QString WorkDrive::warningText(QChar driveLetter)
 {
-    return QStringLiteral("You might not have enough free space on\r") + driveLetter
-        + QStringLiteral(" drive for Rar's/Ace's, should pick another drive.");
+    return QCoreApplication::translate("WorkDrive", "You might not have enough free space on\r") + driveLetter
+        + QCoreApplication::translate("WorkDrive", " drive for Rar's/Ace's, should pick another drive.");
 }

@@ -162,7 +162,7 @@ void saveContentsPages(Application& program, const QString& out)
     job.setExtraPath(QStringLiteral("d:\\games\\quake2\\install.txt"));
     job.setFirstZipOnly(1);
     job.setZipDirectory(QStringLiteral("c:\\zips"));
-    view.zip.freeSpaceCaption = QStringLiteral("Free space  2781 M");
+    view.zip.freeSpaceCaption = QCoreApplication::translate("Captions", "Free space %1 M").arg(QStringLiteral(" 2781"));
     view.notify();
     for (PageId page : {PageId::Nfo, PageId::Zip}) {
         window.showPage(page);
@@ -184,7 +184,7 @@ void saveContentsPages(Application& program, const QString& out)
     view.zip.directoryBrowseEnabled = false;
     view.zip.directoryPanelGreyed = true;
     view.zip.zipLabelsEnabled = false;
-    view.zip.freeSpaceCaption = QStringLiteral("Free space: ");
+    view.zip.freeSpaceCaption = QCoreApplication::translate("ViewState", "Free space: ");
     view.notify();
     for (PageId page : {PageId::Nfo, PageId::Zip}) {
         window.showPage(page);
@@ -238,7 +238,7 @@ void saveSourcePages(Application& program, const QString& out)
 
     FolderSelection selection(*program.services().drives);
     selection.setSourceBrowseIsFolder(true);
-    FolderPickerDialog picker(*program.services().drives, {QStringLiteral("Source directory"), QStringLiteral("desktop"), {}},
+    FolderPickerDialog picker(*program.services().drives, {QCoreApplication::translate("SourceBrowse", "Source directory"), QStringLiteral("desktop"), {}},
                               selection.handler());
     picker.move(120, 60);
     picker.show();
@@ -598,7 +598,7 @@ int main(int argc, char* argv[])
     job.setZipBaseName(QStringLiteral("quake2"));
     job.setSourceMegabytes(181.0f);
     program.sizeStep().stepChanged();
-    program.view().zip.freeSpaceCaption = QStringLiteral("Free space  2781 M");
+    program.view().zip.freeSpaceCaption = QCoreApplication::translate("Captions", "Free space %1 M").arg(QStringLiteral(" 2781"));
     program.view().source.sizeLabel = QStringLiteral("181,234,567 Total bytes");
     program.view().run.status = QStringLiteral("quake2.r07");
     program.view().run.zipName = QStringLiteral("quake209.zip");
@@ -623,12 +623,17 @@ int main(int argc, char* argv[])
     save(&window, out + QStringLiteral("/7-about-page.png"));
 
     ReportWindow report;
-    report.setSourceValues({QStringLiteral(" d:\\games\\quake2"), QStringLiteral(" Directory"), QStringLiteral(" 181 M")});
-    report.setFinalValues({QStringLiteral(" Rar's into zip's"), QStringLiteral(" 1.44 M"), QStringLiteral(" c:\\zips"),
-                           QStringLiteral(" 126"), QStringLiteral(" 181 M"), QStringLiteral(" Normal"),
-                           QStringLiteral(" Normal")});
-    report.setVerdict(QStringLiteral("Verified: 126 ZIPs and the set are sound; every ZIP fits a 1.44 MB floppy "
-                                     "(the largest, quake201.zip, has 1,441,206 bytes)"));
+    // The sample's values as a run gives them, in the language of the locale.
+    const auto tr = [](const char* context, const char* text) { return QCoreApplication::translate(context, text); };
+    const QString normal = QLatin1Char(' ') + tr("RipJob", "Normal");
+    report.setSourceValues({QStringLiteral(" d:\\games\\quake2"), QLatin1Char(' ') + tr("RipJob", "Directory"),
+                            QStringLiteral(" 181 M")});
+    report.setFinalValues({tr("RunReport", " Rar's into zip's"), QStringLiteral(" 1.44 M"), QStringLiteral(" c:\\zips"),
+                           QStringLiteral(" 126"), QStringLiteral(" 181 M"), normal, normal});
+    report.setVerdict(tr("SetProof", "Verified: %1 and the set are sound").arg(tr("SetProof", "%1 ZIPs").arg(126))
+                      + QStringLiteral("; ")
+                      + tr("FloppyFit", "every ZIP fits a 1.44 MB floppy (the largest, %1, has %2 bytes)")
+                            .arg(QStringLiteral("quake201.zip"), QStringLiteral("1,441,206")));
     report.move(700, 60);
     report.show();
     save(&report, out + QStringLiteral("/8-report.png"));

@@ -20,7 +20,7 @@ ArchiverWindow::ArchiverWindow(const QString& title, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     m_output = new QPlainTextEdit(this);
     m_output->setObjectName(QStringLiteral("archiverOutput"));
-    m_output->setAccessibleName(QStringLiteral("Archiver output"));
+    m_output->setAccessibleName(tr("Archiver output"));
     m_output->setReadOnly(true);
     m_output->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_output->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -86,7 +86,7 @@ void ArchiverWindow::showEnded(const QString& status)
     m_ending = true;
     m_status->setText(status);
     disconnect(m_cancel, &QPushButton::clicked, this, &ArchiverWindow::cancelClicked);
-    m_cancel->setText(QStringLiteral("&Close"));
+    m_cancel->setText(tr("&Close"));
     m_cancel->setEnabled(true);
     connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
     // Modality changes only when the window is shown again.

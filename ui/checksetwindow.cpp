@@ -45,7 +45,7 @@ CheckSetWindow::CheckSetWindow(SetCheckPage& page, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
 
     auto* top = new QHBoxLayout;
-    auto* setLabel = new QLabel(QStringLiteral("Set:"), this);
+    auto* setLabel = new QLabel(tr("Set:"), this);
     m_path = new QLabel(this);
     m_path->setObjectName(QStringLiteral("checkSetPath"));
     m_path->setFrameShape(QFrame::Panel);
@@ -53,8 +53,8 @@ CheckSetWindow::CheckSetWindow(SetCheckPage& page, QWidget* parent)
     m_path->setTextFormat(Qt::PlainText);
     m_path->setMinimumWidth(320);
     m_path->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    m_file = button(QStringLiteral("&File..."), "checkSetFile", this);
-    m_folder = button(QStringLiteral("F&older..."), "checkSetFolder", this);
+    m_file = button(tr("&File..."), "checkSetFile", this);
+    m_folder = button(tr("F&older..."), "checkSetFolder", this);
     top->addWidget(setLabel);
     top->addWidget(m_path, 1);
     top->addWidget(m_file);
@@ -63,7 +63,7 @@ CheckSetWindow::CheckSetWindow(SetCheckPage& page, QWidget* parent)
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("checkSetList"));
-    m_list->setHeaderLabels({QStringLiteral("ZIP"), QStringLiteral("State"), QStringLiteral("What is wrong")});
+    m_list->setHeaderLabels({tr("ZIP"), tr("State"), tr("What is wrong")});
     m_list->setRootIsDecorated(false);
     m_list->setAllColumnsShowFocus(true);
     m_list->setUniformRowHeights(true);
@@ -91,10 +91,10 @@ CheckSetWindow::CheckSetWindow(SetCheckPage& page, QWidget* parent)
     layout->addLayout(busy);
 
     auto* buttons = new QHBoxLayout;
-    m_again = button(QStringLiteral("Check &again"), "checkSetAgain", this);
-    m_stop = button(QStringLiteral("&Stop"), "checkSetStop", this);
-    m_repair = button(QStringLiteral("&Repair"), "checkSetRepair", this);
-    m_close = button(QStringLiteral("&Close"), "checkSetClose", this);
+    m_again = button(tr("Check &again"), "checkSetAgain", this);
+    m_stop = button(tr("&Stop"), "checkSetStop", this);
+    m_repair = button(tr("&Repair"), "checkSetRepair", this);
+    m_close = button(tr("&Close"), "checkSetClose", this);
     buttons->addWidget(m_again);
     buttons->addWidget(m_stop);
     buttons->addWidget(m_repair);

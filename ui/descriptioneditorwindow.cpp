@@ -56,7 +56,7 @@ DescriptionEditorWindow::DescriptionEditorWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(central);
     m_text = new QPlainTextEdit(central);
     m_text->setObjectName(QStringLiteral("descriptionText"));
-    m_text->setAccessibleName(QStringLiteral("Description"));
+    m_text->setAccessibleName(tr("Description"));
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

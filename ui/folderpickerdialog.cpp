@@ -41,7 +41,7 @@ FolderPickerDialog::FolderPickerDialog(const DriveService& drives, const FolderP
 
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("folderPickerTree"));
-    m_tree->setAccessibleName(QStringLiteral("Folders"));
+    m_tree->setAccessibleName(tr("Folders"));
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
     m_tree->setMinimumSize(320, 300);

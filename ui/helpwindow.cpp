@@ -32,7 +32,7 @@ HelpWindow::HelpWindow(QWidget* parent)
 
     m_browser = new QTextBrowser(m_tabs);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
-    m_browser->setAccessibleName(QStringLiteral("Help text"));
+    m_browser->setAccessibleName(tr("Help text"));
     m_browser->setOpenExternalLinks(true);
     m_tabs->addTab(m_browser, tr("&Contents"));
 
@@ -41,12 +41,12 @@ HelpWindow::HelpWindow(QWidget* parent)
     indexLayout->addWidget(new QLabel(tr("Type a word to find a topic:"), indexPage));
     m_search = new QLineEdit(indexPage);
     m_search->setObjectName(QStringLiteral("helpSearch"));
-    m_search->setAccessibleName(QStringLiteral("Search"));
+    m_search->setAccessibleName(tr("Search"));
     m_search->setClearButtonEnabled(true);
     indexLayout->addWidget(m_search);
     m_index = new QListWidget(indexPage);
     m_index->setObjectName(QStringLiteral("helpIndex"));
-    m_index->setAccessibleName(QStringLiteral("Index"));
+    m_index->setAccessibleName(tr("Index"));
     indexLayout->addWidget(m_index, 1);
     m_tabs->addTab(indexPage, tr("&Index"));
 

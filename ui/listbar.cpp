@@ -109,7 +109,7 @@ QListWidget* ListBar::makeList(ListGroup group, int firstIcon)
 {
     auto* list = new GroupList(this);
     list->setObjectName(group == ListGroup::Main ? QStringLiteral("listBarMain") : QStringLiteral("listBarExtra"));
-    list->setAccessibleName(Navigation::groupText(group) + QStringLiteral(" pages"));
+    list->setAccessibleName(tr("%1 pages").arg(Navigation::shown(Navigation::groupText(group))));
     list->setViewMode(QListView::IconMode);
     list->setFlow(QListView::TopToBottom);
     list->setMovement(QListView::Static);

@@ -92,7 +92,7 @@ ProcessEnd QtArchiverConsole::watch(RunningChild& child)
 
     end.lastLines = text.lastLines(kLastLines);
     const QString status = endedText(end);
-    std::fprintf(stderr, "zavok32: %s. What it printed last:\n", qPrintable(status));
+    std::fprintf(stderr, "%s\n", qPrintable(QCoreApplication::translate("QtArchiverConsole", "zavok32: %1. What it printed last:").arg(status)));
     for (const QString& line : std::as_const(end.lastLines))
         std::fprintf(stderr, "  %s\n", qPrintable(line));
     std::fflush(stderr);

@@ -25,17 +25,17 @@ RecoveryFilesDialog::RecoveryFilesDialog(RecoveryFilesPage& page, QWidget* paren
     explanation->setMinimumWidth(380);
     layout->addWidget(explanation);
 
-    m_none = new QRadioButton(QStringLiteral("&None"), this);
+    m_none = new QRadioButton(tr("&None"), this);
     m_none->setObjectName(QStringLiteral("recoveryNone"));
     layout->addWidget(m_none);
 
     auto* row = new QHBoxLayout;
-    m_some = new QRadioButton(QStringLiteral("&Enough to rebuild any"), this);
+    m_some = new QRadioButton(tr("&Enough to rebuild any"), this);
     m_some->setObjectName(QStringLiteral("recoverySome"));
     m_zips = new QSpinBox(this);
     m_zips->setObjectName(QStringLiteral("recoveryZips"));
     m_zips->setRange(RecoveryFilesPage::kFewest, RecoveryOption::Most);
-    auto* zipsLabel = new QLabel(QStringLiteral("lost or damaged ZIPs of a set"), this);
+    auto* zipsLabel = new QLabel(tr("lost or damaged ZIPs of a set"), this);
     zipsLabel->setBuddy(m_zips);
     row->addWidget(m_some);
     row->addWidget(m_zips);

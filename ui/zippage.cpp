@@ -124,7 +124,7 @@ QWidget* ZipPage::buildSizeBox()
     m_size->setMinimumHeight(260);
     m_size->setMinimumWidth(m_size->sizeHint().width() + 4);
     m_size->setFocusPolicy(Qt::StrongFocus);
-    m_size->setAccessibleName(QStringLiteral("Archive size"));
+    m_size->setAccessibleName(tr("Archive size"));
     auto* style = new OneStepTroughStyle;
     style->setParent(m_size);
     m_size->setStyle(style);

@@ -92,3 +92,15 @@ TEST(ProgramAnswersTest, WithoutADisplayAWindowIsRefusedAndAnUnattendedRunGoesOn
     EXPECT_TRUE(unattended.err.contains("the script was not found")) << unattended.err.toStdString();
     EXPECT_FALSE(unattended.err.contains("plugin")) << unattended.err.toStdString();
 }
+
+// What the program answers on the terminal follows the locale as the window
+// does, but for the usage text, which stays English as the manual page.
+TEST(ProgramAnswersTest, TheTerminalAnswersSpeakTheLocalesLanguage)
+{
+    const QMap<QString, QString> german{{"LANG", "de_DE.UTF-8"}};
+    EXPECT_EQ(runWithoutDisplay({"--help"}, german).out, CommandLineHelp::helpText());
+    EXPECT_TRUE(runWithoutDisplay({"--frob"}, german).err.startsWith("zavok32: unbekannte Option --frob\n"));
+    const QString nowhere = QStringLiteral("/nonexistent/zavok32-set");
+    EXPECT_EQ(runWithoutDisplay({"--check", nowhere}, german).err, "zavok32: " + nowhere + " existiert nicht\n");
+    EXPECT_EQ(runWithoutDisplay({"--check", nowhere}, {{"LANG", "C"}}).err, "zavok32: " + nowhere + " does not exist\n");
+}

@@ -2,10 +2,16 @@
 // texts with it; under C or English every text as written; and every text the
 // window shows is in the template translators work from.
 #include "app/application.h"
+#include "app/setcheckwiring.h"
+#include "job/pagenotices.h"
+#include "job/recoveryfilespage.h"
 #include "doubles/temphome.h"
 #include "platform/soundplayer.h"
+#include "setcheck/setcheckresult.h"
 #include "translations/programtranslations.h"
+#include "ui/checksetwindow.h"
 #include "ui/mainwindow.h"
+#include "ui/recoveryfilesdialog.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -125,6 +131,31 @@ QStringList shownTexts(QWidget& window)
     return texts;
 }
 
+// The text of a .ts element: the tools write a carriage return as
+// <byte value="xd"/>.
+QString elementText(QXmlStreamReader& xml)
+{
+    QString text;
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::Characters:
+            text += xml.text();
+            break;
+        case QXmlStreamReader::StartElement:
+            ++depth;
+            if (xml.name() == QLatin1String("byte"))
+                text += QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUInt(nullptr, 16));
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
+}
+
 // The template's source texts, each as a pattern: "%1" stands for anything.
 QList<QRegularExpression> templateTexts()
 {
@@ -134,7 +165,7 @@ QList<QRegularExpression> templateTexts()
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("source")) {
-            QString pattern = QRegularExpression::escape(xml.readElementText());
+            QString pattern = QRegularExpression::escape(elementText(xml));
             // escape() writes "%1" as "\%1".
             pattern.replace(QRegularExpression(QStringLiteral("\\\\%\\d")), QStringLiteral(".*"));
             patterns << QRegularExpression(QRegularExpression::anchoredPattern(pattern),
@@ -157,6 +188,9 @@ TEST_F(TranslatedWindow, AGermanLocaleShowsTheWindowItsMessagesAndQtsOwnTextsInG
     EXPECT_EQ(textOf<QAbstractButton>("sourceBrowse", &QAbstractButton::text), "D&urchsuchen");
     EXPECT_EQ(QCoreApplication::translate("CommandLine", "print the version and exit"),
               "zeigt die Version und beendet das Programm");
+    // Texts made by logic, away from any widget.
+    EXPECT_EQ(PageNotices::noSourceText(), "Wählen Sie zuerst eine Quelle");
+    EXPECT_EQ(FileVerdict::stateText(FileVerdict::State::Damaged), "beschädigt");
     // Qt's standard buttons come with it, when Qt's translations are installed.
     if (QFile::exists(ProgramTranslations::qtFolder() + "/qtbase_de.qm")) {
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
@@ -175,19 +209,25 @@ TEST_F(TranslatedWindow, UnderCOrAnEnglishLocaleEveryTextStaysAsWritten)
         EXPECT_EQ(sourceBoxTitle(), "Source drive or directory");
         EXPECT_EQ(textOf<QAbstractButton>("sourceBrowse", &QAbstractButton::text), "B&rowse");
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+        EXPECT_EQ(PageNotices::noSourceText(), "Choose a source first");
+        EXPECT_EQ(FileVerdict::stateText(FileVerdict::State::Damaged), "damaged");
         program.reset();
     }
 }
 
-TEST_F(TranslatedWindow, EveryTextTheWindowShowsIsInTheTemplate)
+TEST_F(TranslatedWindow, EveryTextTheWindowAndItsDialogsShowIsInTheTemplate)
 {
     open();
     const QList<QRegularExpression> patterns = templateTexts();
     ASSERT_FALSE(patterns.isEmpty());
-    // Names, not words.
-    const QSet<QString> names{"Zavok32", "QZM"};
+    program->setCheck().open();
+    RecoveryFilesPage recovery(program->appState(), program->appDirHost());
+    RecoveryFilesDialog recoveryDialog(recovery);
+    // Names, not words, and the standard buttons, which Qt's own translation
+    // carries.
+    const QSet<QString> names{"Zavok32", "QZM", "OK", "Cancel"};
     QStringList missing;
-    for (const QString& text : shownTexts(window())) {
+    for (const QString& text : shownTexts(window()) + shownTexts(recoveryDialog)) {
         if (names.contains(text) || !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
             continue;
         if (std::none_of(patterns.begin(), patterns.end(), [&](const auto& p) { return p.match(text).hasMatch(); }))
@@ -196,4 +236,40 @@ TEST_F(TranslatedWindow, EveryTextTheWindowShowsIsInTheTemplate)
     missing.removeDuplicates();
     EXPECT_TRUE(missing.isEmpty()) << "not in translations/zavok32.ts (cmake --build build --target update_translations): "
                                    << missing.join(" | ").toStdString();
+}
+
+// A translation that drops a "%1", a line break, an accelerator or a part of
+// a file filter shows a wrong or broken text only when that text comes up.
+TEST(GermanTranslation, EveryTextIsTranslatedAndKeepsItsPlaceholdersBreaksAcceleratorsAndFilters)
+{
+    QFile file(QStringLiteral(ZAVOK32_SOURCE_DIR "/translations/zavok32_de.ts"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString source;
+    int messages = 0;
+    const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    const auto placeholders = [&](const QString& text) {
+        QStringList found;
+        for (auto it = placeholder.globalMatch(text); it.hasNext();)
+            found << it.next().captured();
+        found.sort();
+        return found;
+    };
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("source")) {
+            source = elementText(xml);
+        } else if (xml.name() == QLatin1String("translation")) {
+            ++messages;
+            const bool unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
+            const QString german = elementText(xml);
+            const std::string shown = source.toStdString() + " => " + german.toStdString();
+            EXPECT_FALSE(unfinished || german.isEmpty()) << shown;
+            EXPECT_EQ(placeholders(german), placeholders(source)) << shown;
+            for (const QChar kept : {QChar('\r'), QChar('\n'), QChar('|'), QChar('&')})
+                EXPECT_EQ(german.count(kept), source.count(kept)) << shown;
+        }
+    }
+    EXPECT_GT(messages, 600);
 }
