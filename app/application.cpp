@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/cleanupwiring.h"
 #include "app/contentspageswiring.h"
 #include "app/dizpagewiring.h"
 #include "app/driveswiring.h"
@@ -12,6 +13,7 @@
 #include "job/recoveryfilespage.h"
 #include "job/recoveryoption.h"
 #include "pipeline/riprun.h"
+#include "pipeline/runmessages.h"
 #include "pipeline/standardrunsteps.h"
 #include "platform/appdirectory.h"
 #include "platform/libzipcomponent.h"
@@ -34,9 +36,11 @@
 #include "ui/qtsoundplayer.h"
 #include "ui/recoveryfilesdialog.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 
@@ -67,6 +71,7 @@ Application::Application(Options options)
 {
     m_services.drives = &m_drives;
     m_services.clock = &m_clock;
+    m_app.restartInterrupted = options.restartInterrupted;
     m_window = std::make_unique<MainWindow>(m_job, m_view, m_app, m_services);
     m_services.shell = m_window.get();
 
@@ -202,12 +207,14 @@ Application::Application(Options options)
     m_dizPage = std::make_unique<DizPageWiring>(*this);
     m_contentsPages = std::make_unique<ContentsPagesWiring>(*this);
     m_drivesWiring = std::make_unique<DrivesWiring>(*this);
+    m_cleanUp = std::make_unique<CleanUpWiring>(*this);
     m_setCheck = std::make_unique<SetCheckWiring>(*this);
 }
 
 Application::~Application()
 {
     m_setCheck.reset();
+    m_cleanUp.reset();
     m_drivesWiring.reset();
     m_contentsPages.reset();
     m_dizPage.reset();
@@ -240,6 +247,21 @@ void Application::wireLogic()
     };
     m_window->abortRun = [this] { m_run->abortRun(); };
     m_window->exitRun = [this] { m_run->exitRun(); };
+    m_window->confirmClose = [this] { return m_run->confirmClose(); };
+}
+
+void Application::stopBySignal(int signal)
+{
+    // A question the run waits on would keep it from hearing the stop.
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+        box->reject();
+    if (m_run->running()) {
+        m_run->stopBySignal(signal);
+        return;
+    }
+    m_window->close();
+    m_window->endApplication(exitstatus::signalled(signal),
+                             QStringLiteral("stopped by %1; no run was going").arg(runmessages::signalName(signal)));
 }
 
 bool Application::openHandedScript(const QString& script)
@@ -290,6 +312,8 @@ std::optional<int> Application::load(const QString& commandLineTail)
         m_window->hide();
         return exitstatus::DriveRoot;
     case Startup::Outcome::Waiting:
+        if (!m_app.unattended())
+            m_cleanUp->mentionInterruptedRuns();
         return std::nullopt;
     case Startup::Outcome::Ended:
         return m_ended ? m_endCode : exitstatus::Done;

@@ -20,6 +20,7 @@
 #include <memory>
 #include <optional>
 
+class CleanUpWiring;
 class ContentsPagesWiring;
 class DizPageWiring;
 class DrivesWiring;
@@ -63,6 +64,8 @@ public:
         // file or a pipe keeps them); off where one progress line stands for
         // them (a terminal) or nothing but errors is wanted.
         bool archiverLinesToStandardOutput = true;
+        // --restart: an interrupted run of the job is deleted, not continued.
+        bool restartInterrupted = false;
         // Recovery files for the runs of this start, over the remembered setting.
         std::optional<int> recoveryZips;
     };
@@ -81,6 +84,10 @@ public:
     // script, once the events of the moment have run; false, with nothing
     // opened, while a run, a dialog or the end of the program has the window.
     bool openHandedScript(const QString& script);
+    // SIGINT, SIGTERM or SIGHUP, heard on the event loop: a run going is
+    // stopped like Abort and then ends the program; otherwise the window
+    // closes. Either way the program ends with 128 + the signal.
+    void stopBySignal(int signal);
 
     const Options& options() const { return m_options; }
     MainWindow& window() { return *m_window; }
@@ -97,6 +104,7 @@ public:
     const DriveMap& driveMap() const { return m_map; }
     SourcePagesWiring& sourcePages() { return *m_sourcePages; }
     DrivesWiring& drivesWiring() { return *m_drivesWiring; }
+    CleanUpWiring& cleanUp() { return *m_cleanUp; }
     ScriptFile& scripts() { return *m_scripts; }
     JobCheck& jobCheck() { return *m_check; }
     SourceMeasurement& measurement() { return *m_measure; }
@@ -166,6 +174,7 @@ private:
     std::unique_ptr<DizPageWiring> m_dizPage;
     std::unique_ptr<ContentsPagesWiring> m_contentsPages;
     std::unique_ptr<DrivesWiring> m_drivesWiring;
+    std::unique_ptr<CleanUpWiring> m_cleanUp;
     std::unique_ptr<SetCheckWiring> m_setCheck;
     bool m_closed = false;
     bool m_ended = false;

@@ -140,7 +140,11 @@ QString CommandLineHelp::helpText()
     text += statusLine(exitstatus::AnotherCopy, "another copy is running for the same application directory");
     text += QStringLiteral("     and could not take the script\n");
     text += statusLine(exitstatus::SetInUse, "another run is writing the same set (ZIP folder and base name)");
+    text += QStringLiteral("  130, 143, 129  stopped by SIGINT, SIGTERM, SIGHUP; the same command goes on\n");
     text += QStringLiteral(
+        "\n"
+        "A run that was stopped or killed goes on where it stopped the next time the\n"
+        "same job runs (--restart starts it afresh instead).\n"
         "\n"
         "Files: the application directory is $ZAVOK32_HOME when set, otherwise\n"
         "~/.local/share/zavok32. It holds the settings (drive1.ini, zcom1.ini,\n"

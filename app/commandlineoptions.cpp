@@ -76,6 +76,13 @@ const QList<CommandLineOption>& CommandLineOptions::table()
              r.quiet = true;
              return std::nullopt;
          }},
+        {{QStringLiteral("restart")},
+         {},
+         QT_TRANSLATE_NOOP("CommandLine", "delete an interrupted run of the job and start afresh"),
+         [](LaunchRequest& r, const QString&) -> std::optional<QString> {
+             r.restart = true;
+             return std::nullopt;
+         }},
     };
     return options;
 }

@@ -23,6 +23,8 @@ struct LaunchRequest {
     QString tail;
     // Nothing on standard output; errors still go to standard error.
     bool quiet = false;
+    // An interrupted run of the job is deleted and the run starts afresh.
+    bool restart = false;
     // --recovery=N: recovery files for this run, over the remembered setting.
     std::optional<int> recoveryZips;
 

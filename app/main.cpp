@@ -8,6 +8,7 @@
 #include "app/toolkitmessages.h"
 #include "job/exitstatus.h"
 #include "platform/appdirectory.h"
+#include "platform/stopsignals.h"
 #include "translations/programtranslations.h"
 #include "ui/mainwindow.h"
 
@@ -136,18 +137,24 @@ int main(int argc, char* argv[])
         return *deferred;
     instance.listen();
 
+    // From here on a stop signal is heard by the event loop (a run stops like
+    // Abort) instead of ending the process where it stands.
+    StopSignals stopSignals;
     const TerminalProgress::Style style =
         TerminalProgress::styleFor(request.quiet, TerminalProgress::standardOutputIsTerminal());
     Application::Options options;
     options.headless = Application::displayIsHeadless();
     options.archiverLinesToStandardOutput = style == TerminalProgress::Style::Lines;
+    options.restartInterrupted = request.restart;
     options.recoveryZips = request.recoveryZips;
     Application app(options);
+    QObject::connect(&stopSignals, &StopSignals::stopRequested, &app.window(), [&app](int signal) { app.stopBySignal(signal); });
     QObject::connect(&instance, &SingleInstance::restoreRequested, &app.window(), &MainWindow::bringToFront);
     instance.acceptScript = [&app](const QString& script) { return app.openHandedScript(script); };
     TerminalProgress progress(app.view(), app.appState(), style, TerminalProgress::writeToStandardOutput);
     progress.columns = TerminalProgress::terminalColumns;
     app.beforeErrorLine = [&progress] { progress.endLine(); };
+    app.window().onReport = [&progress](const QString& line) { progress.say(line); };
     if (const auto exitCode = app.load(request.tail))
         return *exitCode;
     return qapp.exec();

@@ -105,6 +105,14 @@ void TerminalProgress::writeToStandardOutput(const QString& text)
     std::fflush(stdout);
 }
 
+void TerminalProgress::say(const QString& line)
+{
+    if (m_style == Style::Quiet || !m_write)
+        return;
+    endLine();
+    m_write(QStringLiteral("zavok32: ") + line + QLatin1Char('\n'));
+}
+
 void TerminalProgress::endLine()
 {
     if (!m_lineOpen)

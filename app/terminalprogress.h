@@ -58,6 +58,9 @@ public:
     // Ends a progress line left open at the terminal, so that what comes
     // next (an error on standard error) starts a line of its own.
     void endLine();
+    // A line the run has to say ("zavok32: continuing the interrupted run
+    // ..."), on a line of its own; nothing when quiet.
+    void say(const QString& line);
 
     // Standard output, flushed at once: the archiver writes to the same
     // terminal or file, and its lines and these must stay in order.

@@ -8,6 +8,8 @@ enum class LaunchMode { Interactive, AutoRun, AutoRunDated };
 struct AppState {
     LaunchMode launchMode = LaunchMode::Interactive;
     bool soundsEnabled = true;
+    // --restart: an interrupted run of the job is deleted, never continued.
+    bool restartInterrupted = false;
     // Options > "&Verify after packing" and "&Checksum files".
     bool verifyAfterPacking = true;
     bool checksumFiles = true;

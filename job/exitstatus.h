@@ -21,5 +21,11 @@ constexpr int Stopped = 3;
 constexpr int AnotherCopy = 4;
 // Another run is writing the same set (ZIP folder and base name).
 constexpr int SetInUse = 5;
+// Stopped by SIGINT, SIGTERM or SIGHUP: 128 and the signal's number (130,
+// 143, 129), as a shell reports a program that the signal ended.
+constexpr int signalled(int signal)
+{
+    return 128 + signal;
+}
 
 } // namespace exitstatus

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 // The state of one run. There is one for the life of the application; its
@@ -22,6 +23,9 @@ struct RipRunState {
     QString dateText;
     QString zipNumberText;
     QString nfoFileName;
+    // When the run began (a continued run: the interrupted one), to the
+    // second: the ZIPs' entry times and the date of dated names come from it.
+    QDateTime runStarted;
     // The report's line on the recovery files the run wrote; empty: none.
     QString recoveryText;
 

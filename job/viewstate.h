@@ -17,6 +17,9 @@ struct WindowView {
     // while a CD image is the source.
     bool skipItemShown = true;
     bool skipMenuEnabled = true;
+    // A word at start-up that the user may dismiss (work folders that
+    // interrupted runs left); empty: none.
+    QString notice;
 };
 
 // Each page's notice is the line that says why a command sent the user there
@@ -85,6 +88,10 @@ struct RunPageView {
     QString zipName;
     QString counter;
     int progress = 0;
+    // What a run that stopped left behind and how to go on; empty otherwise.
+    QString left;
+    QString abortToolTip = QCoreApplication::translate("ViewState", "Stop the run; the ZIPs made and the volumes left stay, and Zavok! continues it");
+    QString exitToolTip = QCoreApplication::translate("ViewState", "Stop the run at once and close Zavok32; the ZIPs made and the volumes left stay");
 };
 
 // The whole run as one figure, for the terminal and the window alike: the

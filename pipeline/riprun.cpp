@@ -9,15 +9,19 @@
 #include "job/volumeestimate.h"
 #include "pipeline/extranames.h"
 #include "pipeline/floppyfit.h"
+#include "pipeline/interruptedrunchoice.h"
 #include "pipeline/jobfolders.h"
 #include "pipeline/recoverystep.h"
 #include "pipeline/reportpresenter.h"
 #include "pipeline/runendnotice.h"
 #include "pipeline/runfailure.h"
+#include "pipeline/runmessages.h"
 #include "pipeline/runreport.h"
 #include "pipeline/setproof.h"
 #include "pipeline/volumepackager.h"
+#include "pipeline/workdirectory.h"
 #include "platform/appdirectory.h"
+#include "platform/clock.h"
 #include "platform/desktopnotifier.h"
 #include "platform/driveservice.h"
 #include "platform/messagebox.h"
@@ -26,10 +30,14 @@
 #include "platform/services.h"
 #include "platform/soundplayer.h"
 #include "platform/zipcomponent.h"
+#include "resume/zipfolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <csignal>
+#include <utility>
 
 namespace {
 
@@ -37,9 +45,6 @@ QString errorTitle()
 {
     return QCoreApplication::translate("RipRun", "Zavok32 error");
 }
-// Work directories are looked for up to this number; a drive holding that
-// many leftovers is not one to fill further.
-constexpr int kMaxWorkDirectories = 99999;
 // The highest volume number a set may reach; names up to it are the set's own.
 constexpr int kMaxVolumes = 999;
 
@@ -59,11 +64,6 @@ int RipRun::zipLevelFor(int compressionIndex)
     return levels[compressionIndex];
 }
 
-QString RipRun::workDirectoryName(QChar drive, int number)
-{
-    return QString(drive) + QStringLiteral(":\\Zavok") + numbertext::zeroPadded(number, 3);
-}
-
 QString RipRun::hostPath(const QString& dosPath) const
 {
     const auto host = m_ctx.services.drives->toHost(dosPath);
@@ -80,6 +80,13 @@ void RipRun::runJob()
         return;
     m_running = true;
     m_stopRequested = false;
+    m_left = Leftovers();
+    m_zipsMade.clear();
+    m_closing = false;
+    m_resume.reset();
+    m_journal.stop();
+    m_ctx.view.run.left.clear();
+    m_ctx.view.window.notice.clear();
     m_verdict.clear();
     // Nothing of the last run may show behind the questions of this one, and
     // the checks below leave notices of their own.
@@ -91,102 +98,200 @@ void RipRun::runJob()
     try {
         if (checkAndPlan() == Outcome::Done) {
             RipJob& job = m_ctx.job;
-            RipRunState& state = m_ctx.state;
-            Shell& shell = *m_ctx.services.shell;
-
             if (job.archiver() == Archiver::Ace)
                 job.setArchiveCompression(3);
             const int level = zipLevelFor(job.zipCompression());
             if (level >= 0 && m_ctx.services.zip)
                 m_ctx.services.zip->setCompressionLevel(level);
-            m_ctx.steps.prepareArchiver();
-
-            makeWorkDirectory();
-            state.archivePath = state.workDirectory + QLatin1Char('\\') + job.zipBaseName() + state.archiveExtension;
-
-            shell.minimiseMainWindow();
-            shell.processPendingEvents();
-            state.savedSourceText = job.sourcePath();
-            state.sourceTextSaved = true;
-
-            m_progress.start(qint64(double(job.sourceMegabytes()) * 1e6), job.archivesOnly());
-            ProcessRunner* processes = m_ctx.services.processes;
-            if (processes)
-                processes->onPercent = [this](int percent) { m_progress.archiverPercent(percent); };
-            const ProcessEnd archiver = m_ctx.steps.runArchiver();
-            if (processes)
-                processes->onPercent = nullptr;
-            // Before the window comes back, which may take the focus itself.
-            m_userAway = !shell.programActive();
-
-            if (m_ctx.app.unattended())
-                shell.showPage(PageId::Run);
-            shell.restoreMainWindow();
-            shell.repaintMainWindow();
-
-            const int count = countVolumes();
-            state.volumeCount = qint16(count);
-            m_progress.archiverEnded(count, volumeBytes());
-            // Cancelled before it wrote anything, the run simply did not happen.
-            const bool cancelledEmpty = archiver.cancelled && count == 0;
-            if (archiver.started() && !archiver.succeeded() && !cancelledEmpty) {
-                endAfterFailedArchiver(archiver, count);
-            } else if (count == 0) {
-                m_ctx.view.run.status = QCoreApplication::translate("RipRun", "Aborted");
-                m_ctx.view.notify();
-                if (!archiver.started()) {
-                    const QString message = archiverFailureMessage(archiver, 0, state.workDirectory, {}, job.archivesOnly());
-                    if (!m_ctx.app.unattended())
-                        m_ctx.services.messages->show(errorTitle(), message, MessageIcon::Stop);
-                    finishRun(true, message);
-                } else {
-                    finishRun(true);
-                }
-            } else {
-                bool packaged = true;
-                if (job.archivesOnly()) {
-                    m_ctx.view.run.counter = numbertext::signedDecimal(count)
-                        + (job.archiver() == Archiver::Rar ? QCoreApplication::translate("RipRun", " Rar's") : QCoreApplication::translate("RipRun", " Ace's"));
-                    m_ctx.view.notify();
-                } else {
-                    SetProof proof(m_ctx, m_stopRequested);
-                    VolumePackager packager(m_ctx, m_stopRequested, &m_progress);
-                    packager.setProof(&proof);
-                    const VolumePackager::Result result = packager.packageVolumes();
-                    const RecoveryStep::Result recovery = result.completed
-                        ? RecoveryStep(m_ctx, m_stopRequested).writeRecoveryFiles(result.zips, proof.stem())
-                        : RecoveryStep::Result{true, {}};
-                    if (!result.completed || !recovery.completed) {
-                        if (result.completed)
-                            endAfterFailedZipStep(recovery.reason, {});
-                        else
-                            endAfterFailedZipStep(result.reason, result.message);
-                        packaged = false;
-                    } else {
-                        for (const QString& file : recovery.files) {
-                            if (const QString fault = proof.listAlso(file); !fault.isEmpty())
-                                throw RunFailure(fault, QCoreApplication::translate("RipRun", "Every ZIP of the set was made, but ") + fault + QLatin1Char('.'));
-                        }
-                        finishProof(proof);
-                    }
-                }
-                if (packaged) {
-                    m_progress.finish();
-                    tellDesktop({});
-                    if (!m_ctx.app.unattended())
-                        showCompletion();
-                    finishRun(false);
-                }
-            }
+            if (m_resume)
+                continueRun();
+            else
+                freshRun();
         }
     } catch (const RunFailure& failure) {
         endAfterUnexpectedFailure(failure.reason(), failure.message());
     } catch (const std::exception& failure) {
         endAfterUnexpectedFailure(QString::fromLocal8Bit(failure.what()), {});
     }
+    m_journal.stop();
     m_progress.end();
     m_lock.release();
     m_running = false;
+    if (m_stopSignal)
+        endAfterStopSignal();
+}
+
+void RipRun::freshRun()
+{
+    RipJob& job = m_ctx.job;
+    RipRunState& state = m_ctx.state;
+    Shell& shell = *m_ctx.services.shell;
+
+    m_ctx.steps.prepareArchiver();
+    state.workDirectory = workdirectory::make(job.workDrive(), *m_ctx.services.drives);
+    state.archivePath = state.workDirectory + QLatin1Char('\\') + job.zipBaseName() + state.archiveExtension;
+    state.runStarted = m_ctx.services.clock ? m_ctx.services.clock->runStart() : QDateTime::currentDateTime();
+    state.runStarted = QDateTime::fromSecsSinceEpoch(state.runStarted.toSecsSinceEpoch(), Qt::UTC);
+    if (!job.archivesOnly()) {
+        RunJournal journal;
+        journal.started = state.runStarted;
+        const QDateTime now = m_ctx.services.clock ? m_ctx.services.clock->now() : QDateTime::currentDateTime();
+        journal.begun = QDateTime::fromSecsSinceEpoch(now.toSecsSinceEpoch(), Qt::UTC);
+        journal.settings = m_settings;
+        journal.sourceMeasure = m_measure.isEmpty() ? JobIdentity::sourceMeasure(job, *m_ctx.services.drives, leaveOut()) : m_measure;
+        m_journal.start(hostPath(state.workDirectory), state.workDirectory, journal);
+        // Where Options > Clean up looks for ZIPs a killed run left unfinished.
+        zipfolders::remember(AppDirectory::path(), job.zipDirectory());
+    }
+
+    shell.minimiseMainWindow();
+    shell.processPendingEvents();
+    state.savedSourceText = job.sourcePath();
+    state.sourceTextSaved = true;
+
+    m_progress.start(qint64(double(job.sourceMegabytes()) * 1e6), job.archivesOnly());
+    ProcessRunner* processes = m_ctx.services.processes;
+    if (processes)
+        processes->onPercent = [this](int percent) { m_progress.archiverPercent(percent); };
+    // A stop that came before the archiver started leaves it unstarted.
+    ProcessEnd archiver = ProcessEnd::exited(QString(), 0);
+    archiver.cancelled = true;
+    if (!m_stopRequested)
+        archiver = m_ctx.steps.runArchiver();
+    if (processes)
+        processes->onPercent = nullptr;
+    // Before the window comes back, which may take the focus itself.
+    m_userAway = !shell.programActive();
+    // A stop signal that came while the archiver ran is heard now.
+    shell.processPendingEvents();
+
+    if (m_ctx.app.unattended())
+        shell.showPage(PageId::Run);
+    shell.restoreMainWindow();
+    shell.repaintMainWindow();
+
+    const int count = workdirectory::countVolumes(hostPath(state.workDirectory));
+    state.volumeCount = qint16(count);
+    m_progress.archiverEnded(count, workdirectory::volumeBytes(hostPath(state.workDirectory)));
+    // Cancelled before it wrote anything, the run simply did not happen.
+    const bool cancelledEmpty = archiver.cancelled && count == 0;
+    if (archiver.started() && !archiver.succeeded() && !cancelledEmpty) {
+        endAfterFailedArchiver(archiver, count);
+    } else if (count == 0) {
+        m_ctx.view.run.status = QStringLiteral("Aborted");
+        m_ctx.view.notify();
+        if (!archiver.started()) {
+            const QString message = runmessages::archiverFailure(archiver, 0, state.workDirectory, {}, job.archivesOnly());
+            if (!quiet())
+                m_ctx.services.messages->show(errorTitle(), message, MessageIcon::Stop);
+            finishRun(true, message);
+        } else {
+            finishRun(true);
+        }
+    } else if (job.archivesOnly()) {
+        m_ctx.view.run.counter = numbertext::signedDecimal(count)
+            + (job.archiver() == Archiver::Rar ? QStringLiteral(" Rar's") : QStringLiteral(" Ace's"));
+        m_ctx.view.notify();
+        m_progress.finish();
+        tellDesktop({});
+        if (!m_ctx.app.unattended())
+            showCompletion();
+        finishRun(false);
+    } else {
+        m_journal.setMade(count, m_ctx.steps.volumeFileName);
+        packageAndReport();
+    }
+}
+
+void RipRun::continueRun()
+{
+    RipJob& job = m_ctx.job;
+    RipRunState& state = m_ctx.state;
+    const RunJournal& journal = *m_resume->journal;
+    state.workDirectory = m_resume->dos;
+    state.archivePath = state.workDirectory + QLatin1Char('\\') + job.zipBaseName() + state.archiveExtension;
+    state.runStarted = journal.started;
+    state.volumeCount = qint16(journal.volumes.size());
+    state.savedSourceText = job.sourcePath();
+    state.sourceTextSaved = true;
+    m_journal.resume(m_resume->host, m_resume->dos, journal);
+    // A volume whose ZIP was complete may have outlived it by a kill.
+    for (const RunJournal::Zip& zip : journal.zips) {
+        m_zipsMade << zip.name;
+        QFile::remove(QDir(m_resume->host).filePath(journal.volumes[zip.number - 1].name));
+    }
+    if (m_ctx.app.unattended())
+        m_ctx.services.shell->showPage(PageId::Run);
+    // The whole run is what is left of it: the ZIPs still to make.
+    const QString workHost = hostPath(state.workDirectory);
+    const qint64 left = workdirectory::volumeBytes(workHost);
+    m_progress.start(left, false);
+    m_progress.archiverEnded(workdirectory::countVolumes(workHost), left);
+    packageAndReport();
+}
+
+void RipRun::packageAndReport()
+{
+    VolumePackager packager(m_ctx, m_stopRequested, &m_progress);
+    packager.alreadyMade = [this](int n) {
+        const RunJournal::Zip* zip = m_journal.journal().zip(n);
+        return zip ? zipDosPath(zip->name) : QString();
+    };
+    // A kill between putting a ZIP in place and its proof leaves a ZIP that
+    // the journal does not name, and so does a ZIP that failed its proof;
+    // written since the interrupted run began, it is that run's, and is kept
+    // only once it proves sound against its volume.
+    packager.madeUnrecorded = [this](int, const ZipNameParts& names) {
+        if (!m_resume)
+            return false;
+        const QFileInfo zip(hostPath(names.target + QStringLiteral(".zip")));
+        return zip.isFile() && zip.lastModified().toSecsSinceEpoch() >= m_journal.journal().begun.toSecsSinceEpoch();
+    };
+    packager.zipMade = [this](int n, const ZipNameParts& names) {
+        m_journal.zipMade(n, names.shownName, hostPath(names.target + QStringLiteral(".zip")));
+        m_zipsMade << names.shownName;
+    };
+    SetProof proof(m_ctx, m_stopRequested);
+    packager.setProof(&proof);
+    const VolumePackager::Result result = packager.packageVolumes();
+    const RecoveryStep::Result recovery = result.completed
+        ? RecoveryStep(m_ctx, m_stopRequested).writeRecoveryFiles(result.zips, proof.stem())
+        : RecoveryStep::Result{true, {}};
+    if (!result.completed || !recovery.completed) {
+        // Volumes that failed the set's test must never become ZIPs.
+        if (proof.volumesUnsound())
+            m_journal.setUnsound();
+        if (result.completed)
+            endAfterFailedZipStep(recovery.reason, {});
+        else
+            endAfterFailedZipStep(result.reason, result.message);
+        return;
+    }
+    for (const QString& file : recovery.files) {
+        if (const QString fault = proof.listAlso(file); !fault.isEmpty())
+            throw RunFailure(fault, QStringLiteral("Every ZIP of the set was made, but ") + fault + QLatin1Char('.'));
+    }
+    finishProof(proof);
+    m_progress.finish();
+    tellDesktop({});
+    if (!m_ctx.app.unattended())
+        showCompletion();
+    finishRun(false);
+}
+
+QString RipRun::zipDosPath(const QString& name) const
+{
+    // As the ZIPs are named: a drive root gives its drive alone.
+    const QString dir = m_ctx.job.zipDirectory();
+    return (dir.endsWith(QLatin1Char('\\')) ? dir.left(2) : dir) + QLatin1Char('\\') + name;
+}
+
+QStringList RipRun::leaveOut() const
+{
+    QStringList paths{AppDirectory::path()};
+    if (const auto zipDir = m_ctx.services.drives->toHost(m_ctx.job.zipDirectory()))
+        paths << *zipDir;
+    return paths;
 }
 
 RipRun::Outcome RipRun::checkAndPlan()
@@ -234,10 +339,29 @@ RipRun::Outcome RipRun::checkAndPlan()
     }
     job.setZipBaseName(job.zipBaseName().toLower());
 
+    // Before the job's identity is taken, which measures the extra whole:
+    // an extra as large as a file system is refused without being walked.
+    if (!job.archivesOnly() && checkJobFolders() == Outcome::Ended)
+        return Outcome::Ended;
     if (!job.archivesOnly() && lockTheSet() == Outcome::Ended)
         return Outcome::Ended;
 
-    if (!m_ctx.app.unattended() && !job.archivesOnly()) {
+    if (!job.archivesOnly()) {
+        m_settings = JobIdentity::settings(job, m_ctx.app.launchMode == LaunchMode::AutoRunDated,
+                                           *m_ctx.services.drives, AppDirectory::path());
+        m_measure.clear();
+        const InterruptedRunChoice::Decision decision =
+            InterruptedRunChoice(m_ctx, m_ctx.app.restartInterrupted).decide(m_settings, m_measure, leaveOut());
+        if (decision.kind == InterruptedRunChoice::Kind::Cancel) {
+            state.clearAfterRun();
+            return Outcome::Ended;
+        }
+        if (decision.kind == InterruptedRunChoice::Kind::Continue)
+            m_resume = decision.folder;
+    }
+
+    // The ZIPs an interrupted run made are this run's own.
+    if (!m_ctx.app.unattended() && !job.archivesOnly() && !m_resume) {
         const QString dir = job.zipDirectory();
         const QString pattern = dir + (dir.endsWith(QLatin1Char('\\')) ? QString() : QStringLiteral("\\")) + job.zipBaseName() + QLatin1Char('*');
         if (m_ctx.services.drives->fileExists(pattern)) {
@@ -281,8 +405,6 @@ RipRun::Outcome RipRun::checkAndPlan()
         else
             state.archiveExtension = state.threeDigitNumbering ? QStringLiteral(".001") : QStringLiteral(".rar");
     }
-    if (!job.archivesOnly() && checkJobFolders() == Outcome::Ended)
-        return Outcome::Ended;
     if (!job.archivesOnly() && checkExtraNames() == Outcome::Ended)
         return Outcome::Ended;
     if (!job.archivesOnly())
@@ -357,7 +479,7 @@ RipRun::Outcome RipRun::lockTheSet()
     case SetLock::Result::Locked:
         return Outcome::Done;
     case SetLock::Result::HeldElsewhere: {
-        const QString message = setInUseMessage(zipDir, job.zipBaseName(), m_lock.holder());
+        const QString message = runmessages::setInUse(zipDir, job.zipBaseName(), m_lock.holder());
         m_ctx.state.clearAfterRun();
         if (m_ctx.app.unattended()) {
             endUnattended(exitstatus::SetInUse, message);
@@ -405,47 +527,22 @@ RipRun::Outcome RipRun::checkExtraNames()
     return Outcome::Ended;
 }
 
-QString RipRun::setInUseMessage(const QString& zipDirectory, const QString& baseName, const QString& holder)
-{
-    return QCoreApplication::translate("RipRun", "Another run (%1) is writing the set %2 in %3.").arg(holder, baseName, zipDirectory)
-           + QCoreApplication::translate("RipRun", "\rNothing was done. Wait until that run has ended, or choose another base name or ZIP folder.");
-}
-
-QString RipRun::archiverFailureMessage(const ProcessEnd& end, int volumes, const QString& workDos,
-                                       const QString& workHost, bool archivesOnly)
-{
-    const QString archiver = QCoreApplication::translate("RipRun", "The archiver ") + end.shownName() + QLatin1Char(' ') + end.describe();
-    if (!end.started())
-        return archiver + QCoreApplication::translate("RipRun", ".\rPut it beside zavok32 or on the search path (PATH), then run the job again.");
-    // The user who cancelled knows why; anyone else needs what it printed.
-    const QString advice = end.cancelled ? QString()
-        : !end.lastLines.isEmpty()
-        ? QCoreApplication::translate("RipRun", "\rWhat it printed last is under Show Details and in its window; put that right, and run the job again.")
-        : QCoreApplication::translate("RipRun", "\rWhat it printed is in the terminal or log zavok32 writes to; put that right, and run the job again.");
-    if (volumes == 0)
-        return archiver + QCoreApplication::translate("RipRun", " and wrote no volume.\rNothing was packaged.") + advice;
-    const QString where = workDos + (workHost.isEmpty() ? QString() : QStringLiteral(" (") + workHost + QLatin1Char(')'));
-    const QString count = volumes == 1 ? QCoreApplication::translate("RipRun", "The one volume") : QCoreApplication::translate("RipRun", "The %1 volumes").arg(volumes);
-    return archiver + QCoreApplication::translate("RipRun", " before the set was complete.\r")
-           + (archivesOnly ? QString() : QCoreApplication::translate("RipRun", "No ZIP was made. "))
-           + count + QCoreApplication::translate("RipRun", " it wrote ") + (volumes == 1 ? QCoreApplication::translate("RipRun", "is") : QCoreApplication::translate("RipRun", "are"))
-           + QCoreApplication::translate("RipRun", " in ") + where + QCoreApplication::translate("RipRun", "; they are not a whole set, so delete them.") + advice;
-}
-
 void RipRun::endAfterFailedArchiver(const ProcessEnd& end, int volumes)
 {
     // A set cut short is no set: none of it may reach a ZIP, and what was
     // written stays where the user is told it is.
     RipRunState& state = m_ctx.state;
     const QString workDos = state.workDirectory;
-    const QString message = archiverFailureMessage(end, volumes, workDos, volumes ? hostPath(workDos) : QString(),
+    const QString message = runmessages::archiverFailure(end, volumes, workDos, volumes ? hostPath(workDos) : QString(),
                                                    m_ctx.job.archivesOnly());
     m_ctx.view.run.status = QCoreApplication::translate("RipRun", "Aborted");
     m_ctx.view.run.progress = 0;
     m_ctx.view.run.zipName.clear();
-    m_ctx.view.notify();
     if (volumes == 0 && !m_ctx.job.archivesOnly())
-        removeWorkDirectory();
+        workdirectory::remove(m_ctx.state.workDirectory, *m_ctx.services.drives);
+    if (!m_ctx.job.archivesOnly())
+        tellWhatIsLeft(false);
+    m_ctx.view.notify();
     putSourceTextBack();
     tellDesktop(firstLine(message));
     state.clearAfterRun();
@@ -453,43 +550,12 @@ void RipRun::endAfterFailedArchiver(const ProcessEnd& end, int volumes)
         endUnattended(exitstatus::Stopped, message);
         return;
     }
+    if (quiet())
+        return;
     if (end.lastLines.isEmpty())
         m_ctx.services.messages->show(errorTitle(), message, MessageIcon::Stop);
     else
         m_ctx.services.messages->showDetailed(errorTitle(), message, end.lastLines.join(QLatin1Char('\n')), MessageIcon::Stop);
-}
-
-void RipRun::makeWorkDirectory()
-{
-    const QChar drive = m_ctx.job.workDrive();
-    for (int n = 1; n <= kMaxWorkDirectories; ++n) {
-        const QString name = workDirectoryName(drive, n);
-        if (m_ctx.services.drives->pathExists(name))
-            continue;
-        if (!QDir().mkdir(hostPath(name)))
-            throw RunFailure(QCoreApplication::translate("RipRun", "cannot make the work directory ") + name);
-        m_ctx.state.workDirectory = name;
-        return;
-    }
-    throw RunFailure(QCoreApplication::translate("RipRun", "no free work directory name on drive ") + drive + QLatin1Char(':'));
-}
-
-int RipRun::countVolumes() const
-{
-    const QDir dir(hostPath(m_ctx.state.workDirectory));
-    const qsizetype count = dir.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size();
-    if (count > 32767)
-        throw RunFailure(QCoreApplication::translate("RipRun", "the work directory holds %1 files; no set is that large").arg(count));
-    return int(count);
-}
-
-qint64 RipRun::volumeBytes() const
-{
-    qint64 bytes = 0;
-    const QDir dir(hostPath(m_ctx.state.workDirectory));
-    for (const QFileInfo& file : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
-        bytes += file.size();
-    return bytes;
 }
 
 void RipRun::showCompletion()
@@ -511,19 +577,6 @@ void RipRun::showCompletion()
     m_ctx.view.notify();
 }
 
-void RipRun::removeWorkDirectory()
-{
-    const QString work = m_ctx.state.workDirectory;
-    if (!m_ctx.services.drives->pathExists(work))
-        return;
-    const QString host = hostPath(work);
-    QDir::setCurrent(hostPath(work.left(2) + QLatin1Char('\\')));
-    if (!QDir().rmdir(host))
-        throw RunFailure(QCoreApplication::translate("RipRun", "the work directory %1 is not empty").arg(work));
-    if (const auto c = m_ctx.services.drives->toHost(QStringLiteral("c:\\")))
-        QDir::setCurrent(*c);
-}
-
 void RipRun::finishRun(bool nothingMade, const QString& why)
 {
     RipRunState& state = m_ctx.state;
@@ -533,17 +586,19 @@ void RipRun::finishRun(bool nothingMade, const QString& why)
     m_ctx.view.notify();
     shell.processPendingEvents();
     if (!m_ctx.job.archivesOnly())
-        removeWorkDirectory();
+        workdirectory::remove(m_ctx.state.workDirectory, *m_ctx.services.drives);
     putSourceTextBack();
     state.clearAfterRun();
     shell.processPendingEvents();
     if (m_ctx.app.unattended()) {
         // A run that made nothing must not end as if it had worked.
-        if (nothingMade)
+        if (nothingMade) {
             endUnattended(exitstatus::Stopped,
                           why.isEmpty() ? QCoreApplication::translate("RipRun", "the archiver made no file in ") + state.workDirectory : why);
-        else
+        } else {
+            m_closing = true;
             shell.closeMainWindow();
+        }
     }
 }
 
@@ -569,6 +624,7 @@ void RipRun::endAfterFailedZipStep(const QString& reason, const QString& message
     if (!m_stopRequested)
         tellDesktop(message.isEmpty() ? QCoreApplication::translate("RipRun", "A ZIP could not be made: ") + reason : firstLine(message));
     m_ctx.view.run.progress = 0;
+    tellWhatIsLeft(true);
     if (!message.isEmpty())
         m_ctx.view.run.status = QCoreApplication::translate("RipRun", "Verify failed");
     putSourceTextBack();
@@ -577,7 +633,7 @@ void RipRun::endAfterFailedZipStep(const QString& reason, const QString& message
     m_ctx.view.window.busyPointer = false;
     m_ctx.view.notify();
     if (m_ctx.app.unattended()) {
-        endUnattended(exitstatus::Stopped, reason);
+        endUnattended(exitstatus::Stopped, reason + QStringLiteral("; ") + m_left.line());
     } else if (!message.isEmpty()) {
         m_ctx.services.messages->show(errorTitle(), message, MessageIcon::Stop);
     }
@@ -589,16 +645,20 @@ void RipRun::endAfterUnexpectedFailure(const QString& reason, const QString& mes
     Shell& shell = *m_ctx.services.shell;
     shell.restoreMainWindow();
     shell.repaintMainWindow();
+    // A run with a journal leaves a work folder worth telling of.
+    if (m_journal.active())
+        tellWhatIsLeft(m_journal.journal().setWhole);
     m_ctx.view.window.listBarEnabled = true;
     m_ctx.view.window.busyPointer = false;
     putSourceTextBack();
     m_ctx.state.clearAfterRun();
     m_ctx.view.notify();
-    m_ctx.services.messages->show(QCoreApplication::translate("RipRun", "Zavok32"),
-                                  message.isEmpty() ? QCoreApplication::translate("RipRun", "Ripping error, check your *.zvk file") : message,
-                                  MessageIcon::Exclamation);
+    if (!m_stopSignal)
+        m_ctx.services.messages->show(QCoreApplication::translate("RipRun", "Zavok32"),
+                                      message.isEmpty() ? QCoreApplication::translate("RipRun", "Ripping error, check your *.zvk file") : message,
+                                      MessageIcon::Exclamation);
     if (m_ctx.app.unattended())
-        endUnattended(exitstatus::Stopped, reason);
+        endUnattended(exitstatus::Stopped, m_journal.active() ? reason + QStringLiteral("; ") + m_left.line() : reason);
 }
 
 QString RipRun::firstLine(const QString& message)
@@ -630,7 +690,68 @@ void RipRun::putSourceTextBack()
 
 void RipRun::endUnattended(int exitCode, const QString& reason)
 {
+    // A stop signal ends the program itself, with its own status and line.
+    if (m_stopSignal)
+        return;
     m_ctx.services.shell->endApplication(exitCode, reason);
+}
+
+void RipRun::tellWhatIsLeft(bool setWhole)
+{
+    const RipRunState& state = m_ctx.state;
+    Leftovers left;
+    left.workDos = state.workDirectory;
+    left.workHost = m_ctx.services.drives->toHost(state.workDirectory).value_or(QString());
+    left.setWhole = setWhole;
+    left.zipCount = state.volumeCount;
+    left.zipsDone = m_zipsMade;
+    left.continuable = setWhole && m_journal.active() && m_journal.journal().setWhole && !m_journal.journal().setUnsound;
+    left.zipDirectory = m_ctx.job.zipDirectory();
+    left.unattended = m_ctx.app.unattended();
+    if (!state.workDirectory.isEmpty())
+        left.countWorkFolder();
+    m_left = left;
+    m_ctx.view.run.left = left.pageText();
+}
+
+bool RipRun::quiet() const
+{
+    return m_ctx.app.unattended() || m_stopSignal != 0;
+}
+
+bool RipRun::confirmClose()
+{
+    // Exit and Abort have stopped it already; an unattended run closes the
+    // window itself at its end, and a user who closes it sooner stops it.
+    if (!m_running || m_stopRequested || m_closing)
+        return true;
+    if (m_ctx.app.unattended()) {
+        abortRun();
+        return true;
+    }
+    const MessageResult answer = m_ctx.services.messages->show(QStringLiteral("Zavok32"), runmessages::closeQuestion(),
+                                                               MessageIcon::Question, MessageButtons::YesNo);
+    if (answer != MessageResult::Yes)
+        return false;
+    abortRun();
+    return true;
+}
+
+void RipRun::stopBySignal(int signal)
+{
+    if (!m_running)
+        return;
+    m_stopSignal = signal;
+    abortRun();
+}
+
+void RipRun::endAfterStopSignal()
+{
+    const int signal = std::exchange(m_stopSignal, 0);
+    const QString line = QStringLiteral("stopped by ") + runmessages::signalName(signal) + QStringLiteral(": ") + m_left.line();
+    Shell& shell = *m_ctx.services.shell;
+    shell.closeMainWindow();
+    shell.endApplication(exitstatus::signalled(signal), line);
 }
 
 void RipRun::abortRun()

@@ -176,6 +176,28 @@ SetLock::Result SetLock::acquire(const QString& zipDirHost, const QString& baseN
     return Result::HeldElsewhere;
 }
 
+bool SetLock::isHeld(const QString& zipDirHost, const QString& baseName)
+{
+    const QByteArray path = QFile::encodeName(QDir(zipDirHost).filePath(fileName(baseName)));
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno != ENOENT;
+    const QByteArray bytes = readAll(fd);
+    const auto holder = parse(bytes);
+    // The flock taken here to look is dropped with the descriptor.
+    bool live = lockedByOther(fd);
+    if (!live && holder) {
+        const auto start = startTimeOf(holder->pid);
+        live = holder->startTime ? start == holder->startTime
+                                 : start.has_value() || ::kill(pid_t(holder->pid), 0) == 0 || errno == EPERM;
+    }
+    struct stat opened {};
+    if (!live && !holder && bytes.isEmpty() && ::fstat(fd, &opened) == 0)
+        live = std::time(nullptr) - opened.st_mtime < kUnwrittenGraceSeconds;
+    ::close(fd);
+    return live;
+}
+
 void SetLock::release()
 {
     if (m_fd < 0)

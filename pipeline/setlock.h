@@ -43,6 +43,9 @@ public:
     // The lock file's name in the ZIP folder: hidden, and not matched by the
     // base name's duplicate pattern (base + "*").
     static QString fileName(const QString& baseName);
+    // Whether a live run (of any application directory, on this machine)
+    // holds the set's lock now; nothing is taken or changed.
+    static bool isHeld(const QString& zipDirHost, const QString& baseName);
 
     // What the file says of its holder; none for a file that does not have
     // this form (one being written, or made by an older version, which gives

@@ -102,6 +102,7 @@ QString SetProof::volumesFault(int upToVolume, bool honourStop)
         test.taken = test.verdict.get();
     if (test.taken->sound)
         return {};
+    m_volumesUnsound = true;
     return QCoreApplication::translate("SetProof", "the volume set the archiver wrote is not sound: ") + test.taken->fault;
 }
 
@@ -111,40 +112,126 @@ SetProof::Step SetProof::zipWritten(int n, const ZipNameParts& names, const QStr
     const auto host = m_ctx.services.drives->toHost(names.target + QStringLiteral(".zip"));
     if (!host)
         throw RunFailure(QCoreApplication::translate("SetProof", "no drive for ") + names.target);
-    if (m_zips.isEmpty() && !m_pending) {
-        m_stem = names.shownName.chopped(4);
-        m_stem.chop(names.numberText.size());
-        m_digits = int(names.numberText.size());
-    }
+    noteStem(names);
     Zip zip{names.shownName, *host, QFileInfo(*host).size(), 0, {}};
     if (!m_verify) {
         if (m_checksums) {
             const FileDigest digest = FileDigest::of(*host);
             if (!digest.ok)
-                return Step{{}, QCoreApplication::translate("SetProof", "%1 cannot be read for its checksums: %2").arg(zip.name, digest.error), n};
+                return Step{{}, {}, QCoreApplication::translate("SetProof", "%1 cannot be read for its checksums: %2").arg(zip.name, digest.error), n};
             zip.crc = digest.crc;
             zip.sha256 = digest.sha256;
         }
         m_zips << zip;
-        return Step{{volumeHost}, {}, 0};
+        return Step{{volumeHost}, {n}, {}, 0};
     }
 
     // The ZIP before this one was read back while this one was written.
     Step step = settle();
     if (!step.fault.isEmpty())
         return step;
-    Pending pending{n, zip, volumeName, volumeHost, written, {}};
+    m_pending = Pending{n, zip, volumeName, volumeHost, written, readBack(*host)};
+    return step;
+}
+
+std::future<std::pair<ZipReadBack, FileDigest>> SetProof::readBack(const QString& host)
+{
     ZipReader* reader = m_ctx.zipReader;
     std::atomic<bool>* abandon = &m_abandon;
     const bool sums = m_checksums;
-    pending.read = std::async(std::launch::async, [reader, abandon, sums, path = *host] {
+    return std::async(std::launch::async, [reader, abandon, sums, host] {
         const auto goOn = [abandon](qint64) { return !abandon->load(); };
-        std::pair<ZipReadBack, FileDigest> result{reader->readBack(path, goOn), {}};
+        std::pair<ZipReadBack, FileDigest> result{reader->readBack(host, goOn), {}};
         if (sums && result.first.sound())
-            result.second = FileDigest::of(path, goOn);
+            result.second = FileDigest::of(host, goOn);
         return result;
     });
-    m_pending = std::move(pending);
+}
+
+SetProof::Step SetProof::zipFound(int n, const ZipNameParts& names, const QString& volumeName,
+                                  const QString& volumeHost, bool& sound)
+{
+    sound = true;
+    Step step = settle();
+    if (!step.fault.isEmpty())
+        return step;
+    // Without a reader it is taken as the run that wrote it left it.
+    if (!m_ctx.zipReader) {
+        const Step found = zipWritten(n, names, volumeName, volumeHost, {});
+        return Step{step.proven + found.proven, step.provenZips + found.provenZips, found.fault, found.firstUnproven};
+    }
+    const auto host = m_ctx.services.drives->toHost(names.target + QStringLiteral(".zip"));
+    if (!host)
+        throw RunFailure(QStringLiteral("no drive for ") + names.target);
+    noteStem(names);
+    Pending found{n, Zip{names.shownName, *host, QFileInfo(*host).size(), 0, {}}, volumeName, volumeHost, {}, readBack(*host)};
+    const auto ready = [&found] { return found.read.wait_for(std::chrono::seconds(0)) == std::future_status::ready; };
+    if (!waitFor(ready))
+        return Step{step.proven, step.provenZips, QStringLiteral("stopped while %1 was checked").arg(found.zip.name), n};
+    const auto [back, digest] = found.read.get();
+    if (back.state == ZipReadBack::State::Stopped)
+        return Step{step.proven, step.provenZips, QStringLiteral("stopped while %1 was checked").arg(found.zip.name), n};
+    if (!judge(found, back, digest).isEmpty()) {
+        sound = false;
+        return step;
+    }
+    if (const QString fault = volumesFault(n); !fault.isEmpty())
+        return Step{step.proven, step.provenZips, fault, n};
+    m_zips << found.zip;
+    step.proven << volumeHost;
+    step.provenZips << n;
+    return step;
+}
+
+void SetProof::noteStem(const ZipNameParts& names)
+{
+    if (!m_zips.isEmpty() || m_pending)
+        return;
+    m_stem = names.shownName.chopped(4);
+    m_stem.chop(names.numberText.size());
+    m_digits = int(names.numberText.size());
+}
+
+SetProof::Step SetProof::zipKept(int n, const ZipNameParts& names)
+{
+    const auto host = m_ctx.services.drives->toHost(names.target + QStringLiteral(".zip"));
+    if (!host)
+        throw RunFailure(QStringLiteral("no drive for ") + names.target);
+    Step step = settle();
+    if (!step.fault.isEmpty())
+        return step;
+    noteStem(names);
+    Zip zip{names.shownName, *host, QFileInfo(*host).size(), 0, {}};
+    FileDigest digest;
+    if (m_verify) {
+        ZipReader* reader = m_ctx.zipReader;
+        std::atomic<bool>* abandon = &m_abandon;
+        const bool sums = m_checksums;
+        auto read = std::async(std::launch::async, [reader, abandon, sums, path = *host] {
+            const auto goOn = [abandon](qint64) { return !abandon->load(); };
+            std::pair<ZipReadBack, FileDigest> result{reader->readBack(path, goOn), {}};
+            if (sums && result.first.sound())
+                result.second = FileDigest::of(path, goOn);
+            return result;
+        });
+        if (!waitFor([&read] { return read.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }))
+            return Step{step.proven, step.provenZips, QStringLiteral("stopped while %1 was checked").arg(zip.name), n};
+        const auto [back, keptDigest] = read.get();
+        if (back.state == ZipReadBack::State::Stopped)
+            return Step{step.proven, step.provenZips, QStringLiteral("stopped while %1 was checked").arg(zip.name), n};
+        if (!back.sound())
+            return Step{step.proven, step.provenZips, QStringLiteral("%1 does not read back: %2").arg(zip.name, back.detail), n};
+        digest = keptDigest;
+    } else if (m_checksums) {
+        digest = FileDigest::of(*host);
+    }
+    if (m_checksums) {
+        if (!digest.ok)
+            return Step{step.proven, step.provenZips, QStringLiteral("%1 cannot be read for its checksums: %2").arg(zip.name, digest.error), n};
+        zip.crc = digest.crc;
+        zip.sha256 = digest.sha256;
+    }
+    m_zips << zip;
     return step;
 }
 
@@ -171,6 +258,7 @@ SetProof::Step SetProof::settle(bool honourStop)
     if (fault.isEmpty()) {
         m_zips << pending.zip;
         step.proven << pending.volumeHost;
+        step.provenZips << pending.volume;
     } else {
         step.fault = fault;
         step.firstUnproven = pending.volume;
@@ -186,7 +274,7 @@ SetProof::Step SetProof::finish(bool whole)
         // Every volume is in a ZIP by now: the set's test must have ended.
         const QString fault = volumesFault(int(m_zips.size()) + 1);
         if (!fault.isEmpty())
-            return Step{step.proven, fault, int(m_zips.size()) + 1};
+            return Step{step.proven, step.provenZips, fault, int(m_zips.size()) + 1};
     }
     return step;
 }

@@ -40,6 +40,7 @@ public:
     // What the proof has come to after a step.
     struct Step {
         QStringList proven; // host paths of the volumes that may now be deleted
+        QList<int> provenZips{}; // the numbers of the ZIPs proven by this step
         QString fault;      // what did not prove sound; empty when all did
         int firstUnproven = 0; // the volume from which on the volumes stay, after a fault
     };
@@ -56,6 +57,15 @@ public:
     // Right after the ZIP for volume n was written.
     Step zipWritten(int n, const ZipNameParts& names, const QString& volumeName, const QString& volumeHost,
                     const QList<ZipComponent::WrittenFile>& written);
+    // A ZIP of the set found in place, written by an interrupted run that
+    // did not get to record it, its volume still here: read back and judged
+    // against the volume like a ZIP just written, at once. `sound` false: it
+    // is not kept but made again (the step then holds only what came before).
+    Step zipFound(int n, const ZipNameParts& names, const QString& volumeName, const QString& volumeHost, bool& sound);
+    // A ZIP that an interrupted run of the set made and this one keeps, its
+    // volume gone: read back whole when verifying, listed in the checksum
+    // files like the others.
+    Step zipKept(int n, const ZipNameParts& names);
     // After the last ZIP (`whole`), or when packaging ends early: waits for
     // the ZIP still being read back, and after the last also for the end of
     // the volume set's test.
@@ -76,6 +86,8 @@ public:
     static QString failedLine(const QString& fault);
 
     const QList<Zip>& zips() const { return m_zips; }
+    // The volume set failed its test: no ZIP may be made from its volumes again.
+    bool volumesUnsound() const { return m_volumesUnsound; }
     QString stem() const { return m_stem; }
 
 private:
@@ -91,10 +103,16 @@ private:
     };
     struct VolumeTest;
 
+    // The first ZIP names the set's stem and the width of its numbers.
+    void noteStem(const ZipNameParts& names);
+
     // Judges the ZIP being read back. A run cut short still waits for it
     // (`honourStop` false): the ZIP is whole, and its volume goes once proven.
     Step settle(bool honourStop = true);
     QString judge(Pending& pending, const ZipReadBack& back, const FileDigest& digest);
+    // Reads a ZIP back (and its sums when the run writes checksum files) on a
+    // thread of its own.
+    std::future<std::pair<ZipReadBack, FileDigest>> readBack(const QString& host);
     // Waits, letting window events run, until `ready` holds; false when the
     // run was stopped meanwhile (and the stop is honoured).
     bool waitFor(const std::function<bool()>& ready, bool honourStop = true);
@@ -104,6 +122,7 @@ private:
     const bool& m_stopRequested;
     bool m_verify = false;
     bool m_checksums = false;
+    bool m_volumesUnsound = false;
     QString m_stem;
     int m_digits = 0;
     QList<Zip> m_zips;

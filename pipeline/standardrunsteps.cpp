@@ -10,6 +10,7 @@
 #include "pipeline/runfailure.h"
 #include "pipeline/volumenaming.h"
 #include "platform/appdirectory.h"
+#include "platform/clock.h"
 #include "platform/services.h"
 #include "source/jobcheck.h"
 
@@ -28,6 +29,21 @@ void orFail(bool ok, const QString& error)
     if (!ok)
         throw RunFailure(error);
 }
+
+class RunStartClock : public Clock
+{
+public:
+    RunStartClock(const RipRunState& state, const Clock& clock)
+        : m_state(state)
+        , m_clock(clock)
+    {
+    }
+    QDateTime now() const override { return m_state.runStarted.isValid() ? m_state.runStarted.toLocalTime() : m_clock.now(); }
+
+private:
+    const RipRunState& m_state;
+    const Clock& m_clock;
+};
 
 } // namespace
 
@@ -57,7 +73,10 @@ RunSteps standardRunSteps(RipJob& job, RipRunState& state, AppState& app, ViewSt
     };
     steps.volumeFileName = [&job, &state](int n) { return volumenaming::volumeFileName(job, state, n); };
     steps.startVolume = [&job, &state, &app, &view, &services](int n) {
-        const volumenaming::ZipName name = volumenaming::startVolume(job, state, view, app.launchMode, *services.clock, n);
+        // The date of a dated name is the run's: one set, one date, however
+        // long it runs or whenever it is continued.
+        const RunStartClock clock(state, *services.clock);
+        const volumenaming::ZipName name = volumenaming::startVolume(job, state, view, app.launchMode, clock, n);
         return ZipNameParts{name.zipNumberText, name.dateText, name.targetName, name.shownFileName};
     };
     steps.writeNumberedDiz = [&job, &state, &services] { orFail(writeNumberedDiz(job, state, *services.drives)); };

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QScopeGuard>
 
 #include <algorithm>
@@ -167,6 +168,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
         zip.onAdding = nullptr;
         zip.onStatus = nullptr;
         zip.processPendingEvents = nullptr;
+        zip.setEntryTime(QDateTime());
     });
 
     // Every ZIP gets the same comment; checking it before the first ZIP keeps
@@ -190,20 +192,70 @@ VolumePackager::Result VolumePackager::packageVolumes()
         }
         return QString();
     };
-    if (m_proof)
-        m_proof->begin(workHost + QLatin1Char('/') + m_ctx.steps.volumeFileName(1));
+    // ZIPs written and not yet proven, by volume number.
+    QHash<int, ZipNameParts> awaiting;
+    // Each ZIP proven is told (and recorded) before its volume goes.
+    const auto provenGo = [&](const SetProof::Step& step) {
+        for (const int n : step.provenZips) {
+            if (zipMade && awaiting.contains(n))
+                zipMade(n, awaiting.value(n));
+            awaiting.remove(n);
+        }
+        return removeVolumes(step.proven);
+    };
+    // A continued run whose first ZIP is kept has lost the volumes of the
+    // kept ZIPs: its set can no longer be tested as one, only its ZIPs.
+    const QString firstVolume = workHost + QLatin1Char('/') + m_ctx.steps.volumeFileName(1);
+    if (m_proof && QFileInfo::exists(firstVolume))
+        m_proof->begin(firstVolume);
     auto settleProof = qScopeGuard([&] {
-        if (m_proof)
-            removeVolumes(m_proof->finish(false).proven);
+        if (!m_proof)
+            return;
+        try {
+            provenGo(m_proof->finish(false));
+        } catch (const RunFailure&) {
+            // Not recorded, the ZIP's volume stays for the next run.
+        }
     });
     QStringList made;
     for (int n = 1; n <= count; ++n) {
+        if (const QString done = alreadyMade ? alreadyMade(n) : QString(); !done.isEmpty()) {
+            made.append(done);
+            if (m_proof) {
+                const SetProof::Step step = m_proof->zipKept(n, m_ctx.steps.startVolume(n));
+                if (const QString kept = provenGo(step); !kept.isEmpty())
+                    throw RunFailure(QStringLiteral("cannot delete the packaged volume ") + kept);
+                if (!step.fault.isEmpty())
+                    return unproven(step.fault, step.firstUnproven);
+            }
+            continue;
+        }
         state.currentVolume = qint16(n);
         const QString volume = m_ctx.steps.volumeFileName(n);
         if (!QDir::setCurrent(workHost))
             throw RunFailure(QCoreApplication::translate("VolumePackager", "cannot change to the work directory ") + state.workDirectory);
         const ZipNameParts names = m_ctx.steps.startVolume(n);
         const QString volumeHost = workHost + QLatin1Char('/') + volume;
+        if (madeUnrecorded && madeUnrecorded(n, names)) {
+            // Its volume is still here: it is proven against it like a ZIP
+            // just written, and made again when it does not prove.
+            bool sound = true;
+            const SetProof::Step step = m_proof ? m_proof->zipFound(n, names, volume, volumeHost, sound)
+                                                : SetProof::Step{{volumeHost}, {n}, {}, 0};
+            if (sound)
+                awaiting.insert(n, names);
+            if (const QString kept = provenGo(step); !kept.isEmpty())
+                throw RunFailure(QStringLiteral("cannot delete the packaged volume ") + kept);
+            if (!step.fault.isEmpty())
+                return unproven(step.fault, step.firstUnproven);
+            if (sound) {
+                made.append(names.target + QStringLiteral(".zip"));
+                continue;
+            }
+            // Added to, a spoiled ZIP would keep what spoiled it.
+            if (!QFile::remove(hostPath(names.target + QStringLiteral(".zip"))))
+                throw RunFailure(QStringLiteral("cannot delete %1, which does not read back").arg(names.shownName));
+        }
         if (m_progress)
             m_progress->zipStarted(QFileInfo(volumeHost).size());
         view.notify();
@@ -216,6 +268,9 @@ VolumePackager::Result VolumePackager::packageVolumes()
         // step that fails, or a run that ends early, drops them unwritten.
         zip.startZip();
         auto dropHeld = qScopeGuard([&zip] { zip.dropZip(); });
+        // The run's own files are stamped with its start, whenever each ZIP
+        // is written; the extra's files keep their own times.
+        zip.setEntryTime(state.runStarted);
         if (!zipAddStep(volume + kCr, names.target))
             return failed(QCoreApplication::translate("VolumePackager", "adding ") + volume);
         // The next two volumes can be deflated while this ZIP is written.
@@ -238,6 +293,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
             }
             const QString extra = job.extraPath();
             if (!extra.isEmpty()) {
+                zip.setEntryTime(state.runStarted, true);
                 QString list;
                 if (job.extraIsFile()) {
                     if (!m_ctx.services.drives->fileExists(extra))
@@ -257,14 +313,15 @@ VolumePackager::Result VolumePackager::packageVolumes()
         if (zip.finishZip() != 0 || m_stopRequested)
             return failed(QCoreApplication::translate("VolumePackager", "writing the ZIP"));
         made.append(names.target + QStringLiteral(".zip"));
+        awaiting.insert(n, names);
 
         if (m_progress) {
             const auto zipHost = m_ctx.services.drives->toHost(names.target + QStringLiteral(".zip"));
             m_progress->zipMade(zipHost ? QFileInfo(*zipHost).size() : 0);
         }
         const SetProof::Step step = m_proof ? m_proof->zipWritten(n, names, volume, volumeHost, zip.lastWritten())
-                                            : SetProof::Step{{volumeHost}, {}, 0};
-        if (const QString kept = removeVolumes(step.proven); !kept.isEmpty())
+                                            : SetProof::Step{{volumeHost}, {n}, {}, 0};
+        if (const QString kept = provenGo(step); !kept.isEmpty())
             throw RunFailure(QCoreApplication::translate("VolumePackager", "cannot delete the packaged volume ") + kept);
         if (!step.fault.isEmpty())
             return unproven(step.fault, step.firstUnproven);
@@ -274,7 +331,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
     settleProof.dismiss();
     if (m_proof) {
         const SetProof::Step step = m_proof->finish();
-        if (const QString kept = removeVolumes(step.proven); !kept.isEmpty())
+        if (const QString kept = provenGo(step); !kept.isEmpty())
             throw RunFailure(QCoreApplication::translate("VolumePackager", "cannot delete the packaged volume ") + kept);
         if (!step.fault.isEmpty())
             return unproven(step.fault, step.firstUnproven);

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // Wraps every volume the archiver left in the work directory into a ZIP of
@@ -39,6 +40,20 @@ public:
     // Proves the volumes before the first ZIP and each ZIP once written,
     // before its volume is deleted.
     void setProof(SetProof* proof) { m_proof = proof; }
+
+    // Runs once each ZIP is in place and proven (when the set is verified:
+    // read back sound, its volume passed by the set's test), before its
+    // volume is deleted, with the volume's number and the ZIP's names; may
+    // throw RunFailure, which keeps the volume. A ZIP that failed its proof
+    // never reaches it.
+    std::function<void(int volume, const ZipNameParts& names)> zipMade;
+    // The ZIP (DOS path) an interrupted run already made for a volume, which
+    // is passed over; empty when none was made.
+    std::function<QString(int volume)> alreadyMade;
+    // Asked once a volume's ZIP is named: true when a ZIP in its place may be
+    // an interrupted run's own, written but not recorded. It is read back
+    // against its volume: kept when sound, made again when not.
+    std::function<bool(int volume, const ZipNameParts& names)> madeUnrecorded;
 
     // Longest comment a ZIP file can hold.
     static constexpr qsizetype kMaxCommentBytes = 65535;

@@ -313,6 +313,12 @@ void LibzipComponent::setStop(bool stop)
     m_stop = stop;
 }
 
+void LibzipComponent::setEntryTime(const QDateTime& time, bool filesKeepTheirOwn)
+{
+    m_entryTime = time.isValid() ? time.toSecsSinceEpoch() : -1;
+    m_filesKeepTheirTime = filesKeepTheirOwn;
+}
+
 int LibzipComponent::fail(int result, const QString& error)
 {
     m_lastError = error;
@@ -459,8 +465,10 @@ int LibzipComponent::check(Write* write)
     }
     write->targetDos = targetDos;
     write->targetHost = *target;
-    for (const Entry& entry : entries)
-        write->files.append({entry, m_level});
+    for (const Entry& entry : entries) {
+        const bool ownTime = m_filesKeepTheirTime && !entry.hostPath.isEmpty();
+        write->files.append({entry, m_level, ownTime ? -1 : m_entryTime});
+    }
     return kOk;
 }
 
@@ -584,9 +592,11 @@ int LibzipComponent::write(const Write& write)
         const Entry& entry = file.entry;
         const QByteArray name = entry.zipName.toUtf8();
         if (entry.hostPath.isEmpty()) {
-            if (zip_name_locate(archive, name.constData(), 0) < 0
-                && zip_dir_add(archive, name.constData(), ZIP_FL_ENC_UTF_8) < 0)
-                return discard(QCoreApplication::translate("LibZipComponent", "Cannot add the folder ") + entry.zipName);
+            if (zip_name_locate(archive, name.constData(), 0) < 0) {
+                const zip_int64_t folder = zip_dir_add(archive, name.constData(), ZIP_FL_ENC_UTF_8);
+                if (folder < 0 || (file.time >= 0 && zip_file_set_mtime(archive, zip_uint64_t(folder), time_t(file.time), 0) < 0))
+                    return discard(QCoreApplication::translate("LibZipComponent", "Cannot add the folder ") + entry.zipName);
+            }
             continue;
         }
         struct stat st {};
@@ -621,6 +631,8 @@ int LibzipComponent::write(const Write& write)
         const zip_int32_t method = file.level == 0 ? ZIP_CM_STORE : ZIP_CM_DEFLATE;
         if (zip_set_file_compression(archive, zip_uint64_t(index), method, zip_uint32_t(file.level)) < 0)
             return discard(QCoreApplication::translate("LibZipComponent", "Cannot set the compression of ") + entry.zipName);
+        if (file.time >= 0 && zip_file_set_mtime(archive, zip_uint64_t(index), time_t(file.time), 0) < 0)
+            return discard(QStringLiteral("Cannot set the time of ") + entry.zipName);
         if (statted)
             zip_file_set_external_attributes(archive, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
                                              zip_uint32_t(S_IFREG | (st.st_mode & 07777)) << 16);

@@ -80,6 +80,7 @@ public:
     void dropZip() override;
     void readAhead(const QString& crSeparatedList) override;
     void setStop(bool stop) override;
+    void setEntryTime(const QDateTime& time, bool filesKeepTheirOwn = false) override;
     void setFoldersLeftOut(const QStringList& dosFolders) override;
     QString lastError() const override { return m_lastError; }
     QList<WrittenFile> lastWritten() const override { return m_written; }
@@ -109,6 +110,7 @@ private:
         struct File {
             Entry entry;
             int level;
+            qint64 time; // seconds since the epoch; -1: the file's own
         };
         QList<File> files;
     };
@@ -132,6 +134,8 @@ private:
     QByteArray m_comment;
     QString m_list;
     bool m_stop = false;
+    qint64 m_entryTime = -1;
+    bool m_filesKeepTheirTime = false;
     bool m_busy = false;
     bool m_holding = false;
     Write m_held;

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-enum class MessageIcon { None, Stop, Exclamation, Information };
-enum class MessageButtons { Ok, OkCancel };
-enum class MessageResult { Ok, Cancel };
+enum class MessageIcon { None, Stop, Exclamation, Information, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageResult { Ok, Cancel, Yes, No };
 
 // Modal message boxes. Texts use CR or CR LF for their line breaks, as the
 // messages have always been written.

@@ -10,7 +10,11 @@
 // Starts outside programs the way the Windows program loader did, without a
 // shell: the command line is split by the Windows C runtime's rules
 // (WindowsCommandLine), the program is looked up, and the child is started
-// with posix_spawn in the chosen folder and waited for.
+// in the chosen folder and waited for.
+//
+// The child never outlives zavok32: it is killed when zavok32 dies, however
+// that happens, and it runs in a process group of its own, which StopSignals
+// stops when zavok32 is asked to stop (SIGINT, SIGTERM, SIGHUP).
 //
 // Where a program is looked up, in this order:
 //   1. the folder of the running executable (the built wrar and wace lie

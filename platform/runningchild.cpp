@@ -22,7 +22,7 @@ RunningChild::RunningChild(pid_t pid, int outputFd, const QString& program, cons
 RunningChild::~RunningChild()
 {
     if (!m_end) {
-        ::kill(m_pid, SIGKILL);
+        ::kill(-m_pid, SIGKILL);
         wait();
     }
     if (m_fd >= 0)
@@ -89,13 +89,13 @@ void RunningChild::cancel()
     if (m_end)
         return;
     m_cancelled = true;
-    ::kill(m_pid, SIGTERM);
+    ::kill(-m_pid, SIGTERM);
 }
 
 void RunningChild::forceEnd()
 {
     if (!m_end)
-        ::kill(m_pid, SIGKILL);
+        ::kill(-m_pid, SIGKILL);
 }
 
 ProcessEnd RunningChild::endOf(int status) const

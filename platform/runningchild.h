@@ -9,9 +9,10 @@
 #include <sys/types.h>
 
 // A started outside program whose stdout and stderr come through one pipe,
-// for a caller that shows the output while it waits. Ending it is polite
-// first (SIGTERM) and forced after a grace period (SIGKILL). The child is
-// always waited for: destroying a child that still runs kills it.
+// for a caller that shows the output while it waits. The child leads a
+// process group of its own, and ending it ends the group: polite first
+// (SIGTERM) and forced after a grace period (SIGKILL). The child is always
+// waited for: destroying a child that still runs kills it.
 class RunningChild
 {
 public:

@@ -24,6 +24,8 @@ public:
     virtual void endApplication(int exitCode = 0, const QString& reason = {}) = 0;
     // Closes the main window, which runs the normal shutdown.
     virtual void closeMainWindow() = 0;
+    // A line for whoever follows an unattended run (standard output).
+    virtual void report(const QString& line) { Q_UNUSED(line); }
     // For whoever reads an unattended run's output: a warning it went on
     // past (standard error).
     virtual void tellWarning(const QString& line) { (void)line; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -42,6 +43,16 @@ public:
     // read again, and one that is never added is forgotten.
     virtual void readAhead(const QString& crSeparatedList) { (void)crSeparatedList; }
     virtual void setStop(bool stop) = 0;
+    // The time stored with the entries of the adds that follow, in place of
+    // the time each file has on disk (so that a set written in two goes is
+    // the same as one written at once); with `filesKeepTheirOwn` only folder
+    // entries, which have no time of their own to keep, take it. An invalid
+    // time goes back to the files' own times.
+    virtual void setEntryTime(const QDateTime& time, bool filesKeepTheirOwn = false)
+    {
+        Q_UNUSED(time);
+        Q_UNUSED(filesKeepTheirOwn);
+    }
     // Folders (DOS paths) that a folder add never reads, nor anything in
     // them: the folders the set is written into, which a folder added as
     // the extra may hold. Each is left out with a warning.

@@ -2,6 +2,7 @@
 // about window with a sample job, and saves each as a PNG, so anyone can look
 // at the window without setting up a job. Run through tools/screenshots.sh.
 #include "app/application.h"
+#include "app/cleanupwiring.h"
 #include "app/driveswiring.h"
 #include "app/setcheckwiring.h"
 #include "platform/libzipcomponent.h"
@@ -28,11 +29,17 @@
 #include "ui/drivesdialog.h"
 #include "contents/cp437screen.h"
 #include "contents/zipsizestep.h"
+#include "pipeline/runmessages.h"
 #include "pipeline/runreport.h"
 #include "platform/soundplayer.h"
 #include "source/folderselection.h"
 #include "source/outputmode.h"
+#include "platform/zipcrc.h"
+#include "resume/runjournal.h"
+#include "resume/workfolder.h"
+#include "resume/zipfolders.h"
 #include "ui/aboutwindow.h"
+#include "ui/cleanupdialog.h"
 #include "ui/folderpickerdialog.h"
 #include "ui/isobinoptiondialog.h"
 #include "translations/programtranslations.h"
@@ -44,6 +51,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -275,6 +283,81 @@ void saveDrivesAndArchiver(Application& program, const QString& out)
     archiver.hide();
 }
 
+// What a stop leaves: the run page after Abort, the start-up notice about
+// the work folders of interrupted runs, and Options > Clean up listing them
+// beside an unfinished ZIP.
+void saveInterruptedRuns(Application& program, const QString& out)
+{
+    MainWindow& window = program.window();
+    const QString c = program.appDirHost() + QStringLiteral("/drive_c");
+    const auto put = [](const QString& path, qint64 size) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.resize(size);
+    };
+    // A run stopped at ZIP 68 of 126, and one whose archiver was killed.
+    RunJournal whole;
+    whole.started = QDateTime::currentDateTimeUtc();
+    whole.begun = whole.started;
+    whole.settings = {{QStringLiteral("zip-folder"), QStringLiteral("c:\\zips")}, {QStringLiteral("base-name"), QStringLiteral("quake2")}};
+    whole.setWhole = true;
+    for (int n = 1; n <= 126; ++n) {
+        const QString name = n == 1 ? QStringLiteral("quake2.001") : QStringLiteral("quake2.%1").arg(n, 3, 10, QLatin1Char('0'));
+        put(c + QStringLiteral("/Zavok001/") + name, 1440000);
+        whole.volumes << *WorkFolder::volumeNow(c + QStringLiteral("/Zavok001"), name);
+    }
+    for (int n = 1; n <= 67; ++n) {
+        const QString zip = QStringLiteral("quake2%1.zip").arg(n, 3, 10, QLatin1Char('0'));
+        put(c + QStringLiteral("/zips/") + zip, 1200000 + n);
+        whole.zips << RunJournal::Zip{n, zip, 1200000 + n, *zipcrc::ofFile(c + QStringLiteral("/zips/") + zip)};
+        QFile::remove(c + QStringLiteral("/Zavok001/") + whole.volumes[n - 1].name);
+    }
+    whole.write(c + QStringLiteral("/Zavok001"));
+    RunJournal open = whole;
+    open.setWhole = false;
+    open.volumes.clear();
+    open.zips.clear();
+    open.settings = {{QStringLiteral("zip-folder"), QStringLiteral("c:\\zips")}, {QStringLiteral("base-name"), QStringLiteral("doom")}};
+    for (const char* name : {"doom.rar", "doom.r00", "doom.r01"})
+        put(c + QStringLiteral("/Zavok002/") + QLatin1String(name), 1440000);
+    open.write(c + QStringLiteral("/Zavok002"));
+    put(c + QStringLiteral("/zips/quake2068.zip.unfinished-Xq3fTa"), 734003);
+    zipfolders::remember(program.appDirHost(), QStringLiteral("c:\\zips"));
+
+    Leftovers left = WorkFolder::onDrive(QLatin1Char('c'), *program.services().drives).value(0).leftovers();
+    left.zipDirectory = QStringLiteral("c:\\zips");
+    left.continuable = true;
+    program.view().run.status = QStringLiteral("Aborted");
+    program.view().run.zipName.clear();
+    program.view().run.counter = QStringLiteral(" 68 of 126");
+    // Abort leaves the bars where the run was and the time it took.
+    program.view().run.progress = 42;
+    program.view().wholeRun = WholeRunView{};
+    program.view().wholeRun.percent = 53;
+    program.view().wholeRun.elapsedMs = 95000;
+    program.view().run.left = left.pageText();
+    program.view().notify();
+    window.showPage(PageId::Run);
+    save(&window, out + QStringLiteral("/6-run-after-abort.png"));
+    program.view().run.left.clear();
+    program.view().run.status.clear();
+    program.view().notify();
+
+    program.cleanUp().mentionInterruptedRuns();
+    window.showPage(PageId::Source);
+    save(&window, out + QStringLiteral("/30-startup-notice.png"));
+    program.view().window.notice.clear();
+    program.view().notify();
+
+    program.cleanUp().open();
+    if (CleanUpDialog* dialog = program.cleanUp().dialog()) {
+        dialog->move(90, 90);
+        save(dialog, out + QStringLiteral("/31-clean-up.png"));
+        dialog->close();
+    }
+}
+
 // A message box as the program shows it, open without waiting for it, with
 // its details opened when it has any.
 void saveMessage(const QString& title, const QString& text, MessageIcon icon, const QString& details,
@@ -321,8 +404,8 @@ void saveExplanations(Application& program, const QString& out)
                                    QStringLiteral("Adding    d:\\games\\quake2\\baseq2\\pak1.pak          42%"),
                                    QStringLiteral("wrar: cannot write c:\\Zavok001\\quake2.r05: No space left on device")};
     saveMessage(QStringLiteral("Zavok32 error"),
-                RipRun::archiverFailureMessage(failed, 5, QStringLiteral("c:\\Zavok001"),
-                                               QStringLiteral("/home/ann/.local/share/zavok32/drive_c/Zavok001"), false),
+                runmessages::archiverFailure(failed, 5, QStringLiteral("c:\\Zavok001"),
+                                             QStringLiteral("/home/ann/.local/share/zavok32/drive_c/Zavok001"), false),
                 MessageIcon::Stop, failed.lastLines.join(QLatin1Char('\n')), MessageButtons::Ok,
                 out + QStringLiteral("/21-archiver-failed-message.png"));
     ArchiverWindow archiver(ConsoleText::titleOf({QStringLiteral("wrar.exe"), QStringLiteral("a"),
@@ -458,7 +541,7 @@ void saveCheckSet(Application& program, const QString& out)
         return;
     window->move(80, 60);
     program.setCheck().page()->check(QStringLiteral("f:\\quake2.sfv"));
-    save(window, out + QStringLiteral("/20-check-set-sound.png"));
+    save(window, out + QStringLiteral("/32-check-set-sound.png"));
     QFile::remove(sets + QStringLiteral("/quake203.zip"));
     QFile damaged(sets + QStringLiteral("/quake205.zip"));
     damaged.open(QIODevice::ReadWrite);
@@ -469,9 +552,9 @@ void saveCheckSet(Application& program, const QString& out)
     damaged.putChar(char(byte ^ 0x10));
     damaged.close();
     program.setCheck().page()->checkAgain();
-    save(window, out + QStringLiteral("/21-check-set-faults.png"));
+    save(window, out + QStringLiteral("/33-check-set-faults.png"));
     program.setCheck().page()->repairSet();
-    save(window, out + QStringLiteral("/23-check-set-repaired.png"));
+    save(window, out + QStringLiteral("/35-check-set-repaired.png"));
     window->close();
 
     AppState state;
@@ -480,7 +563,7 @@ void saveCheckSet(Application& program, const QString& out)
     RecoveryFilesDialog dialog(page);
     dialog.move(120, 120);
     dialog.show();
-    save(&dialog, out + QStringLiteral("/22-recovery-files.png"));
+    save(&dialog, out + QStringLiteral("/34-recovery-files.png"));
     dialog.close();
 }
 
@@ -564,6 +647,7 @@ int main(int argc, char* argv[])
 
     saveSourcePages(program, out);
     saveDrivesAndArchiver(program, out);
+    saveInterruptedRuns(program, out);
     saveExplanations(program, out);
     saveCheckSet(program, out);
     window.close();

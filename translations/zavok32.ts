@@ -201,6 +201,10 @@
         <source>unknown options %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>delete an interrupted run of the job and start afresh</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DescriptionEditor</name>
@@ -897,6 +901,13 @@ is not available.</source>
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Dismiss</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MenuTable</name>
     <message>
         <source>Source</source>
@@ -1004,6 +1015,10 @@ is not available.</source>
     </message>
     <message>
         <source>&amp;Recovery files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean &amp;up...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1627,14 +1642,6 @@ is not available.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> Rar&apos;s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Ace&apos;s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Every ZIP of the set was made, but </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1745,78 +1752,6 @@ add to it?</source>
     </message>
     <message>
         <source>volume %1 of the set</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Another run (%1) is writing the set %2 in %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>Nothing was done. Wait until that run has ended, or choose another base name or ZIP folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The archiver </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>.<byte value="xd"/>Put it beside zavok32 or on the search path (PATH), then run the job again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>What it printed last is under Show Details and in its window; put that right, and run the job again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>What it printed is in the terminal or log zavok32 writes to; put that right, and run the job again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> and wrote no volume.<byte value="xd"/>Nothing was packaged.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The one volume</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The %1 volumes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> before the set was complete.<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No ZIP was made. </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> it wrote </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> in </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; they are not a whole set, so delete them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot make the work directory </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no free work directory name on drive </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the work directory holds %1 files; no set is that large</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the work directory %1 is not empty</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2644,6 +2579,14 @@ a root directory, please reinstall.</source>
     </message>
     <message>
         <source>- Source size -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the run; the ZIPs made and the volumes left stay, and Zavok! continues it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the run at once and close Zavok32; the ZIPs made and the volumes left stay</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -204,6 +204,10 @@
         <source>unknown options %1</source>
         <translation>unbekannte Optionen %1</translation>
     </message>
+    <message>
+        <source>delete an interrupted run of the job and start afresh</source>
+        <translation>einen unterbrochenen Lauf des Auftrags löschen und neu beginnen</translation>
+    </message>
 </context>
 <context>
     <name>DescriptionEditor</name>
@@ -906,6 +910,13 @@ ist nicht verfügbar.</translation>
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>MenuTable</name>
     <message>
         <source>Source</source>
@@ -1014,6 +1025,10 @@ ist nicht verfügbar.</translation>
     <message>
         <source>&amp;Recovery files...</source>
         <translation>&amp;Wiederherstellungsdateien...</translation>
+    </message>
+    <message>
+        <source>Clean &amp;up...</source>
+        <translation>&amp;Aufräumen...</translation>
     </message>
 </context>
 <context>
@@ -1637,14 +1652,6 @@ ist nicht verfügbar.</translation>
         <translation>Abgebrochen</translation>
     </message>
     <message>
-        <source> Rar&apos;s</source>
-        <translation> Rars</translation>
-    </message>
-    <message>
-        <source> Ace&apos;s</source>
-        <translation> Aces</translation>
-    </message>
-    <message>
         <source>Every ZIP of the set was made, but </source>
         <translation>Jedes ZIP des Satzes wurde gemacht, aber </translation>
     </message>
@@ -1757,78 +1764,6 @@ hinzufügen?</translation>
     <message>
         <source>volume %1 of the set</source>
         <translation>Band %1 des Satzes</translation>
-    </message>
-    <message>
-        <source>Another run (%1) is writing the set %2 in %3.</source>
-        <translation>Ein anderer Lauf (%1) schreibt den Satz %2 in %3.</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>Nothing was done. Wait until that run has ended, or choose another base name or ZIP folder.</source>
-        <translation><byte value="xd"/>Es wurde nichts getan. Warten Sie, bis dieser Lauf geendet hat, oder wählen Sie einen anderen Grundnamen oder ZIP-Ordner.</translation>
-    </message>
-    <message>
-        <source>The archiver </source>
-        <translation>Der Archivierer </translation>
-    </message>
-    <message>
-        <source>.<byte value="xd"/>Put it beside zavok32 or on the search path (PATH), then run the job again.</source>
-        <translation>.<byte value="xd"/>Legen Sie ihn neben zavok32 oder in den Suchpfad (PATH) und starten Sie den Auftrag dann erneut.</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>What it printed last is under Show Details and in its window; put that right, and run the job again.</source>
-        <translation><byte value="xd"/>Was er zuletzt ausgab, steht unter Details anzeigen und in seinem Fenster; beheben Sie das und starten Sie den Auftrag erneut.</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>What it printed is in the terminal or log zavok32 writes to; put that right, and run the job again.</source>
-        <translation><byte value="xd"/>Was er ausgab, steht im Terminal oder Protokoll, in das zavok32 schreibt; beheben Sie das und starten Sie den Auftrag erneut.</translation>
-    </message>
-    <message>
-        <source> and wrote no volume.<byte value="xd"/>Nothing was packaged.</source>
-        <translation> und schrieb keinen Band.<byte value="xd"/>Es wurde nichts gepackt.</translation>
-    </message>
-    <message>
-        <source>The one volume</source>
-        <translation>Der eine Band</translation>
-    </message>
-    <message>
-        <source>The %1 volumes</source>
-        <translation>Die %1 Bände</translation>
-    </message>
-    <message>
-        <source> before the set was complete.<byte value="xd"/></source>
-        <translation>, bevor der Satz vollständig war.<byte value="xd"/></translation>
-    </message>
-    <message>
-        <source>No ZIP was made. </source>
-        <translation>Es wurde kein ZIP gemacht. </translation>
-    </message>
-    <message>
-        <source> it wrote </source>
-        <translation>, die er schrieb, </translation>
-    </message>
-    <message>
-        <source> in </source>
-        <translation> in </translation>
-    </message>
-    <message>
-        <source>; they are not a whole set, so delete them.</source>
-        <translation>; sie sind kein vollständiger Satz, also löschen Sie sie.</translation>
-    </message>
-    <message>
-        <source>cannot make the work directory </source>
-        <translation>kann das Arbeitsverzeichnis nicht anlegen: </translation>
-    </message>
-    <message>
-        <source>no free work directory name on drive </source>
-        <translation>kein freier Name für ein Arbeitsverzeichnis auf Laufwerk </translation>
-    </message>
-    <message>
-        <source>the work directory holds %1 files; no set is that large</source>
-        <translation>das Arbeitsverzeichnis enthält %1 Dateien; kein Satz ist so groß</translation>
-    </message>
-    <message>
-        <source>the work directory %1 is not empty</source>
-        <translation>das Arbeitsverzeichnis %1 ist nicht leer</translation>
     </message>
     <message>
         <source>the archiver made no file in </source>
@@ -2657,6 +2592,14 @@ Wurzelverzeichnis laufen, bitte neu installieren.</translation>
     <message>
         <source>- Source size -</source>
         <translation>- Quellgröße -</translation>
+    </message>
+    <message>
+        <source>Stop the run; the ZIPs made and the volumes left stay, and Zavok! continues it</source>
+        <translation>Den Lauf anhalten; die fertigen ZIPs und die übrigen Bände bleiben, und Zavok! setzt ihn fort</translation>
+    </message>
+    <message>
+        <source>Stop the run at once and close Zavok32; the ZIPs made and the volumes left stay</source>
+        <translation>Den Lauf sofort anhalten und Zavok32 schließen; die fertigen ZIPs und die übrigen Bände bleiben</translation>
     </message>
 </context>
 <context>

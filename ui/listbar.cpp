@@ -146,21 +146,18 @@ QIcon ListBar::itemIcon(int number) const
     if (number != kRunIcon)
         return style()->standardIcon(iconFor(number));
     // The styles' own "play" picture is a black triangle, lost on a dark
-    // theme; this one is drawn in the colours of the list's text.
-    QIcon icon;
-    for (const auto& [mode, role] : {std::pair{QIcon::Normal, QPalette::Text},
-                                     std::pair{QIcon::Selected, QPalette::HighlightedText}}) {
-        QPixmap picture(32, 32);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(palette().color(role));
-        painter.drawPolygon(QPolygonF{QPointF(8, 4), QPointF(28, 16), QPointF(8, 28)});
-        painter.end();
-        icon.addPixmap(picture, mode);
-    }
-    return icon;
+    // theme; this one is drawn in the colour of the list's text. The list
+    // highlights only the caption of the chosen item, so the picture keeps
+    // that colour when chosen (the selected-text colour would vanish).
+    QPixmap picture(32, 32);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().color(QPalette::Text));
+    painter.drawPolygon(QPolygonF{QPointF(8, 4), QPointF(28, 16), QPointF(8, 28)});
+    painter.end();
+    return QIcon(picture);
 }
 
 void ListBar::changeEvent(QEvent* event)

@@ -29,6 +29,8 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <cstdio>
 
@@ -92,6 +94,22 @@ MainWindow::MainWindow(RipJob& job, ViewState& view, AppState& app, Services& se
     setCentralWidget(central);
 
     buildMenus();
+    m_notice = new QLabel(this);
+    m_notice->setObjectName(QStringLiteral("startupNotice"));
+    m_notice->setTextFormat(Qt::PlainText);
+    m_notice->setWordWrap(true);
+    m_noticeDismiss = new QToolButton(this);
+    m_noticeDismiss->setObjectName(QStringLiteral("startupNoticeDismiss"));
+    m_noticeDismiss->setText(QStringLiteral("\u00d7"));
+    m_noticeDismiss->setToolTip(tr("Dismiss"));
+    m_noticeDismiss->setAutoRaise(true);
+    statusBar()->addWidget(m_notice, 1);
+    statusBar()->addPermanentWidget(m_noticeDismiss);
+    statusBar()->setSizeGripEnabled(false);
+    connect(m_noticeDismiss, &QToolButton::clicked, this, [this] {
+        m_view.window.notice.clear();
+        m_view.notify();
+    });
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, [this] { openHelp(false); });
@@ -198,6 +216,8 @@ void MainWindow::runCommand(MenuCommand command)
     case MenuCommand::OpenScript: call(openScript); break;
     case MenuCommand::SaveScript: call(saveScript); break;
     case MenuCommand::Exit:
+        if (confirmClose && !confirmClose())
+            break;
         // The ZIP component may be in the middle of a file: stop it first.
         if (m_services.zip)
             m_services.zip->setStop(true);
@@ -206,6 +226,7 @@ void MainWindow::runCommand(MenuCommand command)
         break;
     case MenuCommand::Sounds: call(toggleSounds); break;
     case MenuCommand::Drives: call(openDrives); break;
+    case MenuCommand::CleanUp: call(openCleanUp); break;
     case MenuCommand::VerifyAfterPacking: call(toggleVerify); break;
     case MenuCommand::ChecksumFiles: call(toggleChecksums); break;
     case MenuCommand::RecoveryFiles: call(recoveryFiles); break;
@@ -275,6 +296,8 @@ void MainWindow::showView()
                                         : m_view.window.caption;
     if (windowTitle() != title)
         setWindowTitle(title);
+    m_notice->setText(m_view.window.notice);
+    statusBar()->setVisible(!m_view.window.notice.isEmpty());
     m_listBar->setEnabled(m_view.window.listBarEnabled);
     m_listBar->setSkipItemShown(m_view.window.skipItemShown);
     m_listBar->showCurrent(Navigation::titleText(m_navigation.visiblePage()).trimmed());
@@ -339,6 +362,10 @@ bool MainWindow::programActive() const
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!m_shutdownDone && confirmClose && !confirmClose()) {
+        event->ignore();
+        return;
+    }
     if (!m_shutdownDone) {
         m_shutdownDone = true;
         if (onShutdown)
@@ -394,6 +421,16 @@ void MainWindow::endApplication(int exitCode, const QString& reason)
 void MainWindow::closeMainWindow()
 {
     close();
+}
+
+void MainWindow::report(const QString& line)
+{
+    if (onReport) {
+        onReport(line);
+        return;
+    }
+    std::fprintf(stdout, "zavok32: %s\n", qPrintable(line));
+    std::fflush(stdout);
 }
 
 void MainWindow::tellWarning(const QString& line)

@@ -19,6 +19,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QStackedWidget;
+class QToolButton;
 class RipJob;
 class RunPage;
 class SkipPage;
@@ -44,6 +45,7 @@ public:
     void processPendingEvents() override;
     void endApplication(int exitCode = 0, const QString& reason = {}) override;
     void closeMainWindow() override;
+    void report(const QString& line) override;
     void tellWarning(const QString& line) override;
     void minimiseMainWindow() override;
     void restoreMainWindow() override;
@@ -60,6 +62,7 @@ public:
     std::function<void()> exitRun;
     std::function<void()> toggleSounds;
     std::function<void()> openDrives;
+    std::function<void()> openCleanUp;
     std::function<void()> toggleVerify;
     std::function<void()> toggleChecksums;
     std::function<void()> recoveryFiles;
@@ -69,6 +72,11 @@ public:
     std::function<void()> viewZipComment;
     // The shutdown steps, run once when the window closes.
     std::function<void()> onShutdown;
+    // Asked before the window closes (close box, File > Exit); false keeps it open.
+    std::function<bool()> confirmClose;
+    // Where a line for whoever follows an unattended run goes; default:
+    // standard output.
+    std::function<void(const QString& line)> onReport;
     // What ending the program means; default: leave the event loop with the code.
     std::function<void(int exitCode, const QString& reason)> onEndApplication;
     // Where an unattended run's warnings go; default: standard error.
@@ -79,6 +87,8 @@ public:
     QMenu* pageMenu() const { return m_pageMenu; }
     ListBar* listBar() const { return m_listBar; }
     QLabel* titlePanel() const { return m_title; }
+    QLabel* noticeLabel() const { return m_notice; }
+    QToolButton* noticeDismissButton() const { return m_noticeDismiss; }
     QWidget* page(PageId page) const;
     SourcePage* sourcePage() const { return m_source; }
     SkipPage* skipPage() const { return m_skip; }
@@ -120,6 +130,8 @@ private:
 
     ListBar* m_listBar = nullptr;
     QLabel* m_title = nullptr;
+    QLabel* m_notice = nullptr;
+    QToolButton* m_noticeDismiss = nullptr;
     QStackedWidget* m_pages = nullptr;
     SourcePage* m_source = nullptr;
     SkipPage* m_skip = nullptr;

@@ -44,6 +44,7 @@ const QList<MenuSpec>& MenuTable::menus()
         {QStringLiteral(QT_TRANSLATE_NOOP("MenuTable", "&Options")),
          {item(QT_TRANSLATE_NOOP("MenuTable", "Soun&ds"), "", MenuCommand::Sounds, true),
           item(QT_TRANSLATE_NOOP("MenuTable", "&Drives..."), "", MenuCommand::Drives),
+          item(QT_TRANSLATE_NOOP("MenuTable", "Clean &up..."), "", MenuCommand::CleanUp),
           separator(),
           item(QT_TRANSLATE_NOOP("MenuTable", "&Verify after packing"), "", MenuCommand::VerifyAfterPacking, true),
           item(QT_TRANSLATE_NOOP("MenuTable", "&Checksum files"), "", MenuCommand::ChecksumFiles, true),

@@ -9,7 +9,7 @@ enum class MenuCommand {
     OpenScript, SaveScript, CheckSet,
     PageSource, PageSkip, PageDiz, PageNfo, PageZip, PageRun,
     Exit,
-    Sounds, Drives, VerifyAfterPacking, ChecksumFiles, RecoveryFiles, UseZipComment, OpenZipComment, ViewZipComment,
+    Sounds, Drives, CleanUp, VerifyAfterPacking, ChecksumFiles, RecoveryFiles, UseZipComment, OpenZipComment, ViewZipComment,
     HelpContents, HelpIndex, WebPage, Email, About,
 };
 

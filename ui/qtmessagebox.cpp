@@ -56,14 +56,28 @@ void QtMessageBox::prepare(QMessageBox& box, const QString& title, const QString
     case MessageIcon::Stop: box.setIcon(QMessageBox::Critical); break;
     case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
     case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
     }
-    if (buttons == MessageButtons::OkCancel) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        break;
+    case MessageButtons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Cancel);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-        box.setEscapeButton(QMessageBox::Ok);
+        break;
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        break;
+    case MessageButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     }
     box.setObjectName(QStringLiteral("zavokMessage"));
 }
@@ -75,10 +89,19 @@ MessageResult QtMessageBox::ask(const QString& title, const QString& text, const
     if (nobodyToAnswer && nobodyToAnswer()) {
         std::fprintf(stderr, "zavok32: %s: %s\n", qPrintable(title), qPrintable(m_last));
         std::fflush(stderr);
-        return buttons == MessageButtons::OkCancel ? MessageResult::Cancel : MessageResult::Ok;
+        switch (buttons) {
+        case MessageButtons::Ok: return MessageResult::Ok;
+        case MessageButtons::YesNo: return MessageResult::No;
+        default: return MessageResult::Cancel;
+        }
     }
 
     QMessageBox box(m_parent);
     prepare(box, title, text, details, icon, buttons);
-    return box.exec() == QMessageBox::Ok ? MessageResult::Ok : MessageResult::Cancel;
+    switch (box.exec()) {
+    case QMessageBox::Ok: return MessageResult::Ok;
+    case QMessageBox::Yes: return MessageResult::Yes;
+    case QMessageBox::No: return MessageResult::No;
+    default: return buttons == MessageButtons::Ok ? MessageResult::Ok : MessageResult::Cancel;
+    }
 }

@@ -57,6 +57,14 @@ RunPage::RunPage(ViewState& view, QWidget* parent)
     buttons->addWidget(m_abort);
     buttons->addWidget(m_exit);
     layout->addLayout(buttons);
+    m_left = new QLabel(this);
+    m_left->setObjectName(QStringLiteral("runLeft"));
+    m_left->setTextFormat(Qt::PlainText);
+    m_left->setWordWrap(true);
+    m_left->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_left->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_left->setMargin(6);
+    layout->addWidget(m_left);
     layout->addStretch(1);
 
     connect(m_abort, &QPushButton::clicked, this, &RunPage::abortClicked);
@@ -70,6 +78,10 @@ void RunPage::showView()
     m_status->setText(m_view.run.status);
     m_zipName->setText(m_view.run.zipName);
     m_counter->setText(m_view.run.counter);
+    m_left->setText(m_view.run.left);
+    m_left->setVisible(!m_view.run.left.isEmpty());
+    m_abort->setToolTip(m_view.run.abortToolTip);
+    m_exit->setToolTip(m_view.run.exitToolTip);
     if (m_progress->value() != m_view.run.progress)
         m_progress->setValue(qBound(0, m_view.run.progress, 100));
     if (m_whole->value() != m_view.wholeRun.percent)

@@ -32,6 +32,7 @@ private:
     QLabel* m_status = nullptr;
     QLabel* m_zipName = nullptr;
     QLabel* m_counter = nullptr;
+    QLabel* m_left = nullptr;
     QProgressBar* m_progress = nullptr;
     QProgressBar* m_whole = nullptr;
     QLabel* m_times = nullptr;

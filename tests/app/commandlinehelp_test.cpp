@@ -50,7 +50,9 @@ TEST(CommandLineTest, OptionsStandAnywhereAndTheOtherWordsAreTheScript)
         EXPECT_EQ(request.tail, c.tail) << words;
         EXPECT_EQ(request.quiet, c.quiet) << words;
         EXPECT_FALSE(request.instead) << words;
+        EXPECT_FALSE(request.restart) << words;
     }
+    EXPECT_TRUE(parsed({"!a.zvk", "--restart"}).restart);
 }
 
 TEST(CommandLineTest, AnOptionItDoesNotKnowIsNamedWithTheUsage)

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "doubles/fakes.h"
 #include "doubles/temphome.h"
+#include "pipeline/riprun.h"
 #include "platform/libzipcomponent.h"
 #include "platform/soundplayer.h"
 #include "ui/mainwindow.h"
@@ -24,6 +25,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QPlainTextEdit>
@@ -197,7 +199,7 @@ TEST_F(InteractiveRun, AbortDuringPackagingKeepsTheVolumesAndShowsNoReport)
     EXPECT_EQ(zips(), QStringList{"demo01.zip"});
     EXPECT_EQ(program->window().findChild<QLabel*>("runStatus")->text(), "Aborted");
     EXPECT_EQ(program->reportPresenter()->window(), nullptr);
-    EXPECT_EQ(QDir(home.host("c:\\Zavok001")).entryList(QDir::Files).size(), 2) << "volumes 2 and 3 stay";
+    EXPECT_EQ(QDir(home.host("c:\\Zavok001")).entryList({"demo.r*"}, QDir::Files).size(), 2) << "volumes 2 and 3 stay";
     EXPECT_TRUE(program->window().listBar()->isEnabled());
 }
 
@@ -213,7 +215,7 @@ TEST_F(InteractiveRun, CancelInTheArchiverWindowKeepsItsVolumesAndMakesNoZip)
 
     EXPECT_TRUE(zips().isEmpty());
     EXPECT_EQ(program->window().findChild<QLabel*>("runStatus")->text(), "Aborted");
-    EXPECT_EQ(QDir(work).entryList(QDir::Files), QStringList{"demo.rar"}) << "what it wrote stays";
+    EXPECT_EQ(QDir(work).entryList({"demo.*"}, QDir::Files), QStringList{"demo.rar"}) << "what it wrote stays";
     ASSERT_EQ(home.messages.shown.size(), 1);
     const QString message = home.messages.shown[0].text;
     EXPECT_TRUE(message.contains("wrar was cancelled before the set was complete")) << message.toStdString();
@@ -234,6 +236,65 @@ TEST_F(InteractiveRun, CancelBeforeTheFirstVolumeEndsTheRunAsAborted)
     EXPECT_EQ(program->window().findChild<QLabel*>("runStatus")->text(), "Aborted");
     EXPECT_TRUE(home.messages.shown.isEmpty()) << home.messages.texts().join("|").toStdString();
     EXPECT_EQ(program->reportPresenter()->window(), nullptr);
+}
+
+TEST_F(InteractiveRun, AbortShowsWhatIsLeftAndZavokContinuesTheRunAfterAsking)
+{
+    LibzipComponent real(home.drives);
+    AbortingZip zip(real);
+    int adds = 0;
+    start(&zip);
+    zip.beforeAdd = [&] {
+        if (++adds == 4) // the second ZIP's volume
+            QTest::mouseClick(program->window().runPage()->abortButton(), Qt::LeftButton);
+    };
+    QTest::keyClick(&program->window(), Qt::Key_R, Qt::ControlModifier);
+    ASSERT_EQ(zips(), QStringList{"demo01.zip"});
+    QLabel* left = program->window().findChild<QLabel*>("runLeft");
+    ASSERT_TRUE(left && left->isVisible());
+    EXPECT_TRUE(left->text().startsWith("1 of 3 ZIPs is complete in e:\\zips: demo01.zip.\n2 volumes (")) << left->text().toStdString();
+    EXPECT_TRUE(left->text().endsWith("stay in c:\\Zavok001 (" + home.host("c:\\Zavok001") + ").\nZavok! continues the run."))
+        << left->text().toStdString();
+    const QDateTime firstMade = QFileInfo(driveE + "/zips/demo01.zip").lastModified();
+
+    zip.beforeAdd = nullptr;
+    QTest::qWait(20);
+    QTest::keyClick(&program->window(), Qt::Key_R, Qt::ControlModifier); // answered Yes
+    ASSERT_FALSE(home.messages.shown.isEmpty());
+    EXPECT_TRUE(home.messages.shown.last().text.startsWith("Continue the interrupted run? 1 of 3 ZIPs are done"));
+    EXPECT_EQ(home.messages.shown.last().buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(zips(), (QStringList{"demo01.zip", "demo02.zip", "demo03.zip"}));
+    EXPECT_EQ(QFileInfo(driveE + "/zips/demo01.zip").lastModified(), firstMade) << "made once";
+    EXPECT_FALSE(QDir(home.host("c:\\")).exists("Zavok001"));
+    ASSERT_NE(program->reportPresenter()->window(), nullptr);
+}
+
+TEST_F(InteractiveRun, ClosingTheWindowAsksOnlyWhileARunGoesAndExitDoesNotAsk)
+{
+    LibzipComponent real(home.drives);
+    AbortingZip zip(real);
+    int adds = 0;
+    start(&zip);
+    EXPECT_TRUE(program->run()->confirmClose()) << "no run: the window just closes";
+    EXPECT_TRUE(home.messages.shown.isEmpty());
+    bool openAfterNo = false;
+    zip.beforeAdd = [&] {
+        ++adds;
+        if (adds == 2) {
+            home.messages.answers.push_back(MessageResult::No);
+            program->window().close();
+            openAfterNo = program->window().isVisible();
+        } else if (adds == 4) { // the second ZIP's volume
+            QTest::mouseClick(program->window().runPage()->exitButton(), Qt::LeftButton);
+        }
+    };
+    QTest::keyClick(&program->window(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(openAfterNo);
+    ASSERT_EQ(home.messages.shown.size(), 1) << home.messages.texts().join("|").toStdString();
+    EXPECT_EQ(home.messages.shown[0].text, "A run is going. Stop it?");
+    EXPECT_EQ(home.messages.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_FALSE(program->window().isVisible()) << "Exit closed it at once";
+    EXPECT_EQ(zips(), QStringList{"demo01.zip"});
 }
 
 TEST_F(InteractiveRun, AFailedArchiverIsExplainedByWhatItPrinted)

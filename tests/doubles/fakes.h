@@ -88,18 +88,19 @@ public:
     MessageResult show(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons) override
     {
         shown << ShownMessage{title, text, icon, buttons, {}};
-        return next();
+        return next(buttons);
     }
     MessageResult showDetailed(const QString& title, const QString& text, const QString& details,
                                MessageIcon icon) override
     {
         shown << ShownMessage{title, text, icon, MessageButtons::Ok, details};
-        return next();
+        return next(MessageButtons::Ok);
     }
-    MessageResult next()
+    MessageResult next(MessageButtons buttons)
     {
         if (answers.empty())
-            return MessageResult::Ok;
+            return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageResult::Yes
+                                                                                             : MessageResult::Ok;
         const MessageResult answer = answers.front();
         answers.pop_front();
         return answer;
@@ -136,6 +137,8 @@ public:
         endReason = reason;
     }
     void closeMainWindow() override { ++closeCalls; }
+    void report(const QString& line) override { reported << line; }
+    QStringList reported;
     void tellWarning(const QString& line) override { warnings << line; }
     void minimiseMainWindow() override { windowEvents << "minimise"; }
     void restoreMainWindow() override { windowEvents << "restore"; }

@@ -2,6 +2,7 @@
 
 #include "pipeline/standardrunsteps.h"
 #include "platform/appdirectory.h"
+#include "resume/runjournal.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -207,7 +208,9 @@ QByteArray EndToEnd::zipEntry(const QString& zipName, const QString& entry) cons
 
 QStringList EndToEnd::workFiles(const QString& workDos) const
 {
-    return QDir(home.host(workDos)).entryList(QDir::Files, QDir::Name);
+    QStringList files = QDir(home.host(workDos)).entryList(QDir::Files, QDir::Name);
+    files.removeIf([](const QString& name) { return RunJournal::isJournalFile(name); });
+    return files;
 }
 
 QString EndToEnd::scratch(const QString& name) const

@@ -1,6 +1,7 @@
 #include "runfixture.h"
 
 #include "pipeline/runreport.h"
+#include "pipeline/workdirectory.h"
 
 using Steps = QStringList;
 
@@ -104,7 +105,9 @@ TEST_P(RunRefusal, EndsOnThePageOfTheFirstProblemOrEndsTheApplication)
     app.launchMode = std::get<1>(GetParam());
     c.spoil(job);
     // The last run's values are gone before the checks of this one.
-    view.run = RunPageView{QStringLiteral("game03.zip"), QStringLiteral("game03.zip"), QStringLiteral(" 3 of 3"), 42};
+    view.run.status = view.run.zipName = QStringLiteral("game03.zip");
+    view.run.counter = QStringLiteral(" 3 of 3");
+    view.run.progress = 42;
     run->runJob();
     EXPECT_EQ(view.run.status, QString());
     EXPECT_EQ(view.run.counter, QString());
@@ -236,15 +239,18 @@ TEST_F(RunFixture, PlanChoosesNumberingAndRefusesSetsOverNineHundredNinetyNine)
     EXPECT_FALSE(state.threeDigitNumbering);
     EXPECT_EQ(state.archiveExtension, QStringLiteral(".rar"));
 
+    forgetLeftovers();
     job.setSourceMegabytes(149.5f);
     run->runJob();
     EXPECT_TRUE(state.threeDigitNumbering);
     EXPECT_EQ(state.archiveExtension, QStringLiteral(".001"));
 
+    forgetLeftovers();
     job.setSourceMegabytes(1498.5f); // exactly 999
     run->runJob();
     EXPECT_TRUE(home.messages.shown.isEmpty());
 
+    forgetLeftovers();
     for (const LaunchMode mode : {LaunchMode::Interactive, LaunchMode::AutoRun}) {
         app.launchMode = mode;
         home.shell = FakeShell();
@@ -263,6 +269,7 @@ TEST_F(RunFixture, PlanChoosesNumberingAndRefusesSetsOverNineHundredNinetyNine)
 
     // Size step 0: one archive, never three digits, never the limit.
     app.launchMode = LaunchMode::Interactive;
+    forgetLeftovers();
     job.setArchiveSizeStep(0);
     job.setArchiver(Archiver::Ace);
     job.setArchiveCompression(5);
@@ -280,7 +287,7 @@ TEST_F(RunFixture, WorkDirectoryTakesTheFirstFreeName)
     volumesToMake = 0;
     run->runJob();
     EXPECT_EQ(state.workDirectory, QStringLiteral("c:\\Zavok003"));
-    EXPECT_EQ(RipRun::workDirectoryName(QLatin1Char('x'), 1000), QStringLiteral("x:\\Zavok1000"));
+    EXPECT_EQ(workdirectory::name(QLatin1Char('x'), 1000), QStringLiteral("x:\\Zavok1000"));
 }
 
 TEST_F(RunFixture, NothingMadeEndsAsAborted)
@@ -326,13 +333,17 @@ TEST_F(RunFixture, FailedZipStepKeepsThisAndLaterVolumes)
     EXPECT_EQ(view.run.progress, 0);
     EXPECT_EQ(zip.zipCalls, (Steps{"start", "finish", "start", "drop"})) << "the failed ZIP's adds are never written";
 
+    // Run again unattended, it goes on from the second ZIP, and stops there.
     app.launchMode = LaunchMode::AutoRun;
     zip.adds.clear();
     zip.failAt = 2;
     run->runJob();
+    EXPECT_EQ(home.shell.reported, Steps{"continuing the interrupted run in c:\\Zavok001: 1 of 4 ZIPs are done"});
+    EXPECT_EQ(zip.adds.first().target, target(2));
     EXPECT_EQ(home.shell.endCalls, 1);
     EXPECT_NE(home.shell.exitCode, 0);
-    EXPECT_TRUE(exists(QStringLiteral("c:\\Zavok002\\game.rar")));
+    EXPECT_EQ(workFiles(), (Steps{"game.r00", "game.r01", "game.r02"}));
+    EXPECT_FALSE(exists(QStringLiteral("c:\\Zavok002")));
 }
 
 TEST_F(RunFixture, AZipWhoseOneWriteFailsKeepsItsVolumeAndEveryLaterOne)
@@ -349,6 +360,8 @@ TEST_F(RunFixture, AZipWhoseOneWriteFailsKeepsItsVolumeAndEveryLaterOne)
     // A failure that is no ZIP step (the extra went missing) drops the held
     // adds too, so the next run's ZIP does not start with them.
     zip = FakeZipComponent();
+    zip.drives = &home.drives;
+    forgetLeftovers();
     job.chooseExtra(ExtraChoice::File);
     job.setExtraPath(QStringLiteral("d:\\gone.txt"));
     run->runJob();
@@ -430,24 +443,31 @@ TEST_F(RunFixture, ZipCommentRules)
     EXPECT_EQ(zip.adds.last().comment.size(), 31999);
 
     zip = FakeZipComponent();
+    zip.drives = &home.drives;
+    forgetLeftovers();
     home.write(comment, QByteArray(320000, 'c'));
     run->runJob();
     EXPECT_FALSE(zip.commentSet) << "a comment file this large is ignored";
     EXPECT_EQ(presenter.shown.size(), 2);
 
     zip = FakeZipComponent();
+    zip.drives = &home.drives;
+    forgetLeftovers();
     home.write(comment, QByteArray(65537, 'c'));
     run->runJob();
     EXPECT_TRUE(zip.adds.isEmpty()) << "no ZIP is started with a comment no ZIP can hold";
     ASSERT_EQ(home.messages.shown.size(), 1);
     EXPECT_TRUE(home.messages.shown[0].text.startsWith(QStringLiteral("The ZIP comment is longer than 65,535 bytes")));
 
+    forgetLeftovers();
     home.write(comment, QByteArray(65536, 'c'));
     run->runJob();
     EXPECT_EQ(zip.adds.last().comment.size(), 65535);
 
     for (const QByteArray& bytes : {QByteArray(), QByteArray("gone")}) {
         zip = FakeZipComponent();
+        zip.drives = &home.drives;
+        forgetLeftovers();
         home.messages.shown.clear();
         if (bytes.isEmpty())
             home.write(comment, bytes);
@@ -480,11 +500,16 @@ TEST_F(RunFixture, AnArchiverThatFailsOrIsKilledPackagesNothingAndSaysWhereItsVo
         const QString work = QStringLiteral("c:\\Zavok00") + QString::number(++runs);
         SCOPED_TRACE(work.toStdString());
         EXPECT_TRUE(zip.adds.isEmpty());
-        EXPECT_EQ(QDir(home.host(work)).entryList(QDir::Files), (Steps{"game.r00", "game.rar"}));
+        EXPECT_EQ(QDir(home.host(work)).entryList({"game.*"}, QDir::Files), (Steps{"game.r00", "game.rar"}));
         EXPECT_TRUE(presenter.shown.isEmpty());
         EXPECT_EQ(view.run.status, QStringLiteral("Aborted"));
-        ASSERT_EQ(home.messages.shown.size(), 1);
-        const ShownMessage& told = home.messages.shown[0];
+        // The second run is told that the first cannot be continued.
+        ASSERT_EQ(home.messages.shown.size(), runs);
+        if (runs == 2) {
+            EXPECT_TRUE(home.messages.shown[0].text.startsWith(
+                "The interrupted run in c:\\Zavok001 cannot be continued: the archiver had not finished its set."));
+        }
+        const ShownMessage& told = home.messages.shown.last();
         EXPECT_EQ(told.title, QStringLiteral("Zavok32 error"));
         EXPECT_EQ(told.icon, MessageIcon::Stop);
         EXPECT_TRUE(told.text.contains(end.describe())) << told.text.toStdString();
@@ -512,8 +537,8 @@ TEST_F(RunFixture, AnArchiverThatFailsOrIsKilledPackagesNothingAndSaysWhereItsVo
     home.messages.shown.clear();
     run->runJob();
     EXPECT_FALSE(exists(QStringLiteral("c:\\Zavok004")));
-    ASSERT_EQ(home.messages.shown.size(), 1);
-    EXPECT_TRUE(home.messages.shown[0].text.contains(QStringLiteral("wrote no volume")));
+    ASSERT_FALSE(home.messages.shown.isEmpty());
+    EXPECT_TRUE(home.messages.shown.last().text.contains(QStringLiteral("wrote no volume")));
 }
 
 TEST_F(RunFixture, AnArchiverThatCannotStartIsNamedAndNothingIsLeft)

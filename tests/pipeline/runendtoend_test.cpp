@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QThread>
 
@@ -682,7 +683,8 @@ TEST_F(RunEndToEnd, AZipSpoiledOnDiskAfterItWasWrittenFailsTheRunAndKeepsItsVolu
                   (QStringList{"game.r00", "game.r01", "game.r02"}));
     }
 
-    // At the window, the same failure is told in a message.
+    // At the window, the same failure is told in a message, after the word
+    // that the last failed run, its complete ZIP gone, cannot be continued.
     app.launchMode = LaunchMode::Interactive;
     for (const QString& z : QDir(zipsHost).entryList(QDir::Files))
         QFile::remove(zipsHost + QLatin1Char('/') + z);
@@ -691,11 +693,31 @@ TEST_F(RunEndToEnd, AZipSpoiledOnDiskAfterItWasWrittenFailsTheRunAndKeepsItsVolu
     fault->afterWrite = [this, &cases] { cases[1].spoil(zipsHost + QStringLiteral("/game02.zip")); };
     makeRun(std::move(fault));
     run->runJob();
-    ASSERT_EQ(home.messages.shown.size(), 1);
-    EXPECT_TRUE(home.messages.shown[0].text.contains(QStringLiteral("game02.zip does not read back")));
-    EXPECT_TRUE(home.messages.shown[0].text.contains(QStringLiteral("Volumes 2 to 4 are still in c:\\Zavok003")));
+    ASSERT_EQ(home.messages.shown.size(), 2) << home.messages.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(home.messages.shown[0].text.startsWith(
+        QStringLiteral("The interrupted run in c:\\Zavok002 cannot be continued: its complete ZIP game01.zip is missing.")));
+    EXPECT_TRUE(home.messages.shown[1].text.contains(QStringLiteral("game02.zip does not read back")));
+    EXPECT_TRUE(home.messages.shown[1].text.contains(QStringLiteral("Volumes 2 to 4 are still in c:\\Zavok003")));
     EXPECT_EQ(view.run.status, QStringLiteral("Verify failed"));
     EXPECT_TRUE(presenter.shown.isEmpty());
+    EXPECT_TRUE(view.run.left.startsWith(QStringLiteral("1 of 4 ZIPs is complete in e:\\zips: game01.zip.")))
+        << view.run.left.toStdString();
+
+    // The same job continues that run: the ZIP that failed its read-back is
+    // made again from its volume, and the one written beside it is kept once
+    // it proves sound.
+    app.launchMode = LaunchMode::AutoRun;
+    home.shell = FakeShell();
+    const QDateTime thirdMade = QFileInfo(zipsHost + QStringLiteral("/game03.zip")).lastModified();
+    makeRun();
+    run->runJob();
+    EXPECT_EQ(home.shell.endCalls, 0) << home.shell.endReason.toStdString();
+    EXPECT_TRUE(home.shell.reported.contains(QStringLiteral("continuing the interrupted run in c:\\Zavok003: 1 of 4 ZIPs are done")))
+        << home.shell.reported.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(zipFiles(), numberedZips(4));
+    EXPECT_TRUE(tool(QStringLiteral("unzip"), {QStringLiteral("-tq"), QStringLiteral("game02.zip")}, zipsHost).ok());
+    EXPECT_EQ(QFileInfo(zipsHost + QStringLiteral("/game03.zip")).lastModified(), thirdMade) << "kept, not made again";
+    checkSums(QStringLiteral("game"));
 }
 
 TEST_F(RunEndToEnd, ZipsLeftFromAnOlderLargerSetAreNamedAndTheChecksumFilesListOnlyTheNewSet)
@@ -760,10 +782,29 @@ TEST_F(RunEndToEnd, TheVolumeSetIsTestedBesideThePackagingAndNoVolumeGoesBeforeI
     makeRun();
     run->runJob();
     EXPECT_EQ(home.shell.exitCode, exitstatus::Stopped);
-    EXPECT_EQ(home.shell.endReason, QStringLiteral("Verify failed: the volume set the archiver wrote is not sound: game.r01: data CRC error"));
+    const QString reason = home.shell.endReason;
+    EXPECT_TRUE(reason.startsWith(QStringLiteral("Verify failed: the volume set the archiver wrote is not sound: game.r01: data CRC error; ")))
+        << reason.toStdString();
+    // Only ZIPs whose volumes passed count as complete, and volumes that
+    // failed the test are never offered for a continued run.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("; [0-2] of 4 ZIPs complete in e:\\\\zips; [2-4] volumes \\(.*\\) stay in c:\\\\Zavok001 \\([^;]*\\)$"))
+                    .match(reason).hasMatch())
+        << reason.toStdString();
     const QStringList left = workFiles();
     EXPECT_TRUE(left.contains(QStringLiteral("game.r01")) && left.contains(QStringLiteral("game.r02"))) << left.join(' ').toStdString();
     EXPECT_FALSE(QFile::exists(zipsHost + QStringLiteral("/game.sfv")));
+
+    // The next run of the job says why and starts afresh.
+    home.shell = FakeShell();
+    tester = SlowDiskTester();
+    tester.names = {"game.rar", "game.r00", "game.r01", "game.r02"};
+    makeRun();
+    run->runJob();
+    EXPECT_EQ(home.shell.endCalls, 0) << home.shell.endReason.toStdString();
+    EXPECT_TRUE(home.shell.reported.value(0).startsWith(
+        QStringLiteral("the interrupted run in c:\\Zavok001 cannot be continued: its volumes failed the set's test; starting afresh")))
+        << home.shell.reported.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(tester.tested, tester.names);
 }
 
 TEST_F(RunEndToEnd, FoldersTheSetIsWrittenIntoAreLeftOutOfWhatItReads)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resume/runjournal.h"
+
 #include "doubles/temphome.h"
 #include "job/appstate.h"
 #include "job/ripjob.h"
@@ -46,6 +48,7 @@ protected:
         home.write(QStringLiteral("d:\\info.nfo"), "info\r\n");
         QDir().mkpath(home.host(QStringLiteral("e:\\")) + QStringLiteral("/zips"));
         home.services.zip = &zip;
+        zip.drives = &home.drives;
         home.services.sounds = &sounds;
 
         job.setSourcePath(QStringLiteral("d:\\src"));
@@ -107,5 +110,20 @@ protected:
     QString target(int n) const { return QStringLiteral("e:\\zips\\game") + numbertext::zeroPadded(n, 2); }
     QString appFile(const QString& name) const { return home.homeDos() + QLatin1Char('\\') + name + QLatin1Char('\r'); }
     bool exists(const QString& dos) const { return home.drives.pathExists(dos); }
-    QStringList workFiles() const { return QDir(home.host(QStringLiteral("c:\\Zavok001"))).entryList(QDir::Files); }
+    // The ZIPs and work folders that earlier runs of a test left, so that the
+    // next run meets neither a duplicate name nor an interrupted run.
+    void forgetLeftovers()
+    {
+        const QString zips = home.host(QStringLiteral("e:\\zips"));
+        QDir(zips).removeRecursively();
+        QDir().mkpath(zips);
+        for (const QString& work : QDir(home.host(QStringLiteral("c:\\"))).entryList({QStringLiteral("Zavok*")}, QDir::Dirs))
+            QDir(home.host(QStringLiteral("c:\\")) + QLatin1Char('/') + work).removeRecursively();
+    }
+    QStringList workFiles() const
+    {
+        QStringList files = QDir(home.host(QStringLiteral("c:\\Zavok001"))).entryList(QDir::Files);
+        files.removeIf([](const QString& name) { return RunJournal::isJournalFile(name); });
+        return files;
+    }
 };

@@ -1,4 +1,5 @@
 #include "platform/posixprocessrunner.h"
+#include "platform/stopsignals.h"
 #include "platform/streamarchiverconsole.h"
 #include "platform/windowscommandline.h"
 
@@ -8,7 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <chrono>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -276,4 +281,36 @@ TEST_F(ProcessRunnerTest, WithoutAWindowTheOutputIsPassedOnOrHeldBackAndItsPerce
         EXPECT_EQ(percents.last(), 45);
     }
     qunsetenv("ARGRECORDER_PRINT");
+}
+
+TEST_F(ProcessRunnerTest, AStopSignalEndsTheChildsGroupAndReachesTheEventLoop)
+{
+    int argc = 1;
+    char name[] = "platform_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication loop(argc, argv);
+    StopSignals stops;
+    int heard = 0;
+    QObject::connect(&stops, &StopSignals::stopRequested, [&heard](int signal) { heard = signal; });
+    placeWitness(appDir, QStringLiteral("wrar"));
+    qputenv("ARGRECORDER_DELAY_MS", "20000");
+    PosixProcessRunner runner(appDir);
+    // As from another terminal while the child runs: only zavok32 is named.
+    std::thread later([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        ::kill(::getpid(), SIGTERM);
+    });
+    QElapsedTimer timer;
+    timer.start();
+    const ProcessEnd end = runner.execCmd(QStringLiteral("wrar.exe a"), workDir);
+    later.join();
+    qunsetenv("ARGRECORDER_DELAY_MS");
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_EQ(end.kind, ProcessEnd::Kind::Signalled);
+    EXPECT_EQ(end.signal, SIGTERM);
+    EXPECT_EQ(StopSignals::received(), SIGTERM);
+    EXPECT_EQ(heard, 0) << "nothing happens inside the handler";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(heard, SIGTERM);
+    EXPECT_EQ(StopSignals::name(SIGHUP), "SIGHUP");
 }

@@ -159,7 +159,7 @@ TEST(MenuTable, ItemsShortcutsAndOrder)
         "&File", "  &Open zvk script... Ctrl+O", "  S&ave zvk script... Ctrl+V", "  Chec&k a set...", "  -", "  Page",
         "    Source Ctrl+S", "    Skip Ctrl+K", "    Diz Ctrl+D", "    Nfo Ctrl+N", "    Zip Ctrl+Z", "    -",
         "    Zavok Ctrl+R", "  -", "  E&xit Ctrl+X",
-        "&Options", "  Soun&ds", "  &Drives...", "  -", "  &Verify after packing", "  &Checksum files", "  &Recovery files...", "  -",
+        "&Options", "  Soun&ds", "  &Drives...", "  Clean &up...", "  -", "  &Verify after packing", "  &Checksum files", "  &Recovery files...", "  -",
         "  Use &zip comment", "  &Open zip comment...", "  &View zip comment...",
         "&Help", "  &Contents... Ctrl+H", "  &Index... Ctrl+I", "  -", "  &Web page... Ctrl+W", "  &Email... Ctrl+E",
         "  -", "  &About... Ctrl+A"};
