@@ -261,7 +261,7 @@ void Application::stopBySignal(int signal)
     }
     m_window->close();
     m_window->endApplication(exitstatus::signalled(signal),
-                             QStringLiteral("stopped by %1; no run was going").arg(runmessages::signalName(signal)));
+                             QCoreApplication::translate("Application", "stopped by %1; no run was going").arg(runmessages::signalName(signal)));
 }
 
 bool Application::openHandedScript(const QString& script)

@@ -8,6 +8,8 @@
 #include "ui/cleanupdialog.h"
 #include "ui/mainwindow.h"
 
+#include <QCoreApplication>
+
 CleanUpWiring::CleanUpWiring(Application& program)
     : m_program(program)
 {
@@ -32,8 +34,8 @@ void CleanUpWiring::open()
         return;
     }
     if (m_program.run() && m_program.run()->running()) {
-        m_program.services().messages->show(QStringLiteral("Zavok32"),
-                                            QStringLiteral("A run is going. Clean up once it has ended."),
+        m_program.services().messages->show(QCoreApplication::translate("CleanUpWiring", "Zavok32"),
+                                            QCoreApplication::translate("CleanUpWiring", "A run is going. Clean up once it has ended."),
                                             MessageIcon::Information);
         return;
     }

@@ -99,7 +99,8 @@ QString DisplayChoice::noDisplayMessage(const Environment& environment)
                                            "there for ever; a job runs without one when its path follows \"!\" or "
                                            "\"$\", see zavok32 --help")
             .arg(platform);
-    return QStringLiteral("zavok32: there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY name "
-                          "none that answers); a job runs without one when its path follows \"!\" or \"$\", "
-                          "see zavok32 --help");
+    return QCoreApplication::translate("CommandLine",
+                                       "zavok32: there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY "
+                                       "name none that answers); a job runs without one when its path follows \"!\" or "
+                                       "\"$\", see zavok32 --help");
 }

@@ -6,6 +6,7 @@
 #include "resume/sizetext.h"
 #include "resume/zipfolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -43,7 +44,7 @@ void CleanUpList::refresh()
         addUnfinishedZips(zipDir);
     }
     if (m_view.rows.isEmpty())
-        m_view.empty = QStringLiteral("Nothing to clean up: no interrupted run left a work folder, and no unfinished ZIP "
+        m_view.empty = QCoreApplication::translate("CleanUpList", "Nothing to clean up: no interrupted run left a work folder, and no unfinished ZIP "
                                       "lies in the ZIP folders your runs wrote into.");
     updateSummary();
 }
@@ -57,9 +58,9 @@ void CleanUpList::addWorkFolder(const WorkFolder& folder)
     const QString why = folder.whyNotContinuable(m_drives);
     if (why.isEmpty()) {
         const Leftovers left = folder.leftovers();
-        row.what = QStringLiteral("Can go on: %1").arg(left.doneText());
+        row.what = QCoreApplication::translate("CleanUpList", "Can go on: %1").arg(left.doneText());
     } else {
-        row.what = QStringLiteral("Cannot go on: ") + why;
+        row.what = QCoreApplication::translate("CleanUpList", "Cannot go on: ") + why;
         row.ticked = true;
     }
     const qint64 bytes = folder.bytes();
@@ -89,7 +90,7 @@ void CleanUpList::addUnfinishedZips(const QString& zipDirDos)
         CleanUpRow row;
         const QString folder = zipDirDos.endsWith(QLatin1Char('\\')) ? zipDirDos : zipDirDos + QLatin1Char('\\');
         row.name = folder + file.fileName();
-        row.what = QStringLiteral("Unfinished ZIP: a run was killed while it wrote it");
+        row.what = QCoreApplication::translate("CleanUpList", "Unfinished ZIP: a run was killed while it wrote it");
         row.size = megabytesText(file.size());
         row.ticked = true;
         m_view.rows << row;
@@ -118,7 +119,7 @@ void CleanUpList::updateSummary()
     m_view.deleteEnabled = ticked > 0;
     m_view.summary = m_view.rows.isEmpty()
         ? QString()
-        : QStringLiteral("%1 of %2 ticked: %3").arg(ticked).arg(m_view.rows.size()).arg(megabytesText(bytes));
+        : QCoreApplication::translate("CleanUpList", "%1 of %2 ticked: %3").arg(ticked).arg(m_view.rows.size()).arg(megabytesText(bytes));
 }
 
 qint64 CleanUpList::deleteTicked()
@@ -134,8 +135,8 @@ qint64 CleanUpList::deleteTicked()
     if (chosen.isEmpty())
         return 0;
     const QString what = chosen.size() == 1 ? m_view.rows[chosen.first()].name
-                                            : QStringLiteral("the %1 ticked items").arg(chosen.size());
-    if (m_messages.show(QStringLiteral("Zavok32"), QStringLiteral("Delete %1 (%2)?\rThis cannot be undone.").arg(what, megabytesText(bytes)),
+                                            : QCoreApplication::translate("CleanUpList", "the %1 ticked items").arg(chosen.size());
+    if (m_messages.show(QStringLiteral("Zavok32"), QCoreApplication::translate("CleanUpList", "Delete %1 (%2)?\rThis cannot be undone.").arg(what, megabytesText(bytes)),
                         MessageIcon::Question, MessageButtons::YesNo)
         != MessageResult::Yes)
         return 0;
@@ -150,8 +151,8 @@ qint64 CleanUpList::deleteTicked()
             failed << m_view.rows[i].name;
     }
     if (!failed.isEmpty())
-        m_messages.show(QStringLiteral("Zavok32 error"),
-                        QStringLiteral("These could not be deleted (or not whole): %1.\rCheck that you may write there.")
+        m_messages.show(QCoreApplication::translate("CleanUpList", "Zavok32 error"),
+                        QCoreApplication::translate("CleanUpList", "These could not be deleted (or not whole): %1.\rCheck that you may write there.")
                             .arg(failed.join(QStringLiteral(", "))),
                         MessageIcon::Exclamation);
     refresh();
@@ -168,9 +169,13 @@ QString CleanUpList::startupNotice(const QList<WorkFolder>& folders)
         names << folder.dos;
         bytes += folder.bytes();
     }
-    const QString count = folders.size() == 1 ? QStringLiteral("An interrupted run left its work folder")
-                                              : QStringLiteral("Interrupted runs left %1 work folders").arg(folders.size());
-    return QStringLiteral("%1 (%2): %3. Zavok! continues a run of the same job; Options > Clean up removes %4.")
-        .arg(count, megabytesText(bytes), names.join(QStringLiteral(", ")),
-             folders.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"));
+    const QString shown = megabytesText(bytes);
+    const QString list = names.join(QStringLiteral(", "));
+    if (folders.size() == 1)
+        return QCoreApplication::translate("CleanUpList", "An interrupted run left its work folder (%1): %2. Zavok! continues a run "
+                                                          "of the same job; Options > Clean up removes it.")
+            .arg(shown, list);
+    return QCoreApplication::translate("CleanUpList", "Interrupted runs left %1 work folders (%2): %3. Zavok! continues a run "
+                                                      "of the same job; Options > Clean up removes them.")
+        .arg(QString::number(folders.size()), shown, list);
 }

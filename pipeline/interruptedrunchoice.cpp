@@ -7,6 +7,8 @@
 #include "platform/shell.h"
 #include "resume/sizetext.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kTitle = QStringLiteral("Zavok32");
@@ -21,26 +23,26 @@ InterruptedRunChoice::InterruptedRunChoice(RunContext& context, bool restart)
 
 QString InterruptedRunChoice::cannotContinueMessage(const WorkFolder& folder, const QString& why, qint64 bytes)
 {
-    return QStringLiteral("The interrupted run in %1 cannot be continued: %2.").arg(folder.dos, why)
-           + QStringLiteral("\rThis run starts afresh. That work folder (%1) stays until you remove it with Options > Clean up.")
+    return QCoreApplication::translate("InterruptedRunChoice", "The interrupted run in %1 cannot be continued: %2.").arg(folder.dos, why)
+           + QCoreApplication::translate("InterruptedRunChoice", "\rThis run starts afresh. That work folder (%1) stays until you remove it with Options > Clean up.")
                  .arg(megabytesText(bytes));
 }
 
 QString InterruptedRunChoice::cannotContinueLine(const WorkFolder& folder, const QString& why, qint64 bytes)
 {
-    return QStringLiteral("the interrupted run in %1 cannot be continued: %2; starting afresh (Options > Clean up "
-                          "removes its %3)")
+    return QCoreApplication::translate("InterruptedRunChoice", "the interrupted run in %1 cannot be continued: %2; "
+                                                               "starting afresh (Options > Clean up removes its %3)")
         .arg(folder.dos, why, megabytesText(bytes));
 }
 
 QString InterruptedRunChoice::continuingLine(const WorkFolder& folder, const Leftovers& left)
 {
-    return QStringLiteral("continuing the interrupted run in %1: %2").arg(folder.dos, left.doneText());
+    return QCoreApplication::translate("InterruptedRunChoice", "continuing the interrupted run in %1: %2").arg(folder.dos, left.doneText());
 }
 
 QString InterruptedRunChoice::restartLine(const WorkFolder& folder, qint64 bytes)
 {
-    return QStringLiteral("--restart: the interrupted run in %1 is deleted, which frees %2; starting afresh")
+    return QCoreApplication::translate("InterruptedRunChoice", "--restart: the interrupted run in %1 is deleted, which frees %2; starting afresh")
         .arg(folder.dos, megabytesText(bytes));
 }
 
@@ -104,11 +106,11 @@ InterruptedRunChoice::Decision InterruptedRunChoice::discard(const WorkFolder& f
 {
     QString error;
     if (!folder.discard(&error)) {
-        const QString text = QStringLiteral("The interrupted run's work folder was not deleted whole: %1.").arg(error);
+        const QString text = QCoreApplication::translate("InterruptedRunChoice", "The interrupted run's work folder was not deleted whole: %1.").arg(error);
         if (m_ctx.app.unattended())
             m_ctx.services.shell->report(text);
         else
-            m_ctx.services.messages->show(kTitle, text + QStringLiteral("\rThis run starts afresh all the same."),
+            m_ctx.services.messages->show(kTitle, text + QCoreApplication::translate("InterruptedRunChoice", "\rThis run starts afresh all the same."),
                                           MessageIcon::Exclamation);
     }
     return {};

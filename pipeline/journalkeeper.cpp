@@ -4,6 +4,7 @@
 #include "platform/zipcrc.h"
 #include "resume/workfolder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 void JournalKeeper::start(const QString& folderHost, const QString& folderDos, RunJournal journal)
@@ -48,7 +49,7 @@ void JournalKeeper::zipMade(int volume, const QString& name, const QString& zipH
     QString error;
     const auto crc = zipcrc::ofFile(zipHost, &error);
     if (!crc)
-        throw RunFailure(QStringLiteral("cannot read back %1: %2").arg(name, error));
+        throw RunFailure(QCoreApplication::translate("JournalKeeper", "cannot read back %1: %2").arg(name, error));
     m_journal.zips.removeIf([volume](const RunJournal::Zip& z) { return z.number == volume; });
     m_journal.zips << RunJournal::Zip{volume, name, QFileInfo(zipHost).size(), *crc};
     write();
@@ -73,7 +74,7 @@ void JournalKeeper::write()
 {
     QString error;
     if (!m_journal.write(m_folderHost, &error))
-        throw RunFailure(QStringLiteral("cannot write the run's journal in %1: %2").arg(m_folderDos, error),
-                         QStringLiteral("Zavok32 cannot write the run's journal in %1 (%2).").arg(m_folderDos, error)
-                             + QStringLiteral("\rMake room on the work drive, then run the job again."));
+        throw RunFailure(QCoreApplication::translate("JournalKeeper", "cannot write the run's journal in %1: %2").arg(m_folderDos, error),
+                         QCoreApplication::translate("JournalKeeper", "Zavok32 cannot write the run's journal in %1 (%2).").arg(m_folderDos, error)
+                             + QCoreApplication::translate("JournalKeeper", "\rMake room on the work drive, then run the job again."));
 }

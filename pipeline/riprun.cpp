@@ -178,7 +178,7 @@ void RipRun::freshRun()
     if (archiver.started() && !archiver.succeeded() && !cancelledEmpty) {
         endAfterFailedArchiver(archiver, count);
     } else if (count == 0) {
-        m_ctx.view.run.status = QStringLiteral("Aborted");
+        m_ctx.view.run.status = QCoreApplication::translate("RipRun", "Aborted");
         m_ctx.view.notify();
         if (!archiver.started()) {
             const QString message = runmessages::archiverFailure(archiver, 0, state.workDirectory, {}, job.archivesOnly());
@@ -269,7 +269,7 @@ void RipRun::packageAndReport()
     }
     for (const QString& file : recovery.files) {
         if (const QString fault = proof.listAlso(file); !fault.isEmpty())
-            throw RunFailure(fault, QStringLiteral("Every ZIP of the set was made, but ") + fault + QLatin1Char('.'));
+            throw RunFailure(fault, QCoreApplication::translate("RipRun", "Every ZIP of the set was made, but %1.").arg(fault));
     }
     finishProof(proof);
     m_progress.finish();
@@ -730,7 +730,7 @@ bool RipRun::confirmClose()
         abortRun();
         return true;
     }
-    const MessageResult answer = m_ctx.services.messages->show(QStringLiteral("Zavok32"), runmessages::closeQuestion(),
+    const MessageResult answer = m_ctx.services.messages->show(QCoreApplication::translate("RipRun", "Zavok32"), runmessages::closeQuestion(),
                                                                MessageIcon::Question, MessageButtons::YesNo);
     if (answer != MessageResult::Yes)
         return false;
@@ -749,7 +749,7 @@ void RipRun::stopBySignal(int signal)
 void RipRun::endAfterStopSignal()
 {
     const int signal = std::exchange(m_stopSignal, 0);
-    const QString line = QStringLiteral("stopped by ") + runmessages::signalName(signal) + QStringLiteral(": ") + m_left.line();
+    const QString line = QCoreApplication::translate("RipRun", "stopped by %1: %2").arg(runmessages::signalName(signal), m_left.line());
     Shell& shell = *m_ctx.services.shell;
     shell.closeMainWindow();
     shell.endApplication(exitstatus::signalled(signal), line);

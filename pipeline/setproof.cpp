@@ -162,15 +162,15 @@ SetProof::Step SetProof::zipFound(int n, const ZipNameParts& names, const QStrin
     }
     const auto host = m_ctx.services.drives->toHost(names.target + QStringLiteral(".zip"));
     if (!host)
-        throw RunFailure(QStringLiteral("no drive for ") + names.target);
+        throw RunFailure(QCoreApplication::translate("SetProof", "no drive for ") + names.target);
     noteStem(names);
     Pending found{n, Zip{names.shownName, *host, QFileInfo(*host).size(), 0, {}}, volumeName, volumeHost, {}, readBack(*host)};
     const auto ready = [&found] { return found.read.wait_for(std::chrono::seconds(0)) == std::future_status::ready; };
     if (!waitFor(ready))
-        return Step{step.proven, step.provenZips, QStringLiteral("stopped while %1 was checked").arg(found.zip.name), n};
+        return Step{step.proven, step.provenZips, QCoreApplication::translate("SetProof", "stopped while %1 was checked").arg(found.zip.name), n};
     const auto [back, digest] = found.read.get();
     if (back.state == ZipReadBack::State::Stopped)
-        return Step{step.proven, step.provenZips, QStringLiteral("stopped while %1 was checked").arg(found.zip.name), n};
+        return Step{step.proven, step.provenZips, QCoreApplication::translate("SetProof", "stopped while %1 was checked").arg(found.zip.name), n};
     if (!judge(found, back, digest).isEmpty()) {
         sound = false;
         return step;
@@ -196,7 +196,7 @@ SetProof::Step SetProof::zipKept(int n, const ZipNameParts& names)
 {
     const auto host = m_ctx.services.drives->toHost(names.target + QStringLiteral(".zip"));
     if (!host)
-        throw RunFailure(QStringLiteral("no drive for ") + names.target);
+        throw RunFailure(QCoreApplication::translate("SetProof", "no drive for ") + names.target);
     Step step = settle();
     if (!step.fault.isEmpty())
         return step;
@@ -215,19 +215,19 @@ SetProof::Step SetProof::zipKept(int n, const ZipNameParts& names)
             return result;
         });
         if (!waitFor([&read] { return read.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }))
-            return Step{step.proven, step.provenZips, QStringLiteral("stopped while %1 was checked").arg(zip.name), n};
+            return Step{step.proven, step.provenZips, QCoreApplication::translate("SetProof", "stopped while %1 was checked").arg(zip.name), n};
         const auto [back, keptDigest] = read.get();
         if (back.state == ZipReadBack::State::Stopped)
-            return Step{step.proven, step.provenZips, QStringLiteral("stopped while %1 was checked").arg(zip.name), n};
+            return Step{step.proven, step.provenZips, QCoreApplication::translate("SetProof", "stopped while %1 was checked").arg(zip.name), n};
         if (!back.sound())
-            return Step{step.proven, step.provenZips, QStringLiteral("%1 does not read back: %2").arg(zip.name, back.detail), n};
+            return Step{step.proven, step.provenZips, QCoreApplication::translate("SetProof", "%1 does not read back: %2").arg(zip.name, back.detail), n};
         digest = keptDigest;
     } else if (m_checksums) {
         digest = FileDigest::of(*host);
     }
     if (m_checksums) {
         if (!digest.ok)
-            return Step{step.proven, step.provenZips, QStringLiteral("%1 cannot be read for its checksums: %2").arg(zip.name, digest.error), n};
+            return Step{step.proven, step.provenZips, QCoreApplication::translate("SetProof", "%1 cannot be read for its checksums: %2").arg(zip.name, digest.error), n};
         zip.crc = digest.crc;
         zip.sha256 = digest.sha256;
     }

@@ -224,7 +224,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
             if (m_proof) {
                 const SetProof::Step step = m_proof->zipKept(n, m_ctx.steps.startVolume(n));
                 if (const QString kept = provenGo(step); !kept.isEmpty())
-                    throw RunFailure(QStringLiteral("cannot delete the packaged volume ") + kept);
+                    throw RunFailure(QCoreApplication::translate("VolumePackager", "cannot delete the packaged volume ") + kept);
                 if (!step.fault.isEmpty())
                     return unproven(step.fault, step.firstUnproven);
             }
@@ -245,7 +245,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
             if (sound)
                 awaiting.insert(n, names);
             if (const QString kept = provenGo(step); !kept.isEmpty())
-                throw RunFailure(QStringLiteral("cannot delete the packaged volume ") + kept);
+                throw RunFailure(QCoreApplication::translate("VolumePackager", "cannot delete the packaged volume ") + kept);
             if (!step.fault.isEmpty())
                 return unproven(step.fault, step.firstUnproven);
             if (sound) {
@@ -254,7 +254,7 @@ VolumePackager::Result VolumePackager::packageVolumes()
             }
             // Added to, a spoiled ZIP would keep what spoiled it.
             if (!QFile::remove(hostPath(names.target + QStringLiteral(".zip"))))
-                throw RunFailure(QStringLiteral("cannot delete %1, which does not read back").arg(names.shownName));
+                throw RunFailure(QCoreApplication::translate("VolumePackager", "cannot delete %1, which does not read back").arg(names.shownName));
         }
         if (m_progress)
             m_progress->zipStarted(QFileInfo(volumeHost).size());

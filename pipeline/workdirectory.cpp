@@ -5,6 +5,7 @@
 #include "platform/numbertext.h"
 #include "resume/runjournal.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,7 +19,7 @@ QString host(const QString& dosPath, const DriveService& drives)
 {
     const auto path = drives.toHost(dosPath);
     if (!path)
-        throw RunFailure(QStringLiteral("no drive for ") + dosPath);
+        throw RunFailure(QCoreApplication::translate("WorkDirectory", "no drive for ") + dosPath);
     return *path;
 }
 
@@ -45,17 +46,17 @@ QString make(QChar drive, const DriveService& drives)
         if (drives.pathExists(dos))
             continue;
         if (!QDir().mkdir(host(dos, drives)))
-            throw RunFailure(QStringLiteral("cannot make the work directory ") + dos);
+            throw RunFailure(QCoreApplication::translate("WorkDirectory", "cannot make the work directory ") + dos);
         return dos;
     }
-    throw RunFailure(QStringLiteral("no free work directory name on drive ") + drive + QLatin1Char(':'));
+    throw RunFailure(QCoreApplication::translate("WorkDirectory", "no free work directory name on drive ") + drive + QLatin1Char(':'));
 }
 
 int countVolumes(const QString& hostPath)
 {
     const qsizetype count = allButTheJournal(hostPath, QDir::Files).size();
     if (count > 32767)
-        throw RunFailure(QStringLiteral("the work directory holds %1 files; no set is that large").arg(count));
+        throw RunFailure(QCoreApplication::translate("WorkDirectory", "the work directory holds %1 files; no set is that large").arg(count));
     return int(count);
 }
 
@@ -78,7 +79,7 @@ void remove(const QString& dosPath, const DriveService& drives)
     if (allButTheJournal(path, QDir::AllEntries).isEmpty())
         RunJournal::remove(path);
     if (!QDir().rmdir(path))
-        throw RunFailure(QStringLiteral("the work directory %1 is not empty").arg(dosPath));
+        throw RunFailure(QCoreApplication::translate("WorkDirectory", "the work directory %1 is not empty").arg(dosPath));
     if (const auto c = drives.toHost(QStringLiteral("c:\\")))
         QDir::setCurrent(*c);
 }

@@ -197,7 +197,7 @@ ProcessEnd PosixProcessRunner::execCmd(const QString& commandLine, const QString
     }
     int report[2] = {-1, -1};
     if (::pipe2(report, O_CLOEXEC) != 0) {
-        const QString reason = QStringLiteral("no pipe to start it: ") + QString::fromLocal8Bit(std::strerror(errno));
+        const QString reason = QCoreApplication::translate("PosixProcessRunner", "no pipe to start it: ") + QString::fromLocal8Bit(std::strerror(errno));
         for (const int fd : output)
             if (fd >= 0)
                 ::close(fd);

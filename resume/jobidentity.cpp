@@ -5,6 +5,7 @@
 #include "platform/driveservice.h"
 #include "resume/treemeasure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -30,33 +31,33 @@ struct Label {
     const char* words;
 };
 constexpr Label kLabels[] = {
-    {"source", "source"},
-    {"image", "CD image setting"},
-    {"cue", "cue sheet"},
-    {"skip", "skip list"},
-    {"archiver", "archiver"},
-    {"size-step", "volume size"},
-    {"archive-compression", "archive compression"},
-    {"zip-compression", "ZIP compression"},
-    {"zip-folder", "ZIP folder"},
-    {"base-name", "base name"},
-    {"dated", "date in the ZIP names (the $ start)"},
-    {"description", "description file"},
-    {"description-bytes", "description file's text"},
-    {"numbering", "numbering"},
-    {"information", "information file"},
-    {"information-bytes", "information file's text"},
-    {"first-zip-only", "\"1st zip only\" setting"},
-    {"extra", "extra"},
-    {"extra-bytes", "extra's files"},
-    {"comment", "ZIP comment"},
+    {"source", QT_TRANSLATE_NOOP("JobIdentity", "source")},
+    {"image", QT_TRANSLATE_NOOP("JobIdentity", "CD image setting")},
+    {"cue", QT_TRANSLATE_NOOP("JobIdentity", "cue sheet")},
+    {"skip", QT_TRANSLATE_NOOP("JobIdentity", "skip list")},
+    {"archiver", QT_TRANSLATE_NOOP("JobIdentity", "archiver")},
+    {"size-step", QT_TRANSLATE_NOOP("JobIdentity", "volume size")},
+    {"archive-compression", QT_TRANSLATE_NOOP("JobIdentity", "archive compression")},
+    {"zip-compression", QT_TRANSLATE_NOOP("JobIdentity", "ZIP compression")},
+    {"zip-folder", QT_TRANSLATE_NOOP("JobIdentity", "ZIP folder")},
+    {"base-name", QT_TRANSLATE_NOOP("JobIdentity", "base name")},
+    {"dated", QT_TRANSLATE_NOOP("JobIdentity", "date in the ZIP names (the $ start)")},
+    {"description", QT_TRANSLATE_NOOP("JobIdentity", "description file")},
+    {"description-bytes", QT_TRANSLATE_NOOP("JobIdentity", "description file's text")},
+    {"numbering", QT_TRANSLATE_NOOP("JobIdentity", "numbering")},
+    {"information", QT_TRANSLATE_NOOP("JobIdentity", "information file")},
+    {"information-bytes", QT_TRANSLATE_NOOP("JobIdentity", "information file's text")},
+    {"first-zip-only", QT_TRANSLATE_NOOP("JobIdentity", "\"1st zip only\" setting")},
+    {"extra", QT_TRANSLATE_NOOP("JobIdentity", "extra")},
+    {"extra-bytes", QT_TRANSLATE_NOOP("JobIdentity", "extra's files")},
+    {"comment", QT_TRANSLATE_NOOP("JobIdentity", "ZIP comment")},
 };
 
 QString wordsFor(const QString& key)
 {
     for (const Label& label : kLabels)
         if (key == QLatin1String(label.key))
-            return QString::fromLatin1(label.words);
+            return QCoreApplication::translate("JobIdentity", label.words);
     return key;
 }
 
@@ -64,7 +65,7 @@ QString wordsFor(const QString& key)
 QString shown(const QString& value)
 {
     if (value.isEmpty())
-        return QStringLiteral("none");
+        return QCoreApplication::translate("JobIdentity", "none");
     return value;
 }
 
@@ -140,16 +141,16 @@ QString JobIdentity::difference(const Settings& then, const Settings& now)
             }
         }
         if (!found)
-            return QStringLiteral("it was made by another version of Zavok32");
+            return QCoreApplication::translate("JobIdentity", "it was made by another version of Zavok32");
         if (before == value)
             continue;
         const QString words = wordsFor(key);
         if (key.endsWith(QLatin1String("-bytes")) || key == QLatin1String("comment") || key == QLatin1String("skip"))
-            return QStringLiteral("the %1 has changed since").arg(words);
-        return QStringLiteral("the %1 has changed since (%2 then, %3 now)").arg(words, shown(before), shown(value));
+            return QCoreApplication::translate("JobIdentity", "the %1 has changed since").arg(words);
+        return QCoreApplication::translate("JobIdentity", "the %1 has changed since (%2 then, %3 now)").arg(words, shown(before), shown(value));
     }
     if (then.size() != now.size())
-        return QStringLiteral("it was made by another version of Zavok32");
+        return QCoreApplication::translate("JobIdentity", "it was made by another version of Zavok32");
     return {};
 }
 
@@ -160,8 +161,8 @@ QString JobIdentity::measureDifference(const QString& then, const QString& now)
     const TreeMeasure a = TreeMeasure::fromText(then);
     const TreeMeasure b = TreeMeasure::fromText(now);
     if (a.files == b.files && a.bytes == b.bytes)
-        return QStringLiteral("the source has changed since (a file was written, renamed or replaced)");
-    return QStringLiteral("the source has changed since (%1 then, %2 now)").arg(a.shortText(), b.shortText());
+        return QCoreApplication::translate("JobIdentity", "the source has changed since (a file was written, renamed or replaced)");
+    return QCoreApplication::translate("JobIdentity", "the source has changed since (%1 then, %2 now)").arg(a.shortText(), b.shortText());
 }
 
 bool JobIdentity::sameSet(const Settings& a, const Settings& b)

@@ -3,6 +3,7 @@
 #include "resume/runjournal.h"
 #include "resume/sizetext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -26,18 +27,19 @@ QString Leftovers::namesText(const QStringList& names)
     if (names.size() == 1)
         return names.first();
     if (names.size() == 2)
-        return names.first() + QStringLiteral(" and ") + names.last();
-    return names.first() + QStringLiteral(" to ") + names.last();
+        return QCoreApplication::translate("Leftovers", "%1 and %2").arg(names.first(), names.last());
+    return QCoreApplication::translate("Leftovers", "%1 to %2").arg(names.first(), names.last());
 }
 
 QString Leftovers::doneText() const
 {
-    return QStringLiteral("%1 of %2 ZIPs are done").arg(zipsDone.size()).arg(zipCount);
+    return QCoreApplication::translate("Leftovers", "%1 of %2 ZIPs are done").arg(zipsDone.size()).arg(zipCount);
 }
 
 QString Leftovers::volumesText() const
 {
-    return (volumes == 1 ? QStringLiteral("1 volume") : QStringLiteral("%1 volumes").arg(volumes))
+    return (volumes == 1 ? QCoreApplication::translate("Leftovers", "1 volume")
+                         : QCoreApplication::translate("Leftovers", "%1 volumes").arg(volumes))
            + QStringLiteral(" (") + megabytesText(bytes) + QLatin1Char(')');
 }
 
@@ -49,53 +51,59 @@ QString Leftovers::whereText() const
 QString Leftovers::pageText() const
 {
     if (volumes == 0 && zipsDone.isEmpty())
-        return QStringLiteral("Nothing is left: Zavok! starts the run again.");
+        return QCoreApplication::translate("Leftovers", "Nothing is left: Zavok! starts the run again.");
     QStringList lines;
     if (!setWhole) {
-        lines << QStringLiteral("The archiver did not finish the set, so no ZIP was made.");
-        lines << QStringLiteral("%1 %2 in %3: not a whole set.")
-                     .arg(volumesText(), volumes == 1 ? QStringLiteral("stays") : QStringLiteral("stay"), whereText());
-        lines << QStringLiteral("Zavok! starts the run afresh; Options > Clean up removes them.");
+        lines << QCoreApplication::translate("Leftovers", "The archiver did not finish the set, so no ZIP was made.");
+        lines << (volumes == 1 ? QCoreApplication::translate("Leftovers", "%1 stays in %2: not a whole set.")
+                               : QCoreApplication::translate("Leftovers", "%1 stay in %2: not a whole set."))
+                     .arg(volumesText(), whereText());
+        lines << QCoreApplication::translate("Leftovers", "Zavok! starts the run afresh; Options > Clean up removes them.");
         return lines.join(QLatin1Char('\n'));
     }
     if (zipsDone.isEmpty())
-        lines << QStringLiteral("No ZIP of the %1 is complete yet.").arg(zipCount);
+        lines << QCoreApplication::translate("Leftovers", "No ZIP of the %1 is complete yet.").arg(zipCount);
     else
-        lines << QStringLiteral("%1 of %2 ZIPs %3 complete in %4: %5.")
+        lines << (zipsDone.size() == 1 ? QCoreApplication::translate("Leftovers", "%1 of %2 ZIPs is complete in %3: %4.")
+                                       : QCoreApplication::translate("Leftovers", "%1 of %2 ZIPs are complete in %3: %4."))
                      .arg(zipsDone.size())
                      .arg(zipCount)
-                     .arg(zipsDone.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"), zipDirectory,
-                          namesText(zipsDone));
+                     .arg(zipDirectory, namesText(zipsDone));
     if (volumes > 0)
-        lines << QStringLiteral("%1 %2 in %3.")
-                     .arg(volumesText(), volumes == 1 ? QStringLiteral("stays") : QStringLiteral("stay"), whereText());
+        lines << (volumes == 1 ? QCoreApplication::translate("Leftovers", "%1 stays in %2.")
+                               : QCoreApplication::translate("Leftovers", "%1 stay in %2."))
+                     .arg(volumesText(), whereText());
     if (continuable)
-        lines << QStringLiteral("Zavok! continues the run.");
+        lines << QCoreApplication::translate("Leftovers", "Zavok! continues the run.");
     else if (volumes > 0)
-        lines << QStringLiteral("Options > Clean up removes them.");
+        lines << QCoreApplication::translate("Leftovers", "Options > Clean up removes them.");
     return lines.join(QLatin1Char('\n'));
 }
 
 QString Leftovers::line() const
 {
-    const QString again = unattended ? QStringLiteral("the same command") : QStringLiteral("Zavok!");
+    const QString again = unattended ? QCoreApplication::translate("Leftovers", "the same command") : QStringLiteral("Zavok!");
     if (volumes == 0 && zipsDone.isEmpty())
-        return QStringLiteral("nothing is left; %1 starts the run again").arg(again);
+        return QCoreApplication::translate("Leftovers", "nothing is left; %1 starts the run again").arg(again);
     if (!setWhole)
-        return QStringLiteral("the archiver did not finish the set, so no ZIP was made; %1 in %2 %3 not a whole set; "
-                              "%4 starts the run afresh")
-            .arg(volumesText(), whereText(), volumes == 1 ? QStringLiteral("is") : QStringLiteral("are"), again);
-    QString text = QStringLiteral("%1 of %2 ZIPs complete in %3").arg(zipsDone.size()).arg(zipCount).arg(zipDirectory);
+        return (volumes == 1 ? QCoreApplication::translate("Leftovers", "the archiver did not finish the set, so no ZIP was made; "
+                                                                       "%1 in %2 is not a whole set; %3 starts the run afresh")
+                             : QCoreApplication::translate("Leftovers", "the archiver did not finish the set, so no ZIP was made; "
+                                                                       "%1 in %2 are not a whole set; %3 starts the run afresh"))
+            .arg(volumesText(), whereText(), again);
+    QString text = QCoreApplication::translate("Leftovers", "%1 of %2 ZIPs complete in %3").arg(zipsDone.size()).arg(zipCount).arg(zipDirectory);
     if (volumes > 0)
-        text += QStringLiteral("; %1 %2 in %3").arg(volumesText(), volumes == 1 ? QStringLiteral("stays") : QStringLiteral("stay"), whereText());
+        text += (volumes == 1 ? QCoreApplication::translate("Leftovers", "; %1 stays in %2")
+                              : QCoreApplication::translate("Leftovers", "; %1 stay in %2"))
+                    .arg(volumesText(), whereText());
     if (continuable)
-        text += QStringLiteral("; %1 continues the run").arg(again);
+        text += QCoreApplication::translate("Leftovers", "; %1 continues the run").arg(again);
     return text;
 }
 
 QString Leftovers::question() const
 {
-    return QStringLiteral("Continue the interrupted run? ") + doneText()
-           + QStringLiteral("\r\rYes makes the other %1 from the volumes in %2.").arg(zipCount - zipsDone.size()).arg(workDos)
-           + QStringLiteral("\rNo deletes that work folder, which frees %1, and starts afresh.").arg(megabytesText(bytes));
+    return QCoreApplication::translate("Leftovers", "Continue the interrupted run? ") + doneText()
+           + QCoreApplication::translate("Leftovers", "\r\rYes makes the other %1 from the volumes in %2.").arg(zipCount - zipsDone.size()).arg(workDos)
+           + QCoreApplication::translate("Leftovers", "\rNo deletes that work folder, which frees %1, and starts afresh.").arg(megabytesText(bytes));
 }

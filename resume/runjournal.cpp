@@ -2,6 +2,7 @@
 
 #include "platform/zipcrc.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -128,24 +129,24 @@ QByteArray RunJournal::toBytes() const
 std::optional<RunJournal> RunJournal::fromBytes(const QByteArray& bytes, QString* why)
 {
     if (bytes.size() > kMaxBytes)
-        return refuse(why, QStringLiteral("the journal is too large"));
+        return refuse(why, QCoreApplication::translate("RunJournal", "the journal is too large"));
     if (!bytes.endsWith('\n'))
-        return refuse(why, QStringLiteral("the journal is cut short"));
+        return refuse(why, QCoreApplication::translate("RunJournal", "the journal is cut short"));
     const qsizetype endAt = bytes.lastIndexOf("\nend ", bytes.size() - 2);
     if (endAt < 0)
-        return refuse(why, QStringLiteral("the journal is cut short"));
+        return refuse(why, QCoreApplication::translate("RunJournal", "the journal is cut short"));
     const QByteArray body = bytes.left(endAt + 1);
     const QByteArray endLine = bytes.mid(endAt + 1, bytes.size() - endAt - 2);
     if (endLine != "end " + hex8(zipcrc::of(body)))
-        return refuse(why, QStringLiteral("the journal is damaged"));
+        return refuse(why, QCoreApplication::translate("RunJournal", "the journal is damaged"));
 
     RunJournal journal;
     const QList<QByteArray> lines = body.chopped(1).split('\n');
     if (lines.value(0) != kHeader)
-        return refuse(why, QStringLiteral("the journal is of another kind"));
+        return refuse(why, QCoreApplication::translate("RunJournal", "the journal is of another kind"));
     static const QRegularExpression keyPattern(QStringLiteral("^[a-z][a-z0-9-]*$"));
     bool haveStart = false, haveBegun = false, haveMeasure = false, haveSet = false;
-    const auto bad = [why](qsizetype line) { return refuse(why, QStringLiteral("line %1 of the journal is not understood").arg(line + 1)); };
+    const auto bad = [why](qsizetype line) { return refuse(why, QCoreApplication::translate("RunJournal", "line %1 of the journal is not understood").arg(line + 1)); };
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QByteArray& line = lines[i];
         const qsizetype space = line.indexOf(' ');
@@ -204,9 +205,9 @@ std::optional<RunJournal> RunJournal::fromBytes(const QByteArray& bytes, QString
         }
     }
     if (!haveSet)
-        return refuse(why, QStringLiteral("the journal is incomplete"));
+        return refuse(why, QCoreApplication::translate("RunJournal", "the journal is incomplete"));
     if (!journal.setWhole && !journal.volumes.isEmpty())
-        return refuse(why, QStringLiteral("the journal lists the volumes of an unfinished set"));
+        return refuse(why, QCoreApplication::translate("RunJournal", "the journal lists the volumes of an unfinished set"));
     return journal;
 }
 
@@ -241,9 +242,9 @@ std::optional<RunJournal> RunJournal::read(const QString& folderHost, QString* w
     if (!file.exists())
         return std::nullopt;
     if (!file.open(QIODevice::ReadOnly))
-        return refuse(why, QStringLiteral("the journal cannot be read: ") + file.errorString());
+        return refuse(why, QCoreApplication::translate("RunJournal", "the journal cannot be read: ") + file.errorString());
     if (file.size() > kMaxBytes)
-        return refuse(why, QStringLiteral("the journal is too large"));
+        return refuse(why, QCoreApplication::translate("RunJournal", "the journal is too large"));
     return fromBytes(file.readAll(), why);
 }
 

@@ -3,6 +3,7 @@
 #include "resume/runjournal.h"
 #include "resume/sizetext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -102,6 +103,6 @@ TreeMeasure TreeMeasure::fromText(const QString& text)
 
 QString TreeMeasure::shortText() const
 {
-    return (files == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(numbertext::grouped(files)))
+    return (files == 1 ? QCoreApplication::translate("TreeMeasure", "1 file") : QCoreApplication::translate("TreeMeasure", "%1 files").arg(numbertext::grouped(files)))
            + QStringLiteral(", ") + megabytesText(bytes);
 }

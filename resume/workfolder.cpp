@@ -4,6 +4,7 @@
 #include "platform/driveservice.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -76,29 +77,29 @@ QString WorkFolder::zipFolderHost(const DriveService& drives) const
 QString WorkFolder::whyNotContinuable(const DriveService& drives) const
 {
     if (!journal)
-        return QStringLiteral("its journal cannot be used: ") + refused;
+        return QCoreApplication::translate("WorkFolder", "its journal cannot be used: ") + refused;
     if (!journal->setWhole)
-        return QStringLiteral("the archiver had not finished its set");
+        return QCoreApplication::translate("WorkFolder", "the archiver had not finished its set");
     if (journal->setUnsound)
-        return QStringLiteral("its volumes failed the set's test");
+        return QCoreApplication::translate("WorkFolder", "its volumes failed the set's test");
     for (int n = 1; n <= journal->volumes.size(); ++n) {
         if (journal->zip(n))
             continue;
         const RunJournal::Volume& then = journal->volumes[n - 1];
         const auto now = volumeNow(host, then.name);
         if (!now)
-            return QStringLiteral("its volume %1 is missing").arg(then.name);
+            return QCoreApplication::translate("WorkFolder", "its volume %1 is missing").arg(then.name);
         if (*now != then)
-            return QStringLiteral("its volume %1 has changed since").arg(then.name);
+            return QCoreApplication::translate("WorkFolder", "its volume %1 has changed since").arg(then.name);
     }
     const QString zipHost = zipFolderHost(drives);
     for (const RunJournal::Zip& zip : journal->zips) {
         const QString path = QDir(zipHost).filePath(zip.name);
         const QFileInfo info(path);
         if (zipHost.isEmpty() || !info.isFile())
-            return QStringLiteral("its complete ZIP %1 is missing").arg(zip.name);
+            return QCoreApplication::translate("WorkFolder", "its complete ZIP %1 is missing").arg(zip.name);
         if (info.size() != zip.size || zipcrc::ofFile(path) != std::optional<quint32>(zip.crc))
-            return QStringLiteral("its complete ZIP %1 has changed since it was made").arg(zip.name);
+            return QCoreApplication::translate("WorkFolder", "its complete ZIP %1 has changed since it was made").arg(zip.name);
     }
     return {};
 }
@@ -136,6 +137,6 @@ bool WorkFolder::discard(QString* error) const
     if (QDir(host).removeRecursively())
         return true;
     if (error)
-        *error = QStringLiteral("%1 could not be deleted whole").arg(dos);
+        *error = QCoreApplication::translate("WorkFolder", "%1 could not be deleted whole").arg(dos);
     return false;
 }

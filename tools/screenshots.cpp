@@ -328,7 +328,7 @@ void saveInterruptedRuns(Application& program, const QString& out)
     Leftovers left = WorkFolder::onDrive(QLatin1Char('c'), *program.services().drives).value(0).leftovers();
     left.zipDirectory = QStringLiteral("c:\\zips");
     left.continuable = true;
-    program.view().run.status = QStringLiteral("Aborted");
+    program.view().run.status = QCoreApplication::translate("RipRun", "Aborted");
     program.view().run.zipName.clear();
     program.view().run.counter = QStringLiteral(" 68 of 126");
     // Abort leaves the bars where the run was and the time it took.

@@ -37,6 +37,10 @@
         <source> (see the%1 page)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>stopped by %1; no run was going</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ArchiveSetTester</name>
@@ -142,6 +146,91 @@
     </message>
 </context>
 <context>
+    <name>CleanUpDialog</name>
+    <message>
+        <source>Clean up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What stopped runs left behind. A run that can go on is continued by the next run of its job (Zavok! asks first). Tick what is to go, then Delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder or file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CleanUpList</name>
+    <message>
+        <source>Nothing to clean up: no interrupted run left a work folder, and no unfinished ZIP lies in the ZIP folders your runs wrote into.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can go on: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot go on: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unfinished ZIP: a run was killed while it wrote it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 ticked: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 ticked items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1 (%2)?<byte value="xd"/>This cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zavok32 error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These could not be deleted (or not whole): %1.<byte value="xd"/>Check that you may write there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An interrupted run left its work folder (%1): %2. Zavok! continues a run of the same job; Options &gt; Clean up removes it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interrupted runs left %1 work folders (%2): %3. Zavok! continues a run of the same job; Options &gt; Clean up removes them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CleanUpWiring</name>
+    <message>
+        <source>Zavok32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A run is going. Clean up once it has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>print how to start the program and its exit statuses, and exit</source>
@@ -203,6 +292,10 @@
     </message>
     <message>
         <source>delete an interrupted run of the job and start afresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zavok32: there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY name none that answers); a job runs without one when its path follows &quot;!&quot; or &quot;$&quot;, see zavok32 --help</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -646,6 +739,37 @@ is not available.</source>
     </message>
 </context>
 <context>
+    <name>InterruptedRunChoice</name>
+    <message>
+        <source>The interrupted run in %1 cannot be continued: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>This run starts afresh. That work folder (%1) stays until you remove it with Options &gt; Clean up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the interrupted run in %1 cannot be continued: %2; starting afresh (Options &gt; Clean up removes its %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>continuing the interrupted run in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--restart: the interrupted run in %1 is deleted, which frees %2; starting afresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The interrupted run&apos;s work folder was not deleted whole: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>This run starts afresh all the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>JobCheck</name>
     <message>
         <source> skip folder not found</source>
@@ -740,6 +864,247 @@ is not available.</source>
     </message>
     <message>
         <source>the %1 %2 lies inside the source %3: it is left out of the set</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JobIdentity</name>
+    <message>
+        <source>source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CD image setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cue sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skip list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>archiver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>volume size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>archive compression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZIP compression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZIP folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>base name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>date in the ZIP names (the $ start)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>description file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>description file&apos;s text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>numbering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>information file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>information file&apos;s text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;1st zip only&quot; setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>extra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>extra&apos;s files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZIP comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was made by another version of Zavok32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 has changed since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 has changed since (%2 then, %3 now)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the source has changed since (a file was written, renamed or replaced)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the source has changed since (%1 then, %2 now)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JournalKeeper</name>
+    <message>
+        <source>cannot read back %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the run&apos;s journal in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zavok32 cannot write the run&apos;s journal in %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Make room on the work drive, then run the job again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Leftovers</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 ZIPs are done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 volumes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is left: Zavok! starts the run again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archiver did not finish the set, so no ZIP was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stays in %2: not a whole set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stay in %2: not a whole set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zavok! starts the run afresh; Options &gt; Clean up removes them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No ZIP of the %1 is complete yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 ZIPs is complete in %3: %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 ZIPs are complete in %3: %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stays in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stay in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zavok! continues the run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options &gt; Clean up removes them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the same command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing is left; %1 starts the run again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the archiver did not finish the set, so no ZIP was made; %1 in %2 is not a whole set; %3 starts the run afresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the archiver did not finish the set, so no ZIP was made; %1 in %2 are not a whole set; %3 starts the run afresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 ZIPs complete in %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; %1 stays in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; %1 stay in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; %1 continues the run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continue the interrupted run? </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Yes makes the other %1 from the volumes in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>No deletes that work folder, which frees %1, and starts afresh.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1295,6 +1660,10 @@ is not available.</source>
         <source>its end could not be waited for: </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no pipe to start it: </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProcessEnd</name>
@@ -1770,6 +2139,14 @@ add to it?</source>
         <source>Ripping error, check your *.zvk file</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Every ZIP of the set was made, but %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped by %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunEndNotice</name>
@@ -1799,6 +2176,104 @@ add to it?</source>
     </message>
     <message>
         <source>%1 %2 of %3 in %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunJournal</name>
+    <message>
+        <source>the journal is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the journal is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the journal is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the journal is of another kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 of the journal is not understood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the journal is incomplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the journal lists the volumes of an unfinished set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the journal cannot be read: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunMessages</name>
+    <message>
+        <source>Another run (%1) is writing the set %2 in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Nothing was done. Wait until that run has ended, or choose another base name or ZIP folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archiver %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>.<byte value="xd"/>Put it beside zavok32 or on the search path (PATH), then run the job again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>What it printed last is under Show Details and in its window; put that right, and run the job again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>What it printed is in the terminal or log zavok32 writes to; put that right, and run the job again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and wrote no volume.<byte value="xd"/>Nothing was packaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The one volume it wrote is in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 volumes it wrote are in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> before the set was complete.<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No ZIP was made. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; they are not a whole set, so delete them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; they are not a whole set: Options &gt; Clean up deletes them, and the next run starts afresh.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>signal %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A run is going. Stop it?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2565,6 +3040,17 @@ a root directory, please reinstall.</source>
     </message>
 </context>
 <context>
+    <name>TreeMeasure</name>
+    <message>
+        <source>1 file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UniqueNames</name>
     <message>
         <source>the names %1 and %2 in %3 are one name to the readers of the set: %2 is stored as %4</source>
@@ -2699,6 +3185,10 @@ a root directory, please reinstall.</source>
         <source>cannot delete the packaged volume </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>cannot delete %1, which does not read back</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WholeRunText</name>
@@ -2724,6 +3214,29 @@ a root directory, please reinstall.</source>
     </message>
 </context>
 <context>
+    <name>WorkDirectory</name>
+    <message>
+        <source>no drive for </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make the work directory </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no free work directory name on drive </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the work directory holds %1 files; no set is that large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the work directory %1 is not empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WorkDrive</name>
     <message>
         <source>Zavok32 error</source>
@@ -2743,6 +3256,41 @@ a root directory, please reinstall.</source>
     </message>
     <message>
         <source> drive for Rar&apos;s/Ace&apos;s, should pick another drive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkFolder</name>
+    <message>
+        <source>its journal cannot be used: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the archiver had not finished its set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its volumes failed the set&apos;s test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its volume %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its volume %1 has changed since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its complete ZIP %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its complete ZIP %1 has changed since it was made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be deleted whole</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

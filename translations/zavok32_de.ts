@@ -37,6 +37,10 @@
         <source> (see the%1 page)</source>
         <translation> (siehe die Seite%1)</translation>
     </message>
+    <message>
+        <source>stopped by %1; no run was going</source>
+        <translation>angehalten durch %1; es lief kein Lauf</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveSetTester</name>
@@ -143,6 +147,91 @@
     </message>
 </context>
 <context>
+    <name>CleanUpDialog</name>
+    <message>
+        <source>Clean up</source>
+        <translation>Aufräumen</translation>
+    </message>
+    <message>
+        <source>What stopped runs left behind. A run that can go on is continued by the next run of its job (Zavok! asks first). Tick what is to go, then Delete.</source>
+        <translation>Was angehaltene Läufe hinterlassen haben. Ein Lauf, der weitergehen kann, wird vom nächsten Lauf seines Auftrags fortgesetzt (Zavok! fragt vorher). Haken Sie an, was weg soll, dann Löschen.</translation>
+    </message>
+    <message>
+        <source>Folder or file</source>
+        <translation>Ordner oder Datei</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>What it is</source>
+        <translation>Was es ist</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>CleanUpList</name>
+    <message>
+        <source>Nothing to clean up: no interrupted run left a work folder, and no unfinished ZIP lies in the ZIP folders your runs wrote into.</source>
+        <translation>Nichts aufzuräumen: Kein unterbrochener Lauf hat einen Arbeitsordner hinterlassen, und in den ZIP-Ordnern, in die Ihre Läufe schrieben, liegt kein unfertiges ZIP.</translation>
+    </message>
+    <message>
+        <source>Can go on: %1</source>
+        <translation>Kann weitergehen: %1</translation>
+    </message>
+    <message>
+        <source>Cannot go on: </source>
+        <translation>Kann nicht weitergehen: </translation>
+    </message>
+    <message>
+        <source>Unfinished ZIP: a run was killed while it wrote it</source>
+        <translation>Unfertiges ZIP: Ein Lauf wurde abgewürgt, während er es schrieb</translation>
+    </message>
+    <message>
+        <source>%1 of %2 ticked: %3</source>
+        <translation>%1 von %2 angehakt: %3</translation>
+    </message>
+    <message>
+        <source>the %1 ticked items</source>
+        <translation>die %1 angehakten Einträge</translation>
+    </message>
+    <message>
+        <source>Delete %1 (%2)?<byte value="xd"/>This cannot be undone.</source>
+        <translation>%1 (%2) löschen?<byte value="xd"/>Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Zavok32 error</source>
+        <translation>Zavok32-Fehler</translation>
+    </message>
+    <message>
+        <source>These could not be deleted (or not whole): %1.<byte value="xd"/>Check that you may write there.</source>
+        <translation>Diese ließen sich nicht (oder nicht vollständig) löschen: %1.<byte value="xd"/>Prüfen Sie, ob Sie dort schreiben dürfen.</translation>
+    </message>
+    <message>
+        <source>An interrupted run left its work folder (%1): %2. Zavok! continues a run of the same job; Options &gt; Clean up removes it.</source>
+        <translation>Ein unterbrochener Lauf hat seinen Arbeitsordner hinterlassen (%1): %2. Zavok! setzt einen Lauf desselben Auftrags fort; Optionen &gt; Aufräumen entfernt ihn.</translation>
+    </message>
+    <message>
+        <source>Interrupted runs left %1 work folders (%2): %3. Zavok! continues a run of the same job; Options &gt; Clean up removes them.</source>
+        <translation>Unterbrochene Läufe haben %1 Arbeitsordner hinterlassen (%2): %3. Zavok! setzt einen Lauf desselben Auftrags fort; Optionen &gt; Aufräumen entfernt sie.</translation>
+    </message>
+</context>
+<context>
+    <name>CleanUpWiring</name>
+    <message>
+        <source>Zavok32</source>
+        <translation>Zavok32</translation>
+    </message>
+    <message>
+        <source>A run is going. Clean up once it has ended.</source>
+        <translation>Ein Lauf ist im Gang. Räumen Sie auf, wenn er beendet ist.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>print how to start the program and its exit statuses, and exit</source>
@@ -207,6 +296,10 @@
     <message>
         <source>delete an interrupted run of the job and start afresh</source>
         <translation>einen unterbrochenen Lauf des Auftrags löschen und neu beginnen</translation>
+    </message>
+    <message>
+        <source>zavok32: there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY name none that answers); a job runs without one when its path follows &quot;!&quot; or &quot;$&quot;, see zavok32 --help</source>
+        <translation>zavok32: es gibt keinen Bildschirm, auf dem sich das Fenster öffnen ließe (DISPLAY und WAYLAND_DISPLAY nennen keinen, der antwortet); ein Auftrag läuft ohne Fenster, wenn sein Pfad auf „!“ oder „$“ folgt, siehe zavok32 --help</translation>
     </message>
 </context>
 <context>
@@ -655,6 +748,37 @@ ist nicht verfügbar.</translation>
     </message>
 </context>
 <context>
+    <name>InterruptedRunChoice</name>
+    <message>
+        <source>The interrupted run in %1 cannot be continued: %2.</source>
+        <translation>Der unterbrochene Lauf in %1 kann nicht fortgesetzt werden: %2.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>This run starts afresh. That work folder (%1) stays until you remove it with Options &gt; Clean up.</source>
+        <translation><byte value="xd"/>Dieser Lauf beginnt neu. Jener Arbeitsordner (%1) bleibt, bis Sie ihn mit Optionen &gt; Aufräumen entfernen.</translation>
+    </message>
+    <message>
+        <source>the interrupted run in %1 cannot be continued: %2; starting afresh (Options &gt; Clean up removes its %3)</source>
+        <translation>der unterbrochene Lauf in %1 kann nicht fortgesetzt werden: %2; beginne neu (Optionen &gt; Aufräumen entfernt seine %3)</translation>
+    </message>
+    <message>
+        <source>continuing the interrupted run in %1: %2</source>
+        <translation>setze den unterbrochenen Lauf in %1 fort: %2</translation>
+    </message>
+    <message>
+        <source>--restart: the interrupted run in %1 is deleted, which frees %2; starting afresh</source>
+        <translation>--restart: der unterbrochene Lauf in %1 wird gelöscht, was %2 frei macht; beginne neu</translation>
+    </message>
+    <message>
+        <source>The interrupted run&apos;s work folder was not deleted whole: %1.</source>
+        <translation>Der Arbeitsordner des unterbrochenen Laufs wurde nicht vollständig gelöscht: %1.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>This run starts afresh all the same.</source>
+        <translation><byte value="xd"/>Dieser Lauf beginnt trotzdem neu.</translation>
+    </message>
+</context>
+<context>
     <name>JobCheck</name>
     <message>
         <source> skip folder not found</source>
@@ -750,6 +874,247 @@ ist nicht verfügbar.</translation>
     <message>
         <source>the %1 %2 lies inside the source %3: it is left out of the set</source>
         <translation>der %1 %2 liegt in der Quelle %3: er bleibt aus dem Satz heraus</translation>
+    </message>
+</context>
+<context>
+    <name>JobIdentity</name>
+    <message>
+        <source>source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>CD image setting</source>
+        <translation>CD-Abbild-Einstellung</translation>
+    </message>
+    <message>
+        <source>cue sheet</source>
+        <translation>Cue-Datei</translation>
+    </message>
+    <message>
+        <source>skip list</source>
+        <translation>Auslassliste</translation>
+    </message>
+    <message>
+        <source>archiver</source>
+        <translation>Archivierer</translation>
+    </message>
+    <message>
+        <source>volume size</source>
+        <translation>Bandgröße</translation>
+    </message>
+    <message>
+        <source>archive compression</source>
+        <translation>Archivkompression</translation>
+    </message>
+    <message>
+        <source>ZIP compression</source>
+        <translation>ZIP-Kompression</translation>
+    </message>
+    <message>
+        <source>ZIP folder</source>
+        <translation>ZIP-Ordner</translation>
+    </message>
+    <message>
+        <source>base name</source>
+        <translation>Grundname</translation>
+    </message>
+    <message>
+        <source>date in the ZIP names (the $ start)</source>
+        <translation>Datum in den ZIP-Namen (der $-Anfang)</translation>
+    </message>
+    <message>
+        <source>description file</source>
+        <translation>Beschreibungsdatei</translation>
+    </message>
+    <message>
+        <source>description file&apos;s text</source>
+        <translation>Text der Beschreibungsdatei</translation>
+    </message>
+    <message>
+        <source>numbering</source>
+        <translation>Nummerierung</translation>
+    </message>
+    <message>
+        <source>information file</source>
+        <translation>Infodatei</translation>
+    </message>
+    <message>
+        <source>information file&apos;s text</source>
+        <translation>Text der Infodatei</translation>
+    </message>
+    <message>
+        <source>&quot;1st zip only&quot; setting</source>
+        <translation>Einstellung „Nur 1. Zip“</translation>
+    </message>
+    <message>
+        <source>extra</source>
+        <translation>Zusatz</translation>
+    </message>
+    <message>
+        <source>extra&apos;s files</source>
+        <translation>Dateien des Zusatzes</translation>
+    </message>
+    <message>
+        <source>ZIP comment</source>
+        <translation>ZIP-Kommentar</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>it was made by another version of Zavok32</source>
+        <translation>er wurde von einer anderen Version von Zavok32 begonnen</translation>
+    </message>
+    <message>
+        <source>the %1 has changed since</source>
+        <translation>%1: seitdem geändert</translation>
+    </message>
+    <message>
+        <source>the %1 has changed since (%2 then, %3 now)</source>
+        <translation>%1: seitdem geändert (damals %2, jetzt %3)</translation>
+    </message>
+    <message>
+        <source>the source has changed since (a file was written, renamed or replaced)</source>
+        <translation>die Quelle hat sich seitdem geändert (eine Datei wurde geschrieben, umbenannt oder ersetzt)</translation>
+    </message>
+    <message>
+        <source>the source has changed since (%1 then, %2 now)</source>
+        <translation>die Quelle hat sich seitdem geändert (damals %1, jetzt %2)</translation>
+    </message>
+</context>
+<context>
+    <name>JournalKeeper</name>
+    <message>
+        <source>cannot read back %1: %2</source>
+        <translation>kann %1 nicht zurücklesen: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the run&apos;s journal in %1: %2</source>
+        <translation>kann das Journal des Laufs in %1 nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>Zavok32 cannot write the run&apos;s journal in %1 (%2).</source>
+        <translation>Zavok32 kann das Journal des Laufs in %1 nicht schreiben (%2).</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Make room on the work drive, then run the job again.</source>
+        <translation><byte value="xd"/>Schaffen Sie Platz auf dem Arbeitslaufwerk und starten Sie den Auftrag dann erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>Leftovers</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 ZIPs are done</source>
+        <translation>%1 von %2 ZIPs sind fertig</translation>
+    </message>
+    <message>
+        <source>1 volume</source>
+        <translation>1 Band</translation>
+    </message>
+    <message>
+        <source>%1 volumes</source>
+        <translation>%1 Bände</translation>
+    </message>
+    <message>
+        <source>Nothing is left: Zavok! starts the run again.</source>
+        <translation>Nichts ist übrig: Zavok! beginnt den Lauf von vorn.</translation>
+    </message>
+    <message>
+        <source>The archiver did not finish the set, so no ZIP was made.</source>
+        <translation>Der Archivierer hat den Satz nicht fertig geschrieben, daher wurde kein ZIP gemacht.</translation>
+    </message>
+    <message>
+        <source>%1 stays in %2: not a whole set.</source>
+        <translation>%1 bleibt in %2: kein ganzer Satz.</translation>
+    </message>
+    <message>
+        <source>%1 stay in %2: not a whole set.</source>
+        <translation>%1 bleiben in %2: kein ganzer Satz.</translation>
+    </message>
+    <message>
+        <source>Zavok! starts the run afresh; Options &gt; Clean up removes them.</source>
+        <translation>Zavok! beginnt den Lauf neu; Optionen &gt; Aufräumen entfernt sie.</translation>
+    </message>
+    <message>
+        <source>No ZIP of the %1 is complete yet.</source>
+        <translation>Noch keines der %1 ZIPs ist vollständig.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 ZIPs is complete in %3: %4.</source>
+        <translation>In %3 ist %1 von %2 ZIPs vollständig: %4.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 ZIPs are complete in %3: %4.</source>
+        <translation>In %3 sind %1 von %2 ZIPs vollständig: %4.</translation>
+    </message>
+    <message>
+        <source>%1 stays in %2.</source>
+        <translation>%1 bleibt in %2.</translation>
+    </message>
+    <message>
+        <source>%1 stay in %2.</source>
+        <translation>%1 bleiben in %2.</translation>
+    </message>
+    <message>
+        <source>Zavok! continues the run.</source>
+        <translation>Zavok! setzt den Lauf fort.</translation>
+    </message>
+    <message>
+        <source>Options &gt; Clean up removes them.</source>
+        <translation>Optionen &gt; Aufräumen entfernt sie.</translation>
+    </message>
+    <message>
+        <source>the same command</source>
+        <translation>derselbe Befehl</translation>
+    </message>
+    <message>
+        <source>nothing is left; %1 starts the run again</source>
+        <translation>nichts ist übrig; %1 beginnt den Lauf von vorn</translation>
+    </message>
+    <message>
+        <source>the archiver did not finish the set, so no ZIP was made; %1 in %2 is not a whole set; %3 starts the run afresh</source>
+        <translation>der Archivierer hat den Satz nicht fertig geschrieben, daher wurde kein ZIP gemacht; %1 in %2 ist kein ganzer Satz; %3 beginnt den Lauf neu</translation>
+    </message>
+    <message>
+        <source>the archiver did not finish the set, so no ZIP was made; %1 in %2 are not a whole set; %3 starts the run afresh</source>
+        <translation>der Archivierer hat den Satz nicht fertig geschrieben, daher wurde kein ZIP gemacht; %1 in %2 sind kein ganzer Satz; %3 beginnt den Lauf neu</translation>
+    </message>
+    <message>
+        <source>%1 of %2 ZIPs complete in %3</source>
+        <translation>%1 von %2 ZIPs vollständig in %3</translation>
+    </message>
+    <message>
+        <source>; %1 stays in %2</source>
+        <translation>; %1 bleibt in %2</translation>
+    </message>
+    <message>
+        <source>; %1 stay in %2</source>
+        <translation>; %1 bleiben in %2</translation>
+    </message>
+    <message>
+        <source>; %1 continues the run</source>
+        <translation>; %1 setzt den Lauf fort</translation>
+    </message>
+    <message>
+        <source>Continue the interrupted run? </source>
+        <translation>Den unterbrochenen Lauf fortsetzen? </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Yes makes the other %1 from the volumes in %2.</source>
+        <translation><byte value="xd"/><byte value="xd"/>Ja macht die übrigen %1 aus den Bänden in %2.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>No deletes that work folder, which frees %1, and starts afresh.</source>
+        <translation><byte value="xd"/>Nein löscht diesen Arbeitsordner, was %1 frei macht, und beginnt neu.</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1670,10 @@ ist nicht verfügbar.</translation>
         <source>its end could not be waited for: </source>
         <translation>auf sein Ende ließ sich nicht warten: </translation>
     </message>
+    <message>
+        <source>no pipe to start it: </source>
+        <translation>keine Pipe, um ihn zu starten: </translation>
+    </message>
 </context>
 <context>
     <name>ProcessEnd</name>
@@ -1781,6 +2150,14 @@ hinzufügen?</translation>
         <source>Ripping error, check your *.zvk file</source>
         <translation>Fehler beim Packen, prüfen Sie Ihre *.zvk-Datei</translation>
     </message>
+    <message>
+        <source>Every ZIP of the set was made, but %1.</source>
+        <translation>Jedes ZIP des Satzes wurde gemacht, aber %1.</translation>
+    </message>
+    <message>
+        <source>stopped by %1: %2</source>
+        <translation>angehalten durch %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>RunEndNotice</name>
@@ -1811,6 +2188,104 @@ hinzufügen?</translation>
     <message>
         <source>%1 %2 of %3 in %4</source>
         <translation>%1 %2 von %3 in %4</translation>
+    </message>
+</context>
+<context>
+    <name>RunJournal</name>
+    <message>
+        <source>the journal is too large</source>
+        <translation>das Journal ist zu groß</translation>
+    </message>
+    <message>
+        <source>the journal is cut short</source>
+        <translation>das Journal bricht mittendrin ab</translation>
+    </message>
+    <message>
+        <source>the journal is damaged</source>
+        <translation>das Journal ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the journal is of another kind</source>
+        <translation>das Journal ist von anderer Art</translation>
+    </message>
+    <message>
+        <source>line %1 of the journal is not understood</source>
+        <translation>Zeile %1 des Journals ist unverständlich</translation>
+    </message>
+    <message>
+        <source>the journal is incomplete</source>
+        <translation>das Journal ist unvollständig</translation>
+    </message>
+    <message>
+        <source>the journal lists the volumes of an unfinished set</source>
+        <translation>das Journal führt die Bände eines unfertigen Satzes auf</translation>
+    </message>
+    <message>
+        <source>the journal cannot be read: </source>
+        <translation>das Journal kann nicht gelesen werden: </translation>
+    </message>
+</context>
+<context>
+    <name>RunMessages</name>
+    <message>
+        <source>Another run (%1) is writing the set %2 in %3.</source>
+        <translation>Ein anderer Lauf (%1) schreibt den Satz %2 in %3.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Nothing was done. Wait until that run has ended, or choose another base name or ZIP folder.</source>
+        <translation><byte value="xd"/>Es wurde nichts getan. Warten Sie, bis jener Lauf beendet ist, oder wählen Sie einen anderen Grundnamen oder ZIP-Ordner.</translation>
+    </message>
+    <message>
+        <source>The archiver %1 %2</source>
+        <translation>Der Archivierer %1 %2</translation>
+    </message>
+    <message>
+        <source>.<byte value="xd"/>Put it beside zavok32 or on the search path (PATH), then run the job again.</source>
+        <translation>.<byte value="xd"/>Legen Sie ihn neben zavok32 oder in den Suchpfad (PATH) und starten Sie den Auftrag dann erneut.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>What it printed last is under Show Details and in its window; put that right, and run the job again.</source>
+        <translation><byte value="xd"/>Was er zuletzt ausgab, steht unter „Details einblenden“ und in seinem Fenster; beheben Sie das und starten Sie den Auftrag erneut.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>What it printed is in the terminal or log zavok32 writes to; put that right, and run the job again.</source>
+        <translation><byte value="xd"/>Was er ausgab, steht im Terminal oder Protokoll, in das zavok32 schreibt; beheben Sie das und starten Sie den Auftrag erneut.</translation>
+    </message>
+    <message>
+        <source> and wrote no volume.<byte value="xd"/>Nothing was packaged.</source>
+        <translation> und schrieb keinen Band.<byte value="xd"/>Es wurde nichts gepackt.</translation>
+    </message>
+    <message>
+        <source>The one volume it wrote is in %1</source>
+        <translation>Der eine Band, den er schrieb, liegt in %1</translation>
+    </message>
+    <message>
+        <source>The %1 volumes it wrote are in %2</source>
+        <translation>Die %1 Bände, die er schrieb, liegen in %2</translation>
+    </message>
+    <message>
+        <source> before the set was complete.<byte value="xd"/></source>
+        <translation>, bevor der Satz vollständig war.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>No ZIP was made. </source>
+        <translation>Es wurde kein ZIP gemacht. </translation>
+    </message>
+    <message>
+        <source>; they are not a whole set, so delete them.</source>
+        <translation>; sie sind kein ganzer Satz, löschen Sie sie also.</translation>
+    </message>
+    <message>
+        <source>; they are not a whole set: Options &gt; Clean up deletes them, and the next run starts afresh.</source>
+        <translation>; sie sind kein ganzer Satz: Optionen &gt; Aufräumen löscht sie, und der nächste Lauf beginnt neu.</translation>
+    </message>
+    <message>
+        <source>signal %1</source>
+        <translation>Signal %1</translation>
+    </message>
+    <message>
+        <source>A run is going. Stop it?</source>
+        <translation>Ein Lauf ist im Gang. Soll er angehalten werden?</translation>
     </message>
 </context>
 <context>
@@ -2577,6 +3052,17 @@ Wurzelverzeichnis laufen, bitte neu installieren.</translation>
     </message>
 </context>
 <context>
+    <name>TreeMeasure</name>
+    <message>
+        <source>1 file</source>
+        <translation>1 Datei</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 Dateien</translation>
+    </message>
+</context>
+<context>
     <name>UniqueNames</name>
     <message>
         <source>the names %1 and %2 in %3 are one name to the readers of the set: %2 is stored as %4</source>
@@ -2711,6 +3197,10 @@ Wurzelverzeichnis laufen, bitte neu installieren.</translation>
         <source>cannot delete the packaged volume </source>
         <translation>kann den gepackten Band nicht löschen: </translation>
     </message>
+    <message>
+        <source>cannot delete %1, which does not read back</source>
+        <translation>kann %1 nicht löschen, das sich nicht zurücklesen lässt</translation>
+    </message>
 </context>
 <context>
     <name>WholeRunText</name>
@@ -2736,6 +3226,29 @@ Wurzelverzeichnis laufen, bitte neu installieren.</translation>
     </message>
 </context>
 <context>
+    <name>WorkDirectory</name>
+    <message>
+        <source>no drive for </source>
+        <translation>kein Laufwerk für </translation>
+    </message>
+    <message>
+        <source>cannot make the work directory </source>
+        <translation>kann das Arbeitsverzeichnis nicht anlegen: </translation>
+    </message>
+    <message>
+        <source>no free work directory name on drive </source>
+        <translation>kein freier Name für ein Arbeitsverzeichnis auf Laufwerk </translation>
+    </message>
+    <message>
+        <source>the work directory holds %1 files; no set is that large</source>
+        <translation>das Arbeitsverzeichnis enthält %1 Dateien; so groß ist kein Satz</translation>
+    </message>
+    <message>
+        <source>the work directory %1 is not empty</source>
+        <translation>das Arbeitsverzeichnis %1 ist nicht leer</translation>
+    </message>
+</context>
+<context>
     <name>WorkDrive</name>
     <message>
         <source>Zavok32 error</source>
@@ -2756,6 +3269,41 @@ Wurzelverzeichnis laufen, bitte neu installieren.</translation>
     <message>
         <source> drive for Rar&apos;s/Ace&apos;s, should pick another drive.</source>
         <translation> für Rars/Aces, wählen Sie besser ein anderes Laufwerk.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkFolder</name>
+    <message>
+        <source>its journal cannot be used: </source>
+        <translation>sein Journal ist nicht brauchbar: </translation>
+    </message>
+    <message>
+        <source>the archiver had not finished its set</source>
+        <translation>der Archivierer hatte seinen Satz nicht fertig geschrieben</translation>
+    </message>
+    <message>
+        <source>its volumes failed the set&apos;s test</source>
+        <translation>seine Bände haben die Prüfung des Satzes nicht bestanden</translation>
+    </message>
+    <message>
+        <source>its volume %1 is missing</source>
+        <translation>sein Band %1 fehlt</translation>
+    </message>
+    <message>
+        <source>its volume %1 has changed since</source>
+        <translation>sein Band %1 hat sich seitdem geändert</translation>
+    </message>
+    <message>
+        <source>its complete ZIP %1 is missing</source>
+        <translation>sein fertiges ZIP %1 fehlt</translation>
+    </message>
+    <message>
+        <source>its complete ZIP %1 has changed since it was made</source>
+        <translation>sein fertiges ZIP %1 hat sich geändert, seit es gemacht wurde</translation>
+    </message>
+    <message>
+        <source>%1 could not be deleted whole</source>
+        <translation>%1 konnte nicht vollständig gelöscht werden</translation>
     </message>
 </context>
 <context>

@@ -15,9 +15,9 @@ CleanUpDialog::CleanUpDialog(CleanUpList& list, QWidget* parent)
     , m_list(list)
 {
     setObjectName(QStringLiteral("cleanUpDialog"));
-    setWindowTitle(QStringLiteral("Clean up"));
+    setWindowTitle(tr("Clean up"));
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(QStringLiteral("What stopped runs left behind. A run that can go on is continued by the "
+    auto* intro = new QLabel(tr("What stopped runs left behind. A run that can go on is continued by the "
                                             "next run of its job (Zavok! asks first). Tick what is to go, then Delete."),
                              this);
     intro->setWordWrap(true);
@@ -25,7 +25,7 @@ CleanUpDialog::CleanUpDialog(CleanUpList& list, QWidget* parent)
 
     m_table = new QTreeWidget(this);
     m_table->setObjectName(QStringLiteral("cleanUpTable"));
-    m_table->setHeaderLabels({QStringLiteral("Folder or file"), QStringLiteral("Size"), QStringLiteral("What it is")});
+    m_table->setHeaderLabels({tr("Folder or file"), tr("Size"), tr("What it is")});
     m_table->setRootIsDecorated(false);
     m_table->setAllColumnsShowFocus(true);
     m_table->setWordWrap(true);
@@ -44,7 +44,7 @@ CleanUpDialog::CleanUpDialog(CleanUpList& list, QWidget* parent)
     layout->addWidget(m_summary);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    m_delete = new QPushButton(QStringLiteral("&Delete"), this);
+    m_delete = new QPushButton(tr("&Delete"), this);
     m_delete->setObjectName(QStringLiteral("cleanUpDelete"));
     m_delete->setAutoDefault(false);
     buttons->addButton(m_delete, QDialogButtonBox::ActionRole);
