@@ -84,7 +84,11 @@ QString TerminalProgress::progressLine(const WholeRunView& whole, const RunPageV
 
 QString TerminalProgress::verdictLine(const WholeRunView& whole)
 {
-    return whole.verdict.isEmpty() ? QString() : whole.verdict + QLatin1Char('\n');
+    QString lines = whole.verdict.isEmpty() ? QString() : whole.verdict + QLatin1Char('\n');
+    // The same words as the report's row, which a window user sees.
+    if (!whole.recovery.isEmpty())
+        lines += QCoreApplication::translate("RunReport", "Recovery:") + QLatin1Char(' ') + whole.recovery + QLatin1Char('\n');
+    return lines;
 }
 
 QString TerminalProgress::summaryLine(const WholeRunView& whole)

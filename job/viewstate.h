@@ -110,6 +110,8 @@ struct WholeRunView {
     bool archivesOnly = false;
     // What the proof of the set found, as the report's last line says it.
     QString verdict;
+    // What the recovery files can rebuild, as the report's line says it.
+    QString recovery;
 };
 
 class ViewState : public QObject

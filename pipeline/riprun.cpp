@@ -443,6 +443,7 @@ void RipRun::finishProof(SetProof& proof)
                                                      "off, then run the job again."));
     m_verdict = proof.verdictLine();
     m_ctx.view.wholeRun.verdict = m_verdict;
+    m_ctx.view.wholeRun.recovery = m_ctx.state.recoveryText;
     if (!m_ctx.app.unattended())
         return;
     const QStringList left = proof.leftovers();

@@ -124,7 +124,7 @@ void SetChecker::testVolumes(SetCheckResult& result, const std::function<bool(qi
     const FoundSet& set = result.set;
     VolumeSetTester::Volumes volumes;
     volumes.name = [&zips](int index) { return index < zips.size() ? zips[index].volumeName : QString(); };
-    volumes.open = [this, &zips, &set, &advance](int index, bool* missing, QString* error) -> std::unique_ptr<QIODevice> {
+    volumes.open = [this, &zips, &set](int index, bool* missing, QString* error) -> std::unique_ptr<QIODevice> {
         if (index >= zips.size()) {
             *missing = true;
             return nullptr;

@@ -13,7 +13,7 @@ namespace {
 // A boxed description whose third line takes the number from column 10.
 const QByteArray kBoxed("\xC9\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xBB\r\n"
                         "\xBA QUAKE II (1997)   \xBA\r\n"
-                        "\xBA Disk:  ??/??      \xBA\r\n"
+                        "\xBA Disk:  ?\?/?\?      \xBA\r\n"
                         "\xC8\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xBC\r\n");
 
 // Typing as a keyboard with these characters on its keys would.

@@ -65,8 +65,9 @@ struct DrivesDialogTest : ::testing::Test {
         drives->trigger();
         DrivesDialog* dialog = program->drivesWiring().dialog();
         EXPECT_NE(dialog, nullptr);
-        if (dialog)
+        if (dialog) {
             EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        }
         return dialog;
     }
     template <typename T>

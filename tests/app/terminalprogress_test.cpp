@@ -58,7 +58,7 @@ struct TerminalProgressFixture : ::testing::Test {
     // What a run does: the whole run starts, then for each ZIP its name and
     // counter, a change for every file added and every percent; then the
     // summary and the end, which clears the name.
-    void runZips(int count, const QString& base, const QString& verdict = {})
+    void runZips(int count, const QString& base, const QString& verdict = {}, const QString& recovery = {})
     {
         view.wholeRun = WholeRunView{};
         view.wholeRun.running = true;
@@ -78,6 +78,7 @@ struct TerminalProgressFixture : ::testing::Test {
         view.wholeRun.finished = true;
         view.wholeRun.made = count;
         view.wholeRun.verdict = verdict;
+        view.wholeRun.recovery = recovery;
         view.notify();
         view.run.zipName.clear();
         view.notify();
@@ -97,6 +98,10 @@ TEST_F(TerminalProgressFixture, IntoAFileOrPipeEveryZipHasItsLineAndTheRunItsSum
     runZips(1, "demo", "Verified: 1 ZIP and the set are sound");
     EXPECT_EQ(written.size(), 5);
     EXPECT_EQ(written.last(), "1 ZIP, 0 bytes, made in 0:00\nVerified: 1 ZIP and the set are sound\n");
+    // Recovery files are told as the report tells them.
+    runZips(1, "demo", "Verified: 1 ZIP and the set are sound", "any 1 ZIP can be rebuilt (2 files, 1.4 MB)");
+    EXPECT_EQ(written.last(), "1 ZIP, 0 bytes, made in 0:00\nVerified: 1 ZIP and the set are sound\n"
+                              "Recovery: any 1 ZIP can be rebuilt (2 files, 1.4 MB)\n");
 }
 
 TEST_F(TerminalProgressFixture, AtATerminalOneLineIsDrawnOverAndEndsInTheSummary)

@@ -18,7 +18,7 @@ namespace {
 // A boxed description whose third line has room for the number from column 10.
 const QByteArray kBoxed("\xC9\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xBB\r\n"
                         "\xBA QUAKE II (1997)   \xBA\r\n"
-                        "\xBA Disk:  ??/??      \xBA\r\n"
+                        "\xBA Disk:  ?\?/?\?      \xBA\r\n"
                         "\xC8\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xBC\r\n");
 
 struct EditorPreview : DescriptionPreview {

@@ -876,8 +876,9 @@ TEST_F(RunEndToEnd, AnExtraFarLargerThanAVolumeOrAZipFolderThatIsWhatItPacksIsRe
             const QString told = mode == LaunchMode::AutoRun ? home.shell.endReason : home.messages.texts().join(QLatin1Char('|'));
             EXPECT_TRUE(told.startsWith(c.told)) << told.toStdString();
             EXPECT_TRUE(told.contains(QLatin1String("Nothing was packaged"))) << told.toStdString();
-            if (mode == LaunchMode::AutoRun)
+            if (mode == LaunchMode::AutoRun) {
                 EXPECT_EQ(home.shell.exitCode, 2);
+            }
             EXPECT_FALSE(home.drives.pathExists(QStringLiteral("c:\\Zavok001"))) << "the archiver ran";
             EXPECT_TRUE(zipFiles().isEmpty());
         }

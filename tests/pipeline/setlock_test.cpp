@@ -36,8 +36,9 @@ TEST(SetLockTest, TheFileHoldsOnlyTheProcessAndItsStartTime)
     ASSERT_EQ(::gethostname(host, sizeof host - 1), 0);
     EXPECT_FALSE(content.contains(host));
     QFile machineId("/etc/machine-id");
-    if (machineId.open(QIODevice::ReadOnly))
+    if (machineId.open(QIODevice::ReadOnly)) {
         EXPECT_FALSE(content.contains(machineId.readAll().trimmed()));
+    }
 
     // A second holder, even in this process, is refused and told who holds it.
     SetLock second;
@@ -73,8 +74,9 @@ TEST(SetLockTest, ALeftoverIsTakenOverOnlyWhenItsProcessIsGone)
         writeFile(path, c.content);
         SetLock lock;
         EXPECT_EQ(lock.acquire(dir.path(), "game"), c.expected) << c.content.toStdString();
-        if (c.expected == SetLock::Result::Locked)
+        if (c.expected == SetLock::Result::Locked) {
             EXPECT_EQ(readFile(path), SetLock::content());
+        }
         lock.release();
         QFile::remove(path);
     }

@@ -144,8 +144,9 @@ TEST(DriveMap, ALetterOnAMountedVolumeIsNamedByItsLabel)
         EXPECT_EQ(t.drives.driveIsMountPoint("m:"), std::optional<bool>(true));
         const QString label = t.drives.driveLabel(QLatin1Char('m'));
         EXPECT_FALSE(label.isEmpty());
-        if (!volume.label.isEmpty())
+        if (!volume.label.isEmpty()) {
             EXPECT_EQ(label, volume.label);
+        }
         EXPECT_TRUE(MountedVolumes::mountedAt(volume.root).has_value());
         EXPECT_TRUE(volume.displayName().contains(volume.removable && !volume.label.isEmpty() ? volume.label : volume.root));
     }
