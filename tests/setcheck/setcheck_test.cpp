@@ -78,6 +78,20 @@ TEST(ChecksumFiles, AreWrittenInTheFormsTheCheckersReadAndReadInOthersForms)
         EXPECT_EQ(problems, o.problems) << o.text.toStdString();
     }
     EXPECT_EQ(SfvFile::read("name with blanks.zip 6b1a0cd3\n").items[0].name, QStringLiteral("name with blanks.zip"));
+
+    // Names with a backslash, CR or LF are escaped as sha256sum escapes them,
+    // so they read back whole, from our lists and from sha256sum's.
+    const QByteArray digest(32, '\x5a');
+    const QList<ChecksumItem> odd{{QStringLiteral("a\rb"), {}, digest}, {QStringLiteral("c\\d\n"), {}, digest}, {QStringLiteral("tail\r"), {}, digest}};
+    const auto back = Sha256File::read(Sha256File::write(odd));
+    ASSERT_EQ(back.items.size(), 3) << back.problems.join(u'|').toStdString();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(back.items[i].name, odd[i].name);
+    const auto gnu = Sha256File::read("\\" + digest.toHex() + "  e\\nf\n\\SHA256 (g\\\\h) = " + digest.toHex() + "\n\\" + digest.toHex() + "  bad\\x\n");
+    ASSERT_EQ(gnu.items.size(), 2);
+    EXPECT_EQ(gnu.items[0].name, QStringLiteral("e\nf"));
+    EXPECT_EQ(gnu.items[1].name, QStringLiteral("g\\h"));
+    EXPECT_EQ(gnu.problems.size(), 1) << "an unknown escape is not a name";
 }
 
 TEST(SetNames, SplitZipNamesAndFindTheNumberingInADescription)
