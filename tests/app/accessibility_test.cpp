@@ -1,9 +1,9 @@
 // What a screen reader is told: every control the keyboard reaches, on every
 // page and in every window of the program, has a name.
+#include "appdoubles.h"
 #include "app/application.h"
 #include "app/driveswiring.h"
 #include "doubles/temphome.h"
-#include "platform/soundplayer.h"
 #include "source/folderselection.h"
 #include "ui/aboutwindow.h"
 #include "ui/archiverwindow.h"
@@ -23,12 +23,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class Silent : public SoundPlayer
-{
-public:
-    void play(const QString&, bool) override {}
-};
 
 // Each control the Tab key can reach, by its path of object names and its
 // class, whose accessible name is empty.
@@ -54,12 +48,8 @@ QStringList unnamedControls(QWidget* window)
 TEST(Accessibility, EveryControlOfEveryPageAndWindowHasAName)
 {
     TempHome home;
-    Silent silent;
-    Application::Options options;
-    options.messages = &home.messages;
-    options.fileDialog = &home.fileDialog;
-    options.folderPicker = &home.folderPicker;
-    options.sounds = &silent;
+    QuietSounds silent;
+    Application::Options options = homeOptions(home, silent);
     Application program(options);
     ASSERT_FALSE(program.load(QString()).has_value());
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "appdoubles.h"
 #include "app/application.h"
 #include "doubles/temphome.h"
-#include "platform/soundplayer.h"
 #include "ui/mainwindow.h"
 
 #include <QAbstractButton>
@@ -23,11 +23,6 @@
 class ContentsPages : public ::testing::Test
 {
 protected:
-    class QuietSounds : public SoundPlayer
-    {
-    public:
-        void play(const QString&, bool) override {}
-    };
 
     void SetUp() override
     {
@@ -37,12 +32,7 @@ protected:
 
     void start()
     {
-        Application::Options options;
-        options.messages = &home.messages;
-        options.fileDialog = &home.fileDialog;
-        options.folderPicker = &home.folderPicker;
-        options.textEditor = &home.textEditor;
-        options.sounds = &sounds;
+        Application::Options options = homeOptions(home, sounds);
         program = std::make_unique<Application>(options);
         ASSERT_FALSE(program->load(QString()).has_value());
         QApplication::setActiveWindow(&window());

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "appdoubles.h"
 #include "app/application.h"
 #include "doubles/temphome.h"
-#include "platform/soundplayer.h"
 #include "ui/descriptioneditorwindow.h"
 #include "ui/dizpage.h"
 #include "ui/mainwindow.h"
@@ -23,21 +23,14 @@
 
 // The real program with dialog and message doubles, on its Diz page.
 struct DizWindowFixture : ::testing::Test {
-    struct Quiet : SoundPlayer {
-        void play(const QString&, bool) override {}
-    };
-
     TempHome home;
-    Quiet sounds;
+    QuietSounds sounds;
     QString driveE = home.addDrive('e');
     std::unique_ptr<Application> program;
 
     void SetUp() override
     {
-        Application::Options options;
-        options.messages = &home.messages;
-        options.fileDialog = &home.fileDialog;
-        options.sounds = &sounds;
+        Application::Options options = homeOptions(home, sounds);
         program = std::make_unique<Application>(options);
         ASSERT_FALSE(program->load(QString()).has_value());
         QApplication::setActiveWindow(&program->window());

@@ -1,7 +1,7 @@
+#include "appdoubles.h"
 #include "app/application.h"
 #include "app/driveswiring.h"
 #include "doubles/temphome.h"
-#include "platform/soundplayer.h"
 #include "ui/drivesdialog.h"
 #include "ui/mainwindow.h"
 
@@ -20,12 +20,6 @@
 
 namespace {
 
-class QuietSounds : public SoundPlayer
-{
-public:
-    void play(const QString&, bool) override {}
-};
-
 // The program in-process; Options > Drives opens the real dialog and every
 // check goes through its widgets.
 struct DrivesDialogTest : ::testing::Test {
@@ -39,11 +33,7 @@ struct DrivesDialogTest : ::testing::Test {
     {
         games = QFileInfo(home.dir.path()).canonicalFilePath() + "/Games";
         QDir().mkpath(games);
-        Application::Options options;
-        options.messages = &home.messages;
-        options.fileDialog = &home.fileDialog;
-        options.folderPicker = &home.folderPicker;
-        options.sounds = &sounds;
+        Application::Options options = homeOptions(home, sounds);
         options.ripInto = &question;
         program = std::make_unique<Application>(options);
         ASSERT_FALSE(program->load(QString()).has_value());

@@ -1,8 +1,8 @@
 // The window tells the user why: a command that cannot do its work says so
 // on the page it shows, and the keyboard's place is always to be seen.
+#include "appdoubles.h"
 #include "app/application.h"
 #include "doubles/temphome.h"
-#include "platform/soundplayer.h"
 #include "ui/listbar.h"
 #include "ui/mainwindow.h"
 #include "ui/noticeline.h"
@@ -21,27 +21,16 @@
 
 namespace {
 
-class Silent : public SoundPlayer
-{
-public:
-    void play(const QString&, bool) override {}
-};
-
 struct Explanations : ::testing::Test {
     TempHome home;
-    Silent silent;
+    QuietSounds silent;
     std::unique_ptr<Application> program;
 
     void SetUp() override
     {
         home.addDrive('d');
         home.write("d:\\games\\readme.txt", "read me");
-        Application::Options options;
-        options.messages = &home.messages;
-        options.fileDialog = &home.fileDialog;
-        options.folderPicker = &home.folderPicker;
-        options.textEditor = &home.textEditor;
-        options.sounds = &silent;
+        Application::Options options = homeOptions(home, silent);
         program = std::make_unique<Application>(options);
         ASSERT_FALSE(program->load(QString()).has_value());
         QApplication::setActiveWindow(&window());

@@ -1,9 +1,9 @@
+#include "appdoubles.h"
 #include "app/application.h"
 #include "doubles/fakes.h"
 #include "doubles/temphome.h"
 #include "pipeline/riprun.h"
 #include "platform/libzipcomponent.h"
-#include "platform/soundplayer.h"
 #include "ui/mainwindow.h"
 #include "ui/qtreportpresenter.h"
 #include "ui/reportwindow.h"
@@ -39,13 +39,6 @@
 
 namespace {
 
-class QuietSounds : public SoundPlayer
-{
-public:
-    QStringList played;
-    void play(const QString& wave, bool) override { played << wave; }
-};
-
 // The real ZIP writer, with a hand on the run page's Abort before a chosen add.
 class AbortingZip : public ZipComponent
 {
@@ -76,6 +69,8 @@ struct InteractiveRun : ::testing::Test {
     QuietSounds sounds;
     FakeNotifier notifier;
     QString driveE;
+    std::unique_ptr<LibzipComponent> realZip;
+    std::unique_ptr<AbortingZip> abortingZip;
     std::unique_ptr<Application> program;
 
     QByteArray oldPath = qgetenv("PATH");
@@ -85,26 +80,11 @@ struct InteractiveRun : ::testing::Test {
     {
         // The archivers are found on the search path, as beside the program.
         qputenv("PATH", QByteArray(ZAVOK32_TEST_BIN_DIR) + ":" + oldPath);
-        driveE = home.addDrive('e');
-        ASSERT_EQ(QProcess::execute("cp", {"-R", QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/drive_e/.", driveE}), 0);
-        QDir(driveE).mkpath("zips");
-        QDir(driveE).mkpath("demo/data");
-        QFile data(driveE + "/demo/data/levels.dat");
-        ASSERT_TRUE(data.open(QIODevice::WriteOnly));
-        QByteArray bytes(1200000, '\0');
-        quint32 x = 7;
-        for (char& b : bytes) {
-            x = x * 1103515245u + 12345u;
-            b = char(x >> 24);
-        }
-        data.write(bytes);
+        driveE = home.addExampleDrive(1200000, 7);
     }
     void start(ZipComponent* zip = nullptr)
     {
-        Application::Options options;
-        options.messages = &home.messages;
-        options.fileDialog = &home.fileDialog;
-        options.sounds = &sounds;
+        Application::Options options = homeOptions(home, sounds);
         options.zip = zip;
         options.notifier = &notifier;
         program = std::make_unique<Application>(options);
@@ -117,6 +97,19 @@ struct InteractiveRun : ::testing::Test {
         QTest::keyClick(&program->window(), Qt::Key_O, Qt::ControlModifier);
         ASSERT_EQ(program->job().sourcePath(), "e:\\demo");
         ASSERT_TRUE(program->job().readyToRun()) << home.messages.texts().join("|").toStdString();
+    }
+    // Starts the job through a ZIP component that presses Abort as the second
+    // ZIP's volume goes in (demo01.zip is made, volumes 2 and 3 stay), and runs.
+    void runAbortingInTheSecondZip()
+    {
+        realZip = std::make_unique<LibzipComponent>(home.drives);
+        abortingZip = std::make_unique<AbortingZip>(*realZip);
+        start(abortingZip.get());
+        abortingZip->beforeAdd = [this, adds = 0]() mutable {
+            if (++adds == 4)
+                QTest::mouseClick(program->window().runPage()->abortButton(), Qt::LeftButton);
+        };
+        QTest::keyClick(&program->window(), Qt::Key_R, Qt::ControlModifier);
     }
     QStringList zips() const { return QDir(driveE + "/zips").entryList({"*.zip"}, QDir::Files, QDir::Name); }
 
@@ -186,15 +179,7 @@ TEST_F(InteractiveRun, FromALoadedScriptThroughTheReportBackToTheSourcePage)
 
 TEST_F(InteractiveRun, AbortDuringPackagingKeepsTheVolumesAndShowsNoReport)
 {
-    LibzipComponent real(home.drives);
-    AbortingZip zip(real);
-    int adds = 0;
-    start(&zip);
-    zip.beforeAdd = [&] {
-        if (++adds == 4) // the second ZIP's volume
-            QTest::mouseClick(program->window().runPage()->abortButton(), Qt::LeftButton);
-    };
-    QTest::keyClick(&program->window(), Qt::Key_R, Qt::ControlModifier);
+    runAbortingInTheSecondZip();
 
     EXPECT_EQ(zips(), QStringList{"demo01.zip"});
     EXPECT_EQ(program->window().findChild<QLabel*>("runStatus")->text(), "Aborted");
@@ -240,15 +225,7 @@ TEST_F(InteractiveRun, CancelBeforeTheFirstVolumeEndsTheRunAsAborted)
 
 TEST_F(InteractiveRun, AbortShowsWhatIsLeftAndZavokContinuesTheRunAfterAsking)
 {
-    LibzipComponent real(home.drives);
-    AbortingZip zip(real);
-    int adds = 0;
-    start(&zip);
-    zip.beforeAdd = [&] {
-        if (++adds == 4) // the second ZIP's volume
-            QTest::mouseClick(program->window().runPage()->abortButton(), Qt::LeftButton);
-    };
-    QTest::keyClick(&program->window(), Qt::Key_R, Qt::ControlModifier);
+    runAbortingInTheSecondZip();
     ASSERT_EQ(zips(), QStringList{"demo01.zip"});
     QLabel* left = program->window().findChild<QLabel*>("runLeft");
     ASSERT_TRUE(left && left->isVisible());
@@ -257,7 +234,7 @@ TEST_F(InteractiveRun, AbortShowsWhatIsLeftAndZavokContinuesTheRunAfterAsking)
         << left->text().toStdString();
     const QDateTime firstMade = QFileInfo(driveE + "/zips/demo01.zip").lastModified();
 
-    zip.beforeAdd = nullptr;
+    abortingZip->beforeAdd = nullptr;
     QTest::qWait(20);
     QTest::keyClick(&program->window(), Qt::Key_R, Qt::ControlModifier); // answered Yes
     ASSERT_FALSE(home.messages.shown.isEmpty());

@@ -28,19 +28,7 @@ struct Interrupted : ::testing::Test {
 
     void SetUp() override
     {
-        driveE = home.addDrive('e');
-        ASSERT_EQ(QProcess::execute("cp", {"-R", QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/drive_e/.", driveE}), 0);
-        QDir(driveE).mkpath("zips");
-        QDir(driveE).mkpath("demo/data");
-        QFile data(driveE + "/demo/data/levels.dat");
-        ASSERT_TRUE(data.open(QIODevice::WriteOnly));
-        QByteArray bytes(9000000, '\0');
-        quint32 x = 99;
-        for (char& b : bytes) {
-            x = x * 1103515245u + 12345u;
-            b = char(x >> 24);
-        }
-        data.write(bytes);
+        driveE = home.addExampleDrive(9000000, 99);
         script = QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/demo.zvk";
     }
 

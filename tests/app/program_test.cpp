@@ -30,20 +30,7 @@ struct ProgramFixture : ::testing::Test {
 
     void SetUp() override
     {
-        driveE = home.addDrive('e');
-        const QString example = QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/drive_e";
-        ASSERT_EQ(QProcess::execute("cp", {"-R", example + "/.", driveE}), 0);
-        QDir(driveE).mkpath("zips");
-        QDir(driveE).mkpath("demo/data");
-        QFile data(driveE + "/demo/data/levels.dat");
-        ASSERT_TRUE(data.open(QIODevice::WriteOnly));
-        QByteArray bytes(1200000, '\0');
-        quint32 x = 12345;
-        for (char& b : bytes) {
-            x = x * 1103515245u + 12345u;
-            b = char(x >> 24);
-        }
-        data.write(bytes);
+        driveE = home.addExampleDrive(1200000, 12345);
     }
 
     int run(const QString& argument, QString* errors = nullptr, const QStringList& options = {},

@@ -1,6 +1,6 @@
+#include "appdoubles.h"
 #include "app/application.h"
 #include "doubles/temphome.h"
-#include "platform/soundplayer.h"
 #include "ui/isobinoptiondialog.h"
 #include "ui/listbar.h"
 #include "ui/mainwindow.h"
@@ -25,13 +25,6 @@
 
 namespace {
 
-class QuietSounds : public SoundPlayer
-{
-public:
-    QStringList played;
-    void play(const QString& wave, bool) override { played << wave; }
-};
-
 // The program with every dialog answered by a double, except the Iso/bin
 // question when a test wants the real one.
 struct SourcePages : ::testing::Test {
@@ -49,11 +42,7 @@ struct SourcePages : ::testing::Test {
     }
     void start(bool realQuestion = false)
     {
-        Application::Options options;
-        options.messages = &home.messages;
-        options.fileDialog = &home.fileDialog;
-        options.folderPicker = &home.folderPicker;
-        options.sounds = &sounds;
+        Application::Options options = homeOptions(home, sounds);
         if (!realQuestion)
             options.ripInto = &question;
         program = std::make_unique<Application>(options);

@@ -1,12 +1,12 @@
 // The window in the user's language: German under a German locale, Qt's own
 // texts with it; under C or English every text as written; and every text the
 // window shows is in the template translators work from.
+#include "appdoubles.h"
 #include "app/application.h"
 #include "app/setcheckwiring.h"
 #include "job/pagenotices.h"
 #include "job/recoveryfilespage.h"
 #include "doubles/temphome.h"
-#include "platform/soundplayer.h"
 #include "setcheck/setcheckresult.h"
 #include "translations/programtranslations.h"
 #include "ui/checksetwindow.h"
@@ -34,12 +34,6 @@
 
 namespace {
 
-class QuietSounds : public SoundPlayer
-{
-public:
-    void play(const QString&, bool) override {}
-};
-
 // Widgets that show the job's own data (paths, names, sizes) rather than a
 // text of the program.
 const QStringList kDataWidgets{"sourcePathPanel", "sourceSize",   "freeSpace",  "workDriveList", "dizPathPanel",
@@ -54,12 +48,7 @@ struct TranslatedWindow : ::testing::Test {
 
     void open()
     {
-        Application::Options options;
-        options.messages = &home.messages;
-        options.fileDialog = &home.fileDialog;
-        options.folderPicker = &home.folderPicker;
-        options.textEditor = &home.textEditor;
-        options.sounds = &sounds;
+        Application::Options options = homeOptions(home, sounds);
         program = std::make_unique<Application>(options);
         ASSERT_FALSE(program->load(QString()).has_value());
     }

@@ -1,11 +1,11 @@
 // The window as a whole, used as a user uses it: every enabled control of
 // every page and menu does something, and a job set up with the window alone
 // packs the same set as the script it saves.
+#include "appdoubles.h"
 #include "app/application.h"
 #include "doubles/temphome.h"
 #include "job/scriptfile.h"
 #include "job/viewstate.h"
-#include "platform/soundplayer.h"
 #include "ui/mainwindow.h"
 #include "ui/menutable.h"
 #include "ui/qtreportpresenter.h"
@@ -33,13 +33,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingSounds : public SoundPlayer
-{
-public:
-    QStringList played;
-    void play(const QString& wave, bool) override { played << wave; }
-};
 
 // Counts the links the desktop is asked to open.
 class UrlCounter : public QObject
@@ -80,7 +73,7 @@ QString describe(const ViewState& v)
 
 struct WholeWindow : ::testing::Test {
     TempHome home;
-    RecordingSounds sounds;
+    QuietSounds sounds;
     FakeRipIntoQuestion question;
     UrlCounter links;
     QString driveE;
@@ -94,27 +87,13 @@ struct WholeWindow : ::testing::Test {
         QDesktopServices::setUrlHandler(QStringLiteral("http"), &links, "open");
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &links, "open");
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &links, "open");
-        driveE = home.addDrive('e');
-        ASSERT_EQ(QProcess::execute("cp", {"-R", QStringLiteral(ZAVOK32_SOURCE_DIR) + "/examples/drive_e/.", driveE}), 0);
+        driveE = home.addExampleDrive(2300000, 99);
         home.write("e:\\extras\\map.txt", "an extra for every ZIP");
         home.write("e:\\extras\\more\\notes.txt", "and one in a folder");
         home.write("e:\\comment.txt", "A comment for every ZIP of the set\r\n");
-        QByteArray bytes(2300000, '\0');
-        quint32 x = 99;
-        for (char& b : bytes) {
-            x = x * 1103515245u + 12345u;
-            b = char(x >> 24);
-        }
-        home.write("e:\\demo\\data\\levels.dat", bytes);
-        QDir(driveE).mkpath("zips");
 
-        Application::Options options;
-        options.messages = &home.messages;
-        options.fileDialog = &home.fileDialog;
-        options.folderPicker = &home.folderPicker;
-        options.textEditor = &home.textEditor;
+        Application::Options options = homeOptions(home, sounds);
         options.ripInto = &question;
-        options.sounds = &sounds;
         program = std::make_unique<Application>(options);
         ASSERT_FALSE(program->load(QString()).has_value());
         QApplication::setActiveWindow(&window());

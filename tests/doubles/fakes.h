@@ -36,7 +36,7 @@ public:
         requests << request;
         if (answers.empty())
             return std::nullopt;
-        std::optional<QString> answer = std::move(answers.front());
+        const std::optional<QString> answer = answers.front();
         answers.pop_front();
         return answer;
     }
@@ -65,7 +65,7 @@ public:
         }
         if (answers.empty())
             return std::nullopt;
-        std::optional<QString> answer = std::move(answers.front());
+        const std::optional<QString> answer = answers.front();
         answers.pop_front();
         return answer;
     }

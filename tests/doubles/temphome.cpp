@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <stdexcept>
 
 namespace {
@@ -46,6 +47,21 @@ QString TempHome::addDrive(QChar letter)
     const QString folder = QFileInfo(dir.path()).canonicalFilePath() + QStringLiteral("/drive_") + letter.toLower();
     QDir().mkpath(folder);
     map.mapDrive(letter, folder);
+    return folder;
+}
+
+QString TempHome::addExampleDrive(qsizetype dataBytes, quint32 seed)
+{
+    const QString folder = addDrive('e');
+    if (QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-R"), QStringLiteral(ZAVOK32_SOURCE_DIR "/examples/drive_e/."), folder}) != 0)
+        throw std::runtime_error("cannot copy the example drive");
+    QDir(folder).mkpath(QStringLiteral("zips"));
+    QByteArray bytes(dataBytes, '\0');
+    for (char& b : bytes) {
+        seed = seed * 1103515245u + 12345u;
+        b = char(seed >> 24);
+    }
+    write(QStringLiteral("e:\\demo\\data\\levels.dat"), bytes);
     return folder;
 }
 

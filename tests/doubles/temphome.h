@@ -20,6 +20,10 @@ public:
     QString home() const { return m_home; }
     // Maps a letter to a fresh folder and returns the folder's host path.
     QString addDrive(QChar letter);
+    // Drive e: as the example job expects it: the bundled example tree, an
+    // empty zips folder, and `dataBytes` of incompressible bytes (from
+    // `seed`) in demo\\data\\levels.dat. Returns the drive's host folder.
+    QString addExampleDrive(qsizetype dataBytes, quint32 seed);
     QString host(const QString& dosPath) const;
     void write(const QString& dosPath, const QByteArray& bytes) const;
     QByteArray read(const QString& dosPath) const;
