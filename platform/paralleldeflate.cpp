@@ -7,40 +7,17 @@ struct ParallelDeflate::Part {
     QByteArray dictionary;
     int level = 6;
     bool last = false;
-    // Written by the worker, read by the caller once `ready` is set.
+    // Written by the worker, read by the caller once `done` is set.
     QByteArray output;
     std::uint32_t crc = 0;
     bool ok = false;
-    bool ready = false;
+    bool done = false;
 };
-
-ParallelDeflate::ParallelDeflate(int workers)
-{
-    if (workers <= 0)
-        workers = int(std::max(1u, std::thread::hardware_concurrency()));
-    for (int i = 0; i < workers; ++i)
-        m_threads.emplace_back([this] { workerLoop(); });
-}
-
-ParallelDeflate::~ParallelDeflate()
-{
-    {
-        std::lock_guard lock(m_mutex);
-        m_quit = true;
-        m_queue.clear();
-    }
-    m_work.notify_all();
-    for (std::thread& t : m_threads)
-        t.join();
-}
 
 void ParallelDeflate::start(int level)
 {
-    {
-        std::lock_guard lock(m_mutex);
-        // Parts of a dropped stream that no worker has begun are not deflated.
-        m_queue.clear();
-    }
+    // Parts of a dropped stream that no worker has begun are not deflated.
+    m_pool->dropAll();
     m_parts.clear();
     m_level = level;
     m_tail.clear();
@@ -65,11 +42,7 @@ void ParallelDeflate::push(const QByteArray& input, bool last)
     m_inputBytes += std::uint64_t(input.size());
     m_tail = (m_tail + input).right(kDictionaryBytes);
     m_parts.push_back(part);
-    {
-        std::lock_guard lock(m_mutex);
-        m_queue.push_back(std::move(part));
-    }
-    m_work.notify_one();
+    m_pool->post(std::move(part));
 }
 
 bool ParallelDeflate::take(QByteArray* deflated, qsizetype* inputSize)
@@ -80,10 +53,7 @@ bool ParallelDeflate::take(QByteArray* deflated, qsizetype* inputSize)
     if (m_parts.empty())
         return true;
     std::shared_ptr<Part> part = m_parts.front();
-    {
-        std::unique_lock lock(m_mutex);
-        m_done.wait(lock, [&] { return part->ready; });
-    }
+    m_pool->wait(*part);
     m_parts.pop_front();
     if (!part->ok)
         return false;
@@ -128,27 +98,13 @@ private:
     int m_level = 0;
 };
 
-void ParallelDeflate::workerLoop()
+ParallelDeflate::ParallelDeflate(int workers)
+    : m_pool(std::make_unique<WorkerPool<Part, Deflater>>(workers, &ParallelDeflate::deflatePart))
 {
-    Deflater deflater;
-    for (;;) {
-        std::shared_ptr<Part> part;
-        {
-            std::unique_lock lock(m_mutex);
-            m_work.wait(lock, [&] { return m_quit || !m_queue.empty(); });
-            if (m_quit)
-                return;
-            part = std::move(m_queue.front());
-            m_queue.pop_front();
-        }
-        deflatePart(deflater, *part);
-        {
-            std::lock_guard lock(m_mutex);
-            part->ready = true;
-        }
-        m_done.notify_all();
-    }
+    m_workers = m_pool->size();
 }
+
+ParallelDeflate::~ParallelDeflate() = default;
 
 void ParallelDeflate::deflatePart(Deflater& deflater, Part& part)
 {

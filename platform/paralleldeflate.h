@@ -1,14 +1,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <condition_variable>
+#include "platform/workerpool.h"
+
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <memory>
-#include <mutex>
-#include <thread>
-#include <vector>
 
 // Deflates one stream in parts on every core and hands the parts back in
 // order as one valid raw deflate stream, the form a ZIP entry holds.
@@ -35,7 +32,7 @@ public:
     ParallelDeflate(const ParallelDeflate&) = delete;
     ParallelDeflate& operator=(const ParallelDeflate&) = delete;
 
-    int workers() const { return int(m_threads.size()); }
+    int workers() const { return m_workers; }
     int maxPartsInFlight() const { return 2 * workers() + 2; }
 
     // Starts a new stream at zlib level 1..9; a stream still under way is
@@ -59,21 +56,14 @@ public:
 private:
     struct Part;
     class Deflater;
-    void workerLoop();
     static void deflatePart(Deflater& deflater, Part& part);
 
-    std::vector<std::thread> m_threads;
-    std::mutex m_mutex;
-    std::condition_variable m_work;
-    std::condition_variable m_done;
-    std::deque<std::shared_ptr<Part>> m_queue; // waiting for a worker
-    bool m_quit = false;
-
-    // The caller's side.
     std::deque<std::shared_ptr<Part>> m_parts; // pushed, not yet taken
     int m_level = 6;
     QByteArray m_tail; // last kDictionaryBytes of the input so far
     bool m_lastPushed = true;
     std::uint32_t m_crc = 0;
     std::uint64_t m_inputBytes = 0;
+    int m_workers = 0;
+    std::unique_ptr<WorkerPool<Part, Deflater>> m_pool; // last: its workers end first
 };

@@ -18,16 +18,9 @@ struct WholeFileDeflate::Job {
     bool done = false;
 };
 
-namespace {
-
-std::int64_t modifiedNs(const struct stat& st)
-{
-    return std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-}
-
 // One compressor per level and worker, kept from file to file: the ones of
 // the higher levels are large, and allocating them is not free.
-class Compressors
+class WholeFileDeflate::Compressors
 {
 public:
     ~Compressors()
@@ -47,6 +40,13 @@ public:
 private:
     std::array<libdeflate_compressor*, 13> m_byLevel{};
 };
+
+namespace {
+
+std::int64_t modifiedNs(const struct stat& st)
+{
+    return std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
 
 // Reads the whole file; false with errno set when it cannot.
 bool readWhole(const QByteArray& path, QByteArray* bytes, WholeFileDeflate::Result* result)
@@ -87,7 +87,8 @@ bool readWhole(const QByteArray& path, QByteArray* bytes, WholeFileDeflate::Resu
     return true;
 }
 
-void deflateFile(Compressors& compressors, const QByteArray& path, int level, WholeFileDeflate::Result* result)
+// `c` null: no memory for the coder.
+void deflateFile(libdeflate_compressor* c, const QByteArray& path, WholeFileDeflate::Result* result)
 {
     QByteArray input;
     try {
@@ -98,7 +99,6 @@ void deflateFile(Compressors& compressors, const QByteArray& path, int level, Wh
         const auto* in = reinterpret_cast<const unsigned char*>(input.constData());
         result->size = std::uint64_t(input.size());
         result->crc = libdeflate_crc32(0, in, std::size_t(input.size()));
-        libdeflate_compressor* c = compressors.at(level);
         if (!c) {
             result->error = ENOMEM;
             return;
@@ -123,24 +123,13 @@ void deflateFile(Compressors& compressors, const QByteArray& path, int level, Wh
 } // namespace
 
 WholeFileDeflate::WholeFileDeflate(int workers)
+    : m_pool(std::make_unique<WorkerPool<Job, Compressors>>(workers, [](Compressors& coders, Job& job) {
+        deflateFile(coders.at(coderLevel(job.zipLevel)), job.path, &job.result);
+    }))
 {
-    if (workers <= 0)
-        workers = int(std::max(1u, std::thread::hardware_concurrency()));
-    for (int i = 0; i < workers; ++i)
-        m_threads.emplace_back([this] { workerLoop(); });
 }
 
-WholeFileDeflate::~WholeFileDeflate()
-{
-    {
-        std::lock_guard lock(m_mutex);
-        m_quit = true;
-        m_queue.clear();
-    }
-    m_work.notify_all();
-    for (std::thread& t : m_threads)
-        t.join();
-}
+WholeFileDeflate::~WholeFileDeflate() = default;
 
 int WholeFileDeflate::coderLevel(int zipLevel)
 {
@@ -153,30 +142,6 @@ int WholeFileDeflate::coderLevel(int zipLevel)
     // parses near optimally, is smaller than zlib's 9 on all three.
     static constexpr std::array<int, 10> levels{0, 1, 2, 3, 4, 6, 7, 8, 9, 10};
     return levels[std::size_t(std::clamp(zipLevel, 1, 9))];
-}
-
-void WholeFileDeflate::workerLoop()
-{
-    Compressors compressors;
-    for (;;) {
-        std::shared_ptr<Job> job;
-        {
-            std::unique_lock lock(m_mutex);
-            m_work.wait(lock, [&] { return m_quit || !m_queue.empty(); });
-            if (m_quit)
-                return;
-            job = std::move(m_queue.front());
-            m_queue.pop_front();
-        }
-        Result result;
-        deflateFile(compressors, job->path, coderLevel(job->zipLevel), &result);
-        {
-            std::lock_guard lock(m_mutex);
-            job->result = std::move(result);
-            job->done = true;
-        }
-        m_done.notify_all();
-    }
 }
 
 std::shared_ptr<WholeFileDeflate::Job> WholeFileDeflate::find(const QByteArray& path, int zipLevel) const
@@ -193,22 +158,14 @@ std::shared_ptr<WholeFileDeflate::Job> WholeFileDeflate::enqueue(const QByteArra
     job->path = path;
     job->zipLevel = zipLevel;
     m_jobs.push_back(job);
-    {
-        std::lock_guard lock(m_mutex);
-        if (first)
-            m_queue.push_front(job);
-        else
-            m_queue.push_back(job);
-    }
-    m_work.notify_one();
+    m_pool->post(job, first);
     return job;
 }
 
 void WholeFileDeflate::forget(const std::shared_ptr<Job>& job)
 {
     m_jobs.erase(std::remove(m_jobs.begin(), m_jobs.end(), job), m_jobs.end());
-    std::lock_guard lock(m_mutex);
-    m_queue.erase(std::remove(m_queue.begin(), m_queue.end(), job), m_queue.end());
+    m_pool->drop(job);
 }
 
 void WholeFileDeflate::prepare(const QByteArray& path, int zipLevel)
@@ -234,11 +191,8 @@ std::shared_ptr<const WholeFileDeflate::Result> WholeFileDeflate::take(const QBy
         if (!job)
             job = enqueue(path, zipLevel, true);
         for (;;) {
-            {
-                std::unique_lock lock(m_mutex);
-                if (m_done.wait_for(lock, std::chrono::milliseconds(15), [&] { return job->done; }))
-                    break;
-            }
+            if (m_pool->waitFor(*job, std::chrono::milliseconds(15)))
+                break;
             if (waiting && !waiting()) {
                 forget(job);
                 return nullptr;

@@ -1,15 +1,13 @@
 #pragma once
 
+#include "platform/workerpool.h"
+
 #include <QByteArray>
 #include <QList>
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <sys/types.h>
-#include <thread>
 #include <vector>
 
 // Deflates whole files on worker threads, each file on one core, so that the
@@ -73,17 +71,11 @@ public:
 
 private:
     struct Job;
-    void workerLoop();
+    class Compressors;
     std::shared_ptr<Job> find(const QByteArray& nativePath, int zipLevel) const;
     std::shared_ptr<Job> enqueue(const QByteArray& nativePath, int zipLevel, bool first);
     void forget(const std::shared_ptr<Job>& job);
 
-    std::vector<std::thread> m_threads;
-    std::mutex m_mutex;
-    std::condition_variable m_work;
-    std::condition_variable m_done;
-    std::deque<std::shared_ptr<Job>> m_queue; // waiting for a worker
-    bool m_quit = false;
-
     std::vector<std::shared_ptr<Job>> m_jobs; // the caller's: prepared, not taken
+    std::unique_ptr<WorkerPool<Job, Compressors>> m_pool; // last: its workers end first
 };
