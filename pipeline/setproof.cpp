@@ -74,13 +74,30 @@ void SetProof::begin(const QString& firstVolumeHost)
 {
     if (!m_verify || !m_ctx.volumeTester)
         return;
+    startVolumeTest([firstVolumeHost](VolumeSetTester& tester, const VolumeSetTester::Progress& progress) {
+        return tester.testFiles(firstVolumeHost, progress);
+    });
+}
+
+void SetProof::begin(const QString& firstVolumeName, const VolumeSetTester::Volumes& volumes)
+{
+    if (!m_verify || !m_ctx.volumeTester)
+        return;
+    startVolumeTest([firstVolumeName, volumes](VolumeSetTester& tester, const VolumeSetTester::Progress& progress) {
+        return tester.testVolumes(firstVolumeName, volumes, progress);
+    });
+}
+
+void SetProof::startVolumeTest(
+    std::function<VolumeSetTester::Verdict(VolumeSetTester&, const VolumeSetTester::Progress&)> test)
+{
     m_volumes = std::make_unique<VolumeTest>();
     VolumeSetTester* tester = m_ctx.volumeTester;
-    VolumeTest* test = m_volumes.get();
+    VolumeTest* state = m_volumes.get();
     std::atomic<bool>* abandon = &m_abandon;
-    test->verdict = std::async(std::launch::async, [tester, test, abandon, firstVolumeHost] {
-        return tester->testFiles(firstVolumeHost, [test, abandon](int index, qint64) {
-            test->reading = index;
+    state->verdict = std::async(std::launch::async, [tester, state, abandon, test = std::move(test)] {
+        return test(*tester, [state, abandon](int index, qint64) {
+            state->reading = index;
             return !abandon->load();
         });
     });

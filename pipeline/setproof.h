@@ -4,6 +4,7 @@
 #include "platform/zipcomponent.h"
 #include "platform/zipreader.h"
 #include "setcheck/filedigest.h"
+#include "setcheck/volumesettester.h"
 
 #include <QByteArray>
 #include <QList>
@@ -11,6 +12,7 @@
 #include <QStringList>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <future>
 #include <optional>
 
@@ -54,6 +56,10 @@ public:
 
     // Before the first ZIP: starts the test of the volumes the archiver left.
     void begin(const QString& firstVolumeHost);
+    // The same for a continued run whose first volumes went with the ZIPs it
+    // keeps: the set is read through `volumes` (the volumes left, and those
+    // inside the kept ZIPs).
+    void begin(const QString& firstVolumeName, const VolumeSetTester::Volumes& volumes);
     // Right after the ZIP for volume n was written.
     Step zipWritten(int n, const ZipNameParts& names, const QString& volumeName, const QString& volumeHost,
                     const QList<ZipComponent::WrittenFile>& written);
@@ -91,6 +97,8 @@ public:
     QString stem() const { return m_stem; }
 
 private:
+    void startVolumeTest(std::function<VolumeSetTester::Verdict(VolumeSetTester&, const VolumeSetTester::Progress&)> test);
+
     // A ZIP written and being read back.
     struct Pending {
         int volume = 0;

@@ -13,6 +13,7 @@
 #include "platform/services.h"
 #include "platform/shell.h"
 #include "platform/zipcomponent.h"
+#include "platform/zipreader.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,6 +35,42 @@ VolumePackager::VolumePackager(RunContext& context, const bool& stopRequested, R
     , m_stopRequested(stopRequested)
     , m_progress(progress)
 {
+}
+
+VolumeSetTester::Volumes VolumePackager::keptVolumes(const QString& workHost, int count) const
+{
+    // Taken now: the test reads on a thread of its own while the run goes on.
+    QStringList names;
+    QHash<int, QString> keptZips;
+    for (int n = 1; n <= count; ++n) {
+        names << m_ctx.steps.volumeFileName(n);
+        if (const QString done = alreadyMade ? alreadyMade(n) : QString(); !done.isEmpty())
+            keptZips.insert(n - 1, hostPath(done));
+    }
+    ZipReader* reader = m_ctx.zipReader;
+    VolumeSetTester::Volumes volumes;
+    volumes.name = [names](int index) { return index < names.size() ? names[index] : QString(); };
+    volumes.open = [names, keptZips, reader, workHost](int index, bool* missing, QString* error) -> std::unique_ptr<QIODevice> {
+        if (index >= names.size()) {
+            *missing = true;
+            return nullptr;
+        }
+        // A volume left is read before its ZIP is proven, so it is never
+        // deleted under the test.
+        auto file = std::make_unique<QFile>(workHost + QLatin1Char('/') + names[index]);
+        if (file->exists()) {
+            if (file->open(QIODevice::ReadOnly))
+                return file;
+            *error = file->errorString();
+            return nullptr;
+        }
+        if (!keptZips.contains(index)) {
+            *missing = true;
+            return nullptr;
+        }
+        return reader->openEntry(keptZips.value(index), names[index], error);
+    };
+    return volumes;
 }
 
 QString VolumePackager::hostPath(const QString& dosPath) const
@@ -203,11 +240,13 @@ VolumePackager::Result VolumePackager::packageVolumes()
         }
         return removeVolumes(step.proven);
     };
-    // A continued run whose first ZIP is kept has lost the volumes of the
-    // kept ZIPs: its set can no longer be tested as one, only its ZIPs.
+    // A continued run has lost the volumes of the ZIPs it keeps: the set is
+    // tested through those ZIPs where the volume is gone.
     const QString firstVolume = workHost + QLatin1Char('/') + m_ctx.steps.volumeFileName(1);
     if (m_proof && QFileInfo::exists(firstVolume))
         m_proof->begin(firstVolume);
+    else if (m_proof && m_ctx.zipReader && alreadyMade && !alreadyMade(1).isEmpty())
+        m_proof->begin(m_ctx.steps.volumeFileName(1), keptVolumes(workHost, count));
     auto settleProof = qScopeGuard([&] {
         if (!m_proof)
             return;

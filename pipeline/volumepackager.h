@@ -3,6 +3,7 @@
 #include "pipeline/runcontext.h"
 #include "pipeline/runprogress.h"
 #include "pipeline/viewthrottle.h"
+#include "setcheck/volumesettester.h"
 
 #include <QByteArray>
 #include <QString>
@@ -71,6 +72,7 @@ private:
     // from `fromVolume` on are still in the work directory.
     Result unproven(const QString& fault, int fromVolume) const;
     QString hostPath(const QString& dosPath) const;
+    VolumeSetTester::Volumes keptVolumes(const QString& workHost, int count) const;
 
     RunContext& m_ctx;
     const bool& m_stopRequested;

@@ -161,6 +161,8 @@ TEST_F(ContinueRun, AStoppedRunContinuesIntoTheSameSetUnlessItsJobOrItsLeftovers
         EXPECT_EQ(zipFiles().size(), 4);
         if (c.reported.startsWith("continuing")) {
             EXPECT_EQ(zipBytes(), reference) << "the same set as one run makes";
+            EXPECT_TRUE(view.wholeRun.verdict.startsWith("Verified: 4 ZIPs and the set are sound"))
+                << "the set is tested through the kept ZIPs: " << view.wholeRun.verdict.toStdString();
             EXPECT_EQ(identity("game01.zip").inode, first.inode) << "a complete ZIP is not made again";
             EXPECT_EQ(identity("game01.zip").modified, first.modified);
             EXPECT_EQ(identity("game02.zip").inode, second.inode);
