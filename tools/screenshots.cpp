@@ -33,6 +33,7 @@
 #include "pipeline/runreport.h"
 #include "platform/soundplayer.h"
 #include "source/folderselection.h"
+#include "source/sourcemeasurement.h"
 #include "source/outputmode.h"
 #include "platform/zipcrc.h"
 #include "resume/runjournal.h"
@@ -210,7 +211,7 @@ void saveSourcePages(Application& program, const QString& out)
         window.sourcePage()->imageModeBox()->click();
     job.setSourcePath(QStringLiteral("d:\\games\\quake2"));
     job.setSkipEntries(QStringLiteral("baseq2\\save\\*.*\r\nreadme.txt\r\n"));
-    view.source.sizeLabel = QStringLiteral("181,234,567 Total bytes");
+    view.source.sizeLabel = SourceMeasurement::folderSizeLabel(181234567);
     view.notify();
     shoot(PageId::Source, "10-source-folder");
     shoot(PageId::Skip, "11-skip-folder");
@@ -219,7 +220,7 @@ void saveSourcePages(Application& program, const QString& out)
     window.sourcePage()->imageModeBox()->click();
     job.setSourcePath(QStringLiteral("d:\\cd\\quake2.bin"));
     job.setCuePath(QStringLiteral("d:\\cd\\quake2.cue"));
-    view.source.sizeLabel = QStringLiteral("688,128,000 Total bytes");
+    view.source.sizeLabel = SourceMeasurement::imageSizeLabel(688128000);
     view.notify();
     shoot(PageId::Source, "12-source-image");
     shoot(PageId::Skip, "13-skip-image");
@@ -599,7 +600,7 @@ int main(int argc, char* argv[])
     job.setSourceMegabytes(181.0f);
     program.sizeStep().stepChanged();
     program.view().zip.freeSpaceCaption = QCoreApplication::translate("Captions", "Free space %1 M").arg(QStringLiteral(" 2781"));
-    program.view().source.sizeLabel = QStringLiteral("181,234,567 Total bytes");
+    program.view().source.sizeLabel = SourceMeasurement::folderSizeLabel(181234567);
     program.view().run.status = QStringLiteral("quake2.r07");
     program.view().run.zipName = QStringLiteral("quake209.zip");
     program.view().run.counter = QStringLiteral(" 9 of 126");
