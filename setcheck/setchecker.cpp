@@ -31,6 +31,29 @@ QString sumsDiffer(const FoundSet& set, const SetFile& file, const FileDigest& d
     return {};
 }
 
+// A checksum list names files of the set's own folder, and only regular
+// files are read: a name with a path, or a pipe or device under a listed
+// name, would read outside the set or never end.
+bool unreadable(const QString& host, FileVerdict& v)
+{
+    if (v.name.contains(QLatin1Char('/')) || v.name == QLatin1String(".") || v.name == QLatin1String("..")) {
+        v.state = FileVerdict::State::Damaged;
+        v.detail = QCoreApplication::translate("SetChecker", "it is listed with a path outside the set's folder");
+        return true;
+    }
+    const QFileInfo info(host);
+    if (!info.exists()) {
+        v.state = FileVerdict::State::Missing;
+        return true;
+    }
+    if (!info.isFile()) {
+        v.state = FileVerdict::State::Damaged;
+        v.detail = QCoreApplication::translate("SetChecker", "it is not a regular file");
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 SetChecker::SetChecker(ZipReader& reader, VolumeSetTester* tester)
@@ -44,10 +67,8 @@ FileVerdict SetChecker::checkZip(const FoundSet& set, const SetFile& file, const
 {
     FileVerdict v{file.name, file.number, FileVerdict::State::Sound, {}, {}};
     const QString host = set.hostPath(file.name);
-    if (!QFileInfo::exists(host)) {
-        v.state = FileVerdict::State::Missing;
+    if (unreadable(host, v))
         return v;
-    }
     QString differs;
     if (file.listed) {
         const FileDigest digest = FileDigest::of(host, advance);
@@ -93,10 +114,8 @@ FileVerdict SetChecker::checkExtra(const FoundSet& set, const SetFile& file, con
 {
     FileVerdict v{file.name, 0, FileVerdict::State::Sound, {}, {}};
     const QString host = set.hostPath(file.name);
-    if (!QFileInfo::exists(host)) {
-        v.state = FileVerdict::State::Missing;
+    if (unreadable(host, v))
         return v;
-    }
     const FileDigest digest = FileDigest::of(host, advance);
     if (!digest.ok) {
         *stopped = digest.error == QLatin1String("stopped");

@@ -2671,6 +2671,14 @@ add to it?</source>
         <source>the volumes inside</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>it is listed with a path outside the set&apos;s folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SetFinder</name>

@@ -2682,6 +2682,14 @@ hinzufügen?</translation>
         <source>the volumes inside</source>
         <translation>die Bände darin</translation>
     </message>
+    <message>
+        <source>it is listed with a path outside the set&apos;s folder</source>
+        <translation>es ist mit einem Pfad außerhalb des Ordners des Satzes aufgeführt</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
 </context>
 <context>
     <name>SetFinder</name>

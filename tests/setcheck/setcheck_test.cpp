@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 namespace {
 
@@ -198,6 +199,31 @@ TEST_F(SetFixture, EveryFaultOfZipKIsNamedInItsRowAndTheSetIsNotWhole)
                 << r.summary().toStdString();
         }
     }
+}
+
+TEST_F(SetFixture, AListedNameIsReadOnlyAsARegularFileOfTheSetsFolder)
+{
+    // A list from elsewhere may name a path, or a pipe may stand under a
+    // listed name: neither is read (a read would leave the set or never end).
+    makeSet(QStringLiteral("game"), 4, true);
+    const QString three = zip(QStringLiteral("game"), 3);
+    QFile::remove(path(three));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(three)).constData(), 0600), 0);
+    write(folder + QStringLiteral("/../outside.txt"), "not of the set");
+    QFile list(path(QStringLiteral("game.sha256")));
+    ASSERT_TRUE(list.open(QIODevice::Append));
+    for (const char* name : {"../outside.txt", "../../../../../../../../dev/zero"})
+        list.write(QByteArray(64, 'a') + "  " + name + "\n");
+    list.close();
+
+    const QList<SetCheckResult> results = checkPath(path(QStringLiteral("game.sha256")));
+    ASSERT_EQ(results.size(), 1);
+    const SetCheckResult& r = results[0];
+    ASSERT_EQ(r.zips.size(), 4);
+    EXPECT_EQ(r.zips[2].line(), three + QStringLiteral("  damaged: it is not a regular file"));
+    ASSERT_EQ(r.extras.size(), 2);
+    for (const FileVerdict& v : r.extras)
+        EXPECT_EQ(v.line(), v.name + QStringLiteral("  damaged: it is listed with a path outside the set's folder"));
 }
 
 TEST_F(SetFixture, ZipsLeftFromAnOlderLargerSetAreNamedButTheNewSetIsWhole)
