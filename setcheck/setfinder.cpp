@@ -88,7 +88,10 @@ SetFinder::Found SetFinder::find(const QString& hostPath)
     const Folder folder(info.absolutePath());
     const QString name = info.fileName();
     std::optional<FoundSet> set;
-    if (endsWith(name, ".sfv") || endsWith(name, ".sha256")) {
+    // A pipe or a device is never read, whatever its name.
+    if (!info.isFile()) {
+        found.problem = hostPath + QCoreApplication::translate("SetFinder", " is not a folder, a ZIP or a checksum file (.sfv, .sha256)");
+    } else if (endsWith(name, ".sfv") || endsWith(name, ".sha256")) {
         set = fromChecksumFiles(folder, name.left(name.lastIndexOf(QLatin1Char('.'))));
         if (!set)
             found.problem = hostPath + QCoreApplication::translate("SetFinder", " lists no file");

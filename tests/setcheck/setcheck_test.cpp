@@ -224,6 +224,10 @@ TEST_F(SetFixture, AListedNameIsReadOnlyAsARegularFileOfTheSetsFolder)
     ASSERT_EQ(r.extras.size(), 2);
     for (const FileVerdict& v : r.extras)
         EXPECT_EQ(v.line(), v.name + QStringLiteral("  damaged: it is listed with a path outside the set's folder"));
+    // Named directly, the pipe is not opened either.
+    const SetFinder::Found pipe = SetFinder(reader).find(path(three));
+    EXPECT_TRUE(pipe.sets.isEmpty());
+    EXPECT_TRUE(pipe.problem.endsWith(QStringLiteral(" is not a folder, a ZIP or a checksum file (.sfv, .sha256)"))) << pipe.problem.toStdString();
 }
 
 TEST_F(SetFixture, ZipsLeftFromAnOlderLargerSetAreNamedButTheNewSetIsWhole)
